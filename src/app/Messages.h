@@ -1,0 +1,102 @@
+// Every text that VEXA shows to the user, in one place. The editor shows them in
+// message boxes captioned with the application title, vexa-cli on stderr.
+// The texts are the product's own and are kept exactly as they stand, typing
+// errors included: integrators' scripts and documentation quote them.
+//
+// Texts with %d / %s are printf formats (see FormatMessage); texts with %1 / %2
+// are filled in by the Qt side with QString::arg.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace vexa::msg {
+
+// Application shell
+inline constexpr std::string_view kAppTitle = "VEXA";
+inline constexpr std::string_view kMainWindowTitle = "Tessaly  Programmable Keyboard";
+inline constexpr std::string_view kNewDocumentBaseName = "VEXA";
+inline constexpr std::string_view kReady = "Ready";
+inline constexpr std::string_view kAboutTitle = "About VEXA";
+inline constexpr std::string_view kAboutVersion = "Keyboard Editor Version 1.1.0.5";
+inline constexpr std::string_view kSaveChanges = "Save changes to %1?";
+inline constexpr std::string_view kSettingsOrganisation = "Local AppWizard-Generated Applications";
+inline constexpr std::string_view kSettingsApplication = "VEXA";
+
+// Key contents and the memory image
+inline constexpr std::string_view kWrongKeyWord = "Wrong function word or scan code word!!";
+inline constexpr std::string_view kWrongAsciiWord = "Wrong ASCII or function word!!";
+inline constexpr const char* kNotEnoughMemory =
+    "Not enough keyboard memory: the key data is %d bytes too long!!";
+
+// Template files and text template files
+inline constexpr const char* kTemplateTooShort =
+    "The template file: <%s> is too short (%d bytes; a template has 2048)!!";
+inline constexpr const char* kTemplateCannotOpen = "The template file: <%s> can't be opened !!";
+inline constexpr const char* kTemplateCannotWrite = "The template file: <%s> can't be written !!";
+inline constexpr const char* kTextFileCannotWrite = "The text file: <%s> can't be written !!";
+inline constexpr const char* kTextFileMissing = "The text file: <%s> is NOT in the directory !!";
+inline constexpr std::string_view kTextFileRowCount = "The number of rows in the text file is wrong\n";
+
+// Model switch confirmation
+inline constexpr std::string_view kSelectKeyboardTitle = "Select Keyboard";
+inline constexpr std::string_view kSelectKeyboardLine1 = "Are you sure to select another keyboard?";
+inline constexpr std::string_view kSelectKeyboardLine2 = "This will clear the active template data !!!";
+
+// Code entry dialogs
+inline constexpr std::string_view kAsciiCodeNotByte = "Please enter an integer between 0 and 255.";
+inline constexpr std::string_view kAsciiCodeRange = "Please enter an integer between %1 and %2.";
+
+// Driver port
+inline constexpr std::string_view kNoSystemInformation =
+    "Get wrong system information\nExit.Then, try again please";
+inline constexpr std::string_view kCannotOpenDriver = "Can't open the KB driver";
+
+// Keyboard transfer
+inline constexpr std::string_view kNoKeyboardConnected = "There is no PX series keyboard connected!";
+inline constexpr std::string_view kKeyboardNotPermitted =
+    "There is no PX series keyboard connected!\n"
+    "A PX series keyboard was found, but this user may not open it: install the udev rule "
+    "70-vexa-keyboard.rules (see the README, \"USB permissions\").";
+inline constexpr std::string_view kWriteNoKeyboard =
+    "No Programmable Keyboard detected!\nPlease check the keyboard connection!\n\nTry to write Keyboard again please!";
+inline constexpr std::string_view kWriteDriverFailed =
+    "Can't access programmable keyboard!\nPlease check the driver setup!\n\nTry to write Keyboard again please!";
+inline constexpr std::string_view kReadNoKeyboard =
+    "No Programmable Keyboard detected!\nPlease check the keyboard connection!\n\nTry to read again please!";
+inline constexpr std::string_view kReadDriverFailed =
+    "Can't access programmable keyboard!\nPlease to check the driver setup!\n\nTry to read again please!";
+inline constexpr const char* kDataWrittenError = "Data Written Error, Count=%d";
+inline constexpr const char* kDataReadError = "Data Read Error, Count=%d";
+inline constexpr std::string_view kWritingTitle = "Writing data into keyboard";
+inline constexpr std::string_view kReadingTitle = "Reading data from keyboard";
+inline constexpr std::string_view kDontTouch = "Please don't use mouse and/or keyboard!";
+inline constexpr std::string_view kSelectPortTitle = "Select Communication Port";
+
+// Card reader settings: the warning of each string field
+inline constexpr std::string_view kCardDataPrefixError = "Card data prefix string error!";
+inline constexpr std::string_view kCardDataSuffixError = "Card data suffix string error!";
+inline constexpr std::string_view kTrack1PrefixError = "Track1 prefix string error!";
+inline constexpr std::string_view kTrack1SuffixError = "Track1 suffix string error!";
+inline constexpr std::string_view kTrack1TerminatorError = "Track1 field terminator error!";
+inline constexpr std::string_view kTrack2PrefixError = "Track2 prefix string error!";
+inline constexpr std::string_view kTrack2SuffixError = "Track2 suffix string error!";
+inline constexpr std::string_view kTrack2TerminatorError = "Track2 field terminator error!";
+inline constexpr std::string_view kTrack3PrefixError = "Track3 prefix string error!";
+inline constexpr std::string_view kTrack3SuffixError = "Track3 suffix string error!";
+inline constexpr std::string_view kTrack3TerminatorError = "Track3 field terminator error!";
+
+// Fills a printf-style message text. The texts above with %d / %s are the only
+// formats passed here, so the argument types always match.
+template <typename... Args>
+std::string FormatMessage(const char* format, Args... args) {
+  const int n = std::snprintf(nullptr, 0, format, args...);
+  if (n <= 0) return std::string(format);
+  std::string out(static_cast<size_t>(n) + 1, '\0');
+  std::snprintf(out.data(), out.size(), format, args...);
+  out.resize(static_cast<size_t>(n));
+  return out;
+}
+
+}  // namespace vexa::msg

@@ -1,0 +1,3 @@
+// Placeholder until the first test lands.
+#include <gtest/gtest.h>
+TEST(Build, Links) { SUCCEED(); }
