@@ -1,0 +1,117 @@
+#include "document/FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace vexa {
+namespace {
+
+void SetError(std::string* error, int err) {
+  if (error) *error = std::strerror(err);
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string* error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    SetError(error, errno);
+    return std::nullopt;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    SetError(error, EISDIR);
+    return std::nullopt;
+  }
+  std::string data;
+  std::vector<char> buffer(4096);
+  while (data.size() < maxBytes) {
+    const std::size_t want = std::min(buffer.size(), maxBytes - data.size());
+    const ssize_t n = ::read(fd, buffer.data(), want);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      SetError(error, errno);
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    data.append(buffer.data(), static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return data;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view data, std::string* error) {
+  namespace fs = std::filesystem;
+  const fs::path target(path);
+  fs::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+  std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::vector<char> name(tmpl.begin(), tmpl.end());
+  name.push_back('\0');
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) {
+    SetError(error, errno);
+    return false;
+  }
+  const std::string tmpPath(name.data());
+  auto fail = [&](int err) {
+    ::close(fd);
+    ::unlink(tmpPath.c_str());
+    SetError(error, err);
+    return false;
+  };
+
+  // Keep the permissions of a file being replaced; new files get the usual
+  // 0666 filtered by the umask (mkstemp creates 0600).
+  struct stat st {};
+  mode_t mode;
+  if (::stat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+    mode = st.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  if (::fchmod(fd, mode) != 0) return fail(errno);
+
+  std::size_t done = 0;
+  while (done < data.size()) {
+    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail(errno);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (::fsync(fd) != 0) return fail(errno);
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(tmpPath.c_str());
+    SetError(error, err);
+    return false;
+  }
+  if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(tmpPath.c_str());
+    SetError(error, err);
+    return false;
+  }
+  // Make the rename itself durable.
+  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+  return true;
+}
+
+}  // namespace vexa
