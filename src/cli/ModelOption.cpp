@@ -1,0 +1,17 @@
+#include "cli/ModelOption.h"
+
+#include "models/ModelTable.h"
+
+namespace vexa::cli {
+
+int StoredModelId() { return kDefaultModelId; }
+
+int ResolveModel(const std::string* option, std::string& error) {
+  if (option == nullptr) return StoredModelId();
+  if (const std::optional<int> id = ParseModel(*option)) return *id;
+  error = "unknown keyboard model '" + *option +
+          "' (use PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or 2013..2018)";
+  return 0;
+}
+
+}  // namespace vexa::cli
