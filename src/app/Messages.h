@@ -88,6 +88,52 @@ inline constexpr std::string_view kTrack3PrefixError = "Track3 prefix string err
 inline constexpr std::string_view kTrack3SuffixError = "Track3 suffix string error!";
 inline constexpr std::string_view kTrack3TerminatorError = "Track3 field terminator error!";
 
+// Keyboard feature settings dialog (CProperty)
+inline constexpr std::string_view kPropertyTitle = "Config KB properties";
+inline constexpr std::string_view kBreakCodesCheck = "Send break-code for scan code mode key";
+inline constexpr std::string_view kKeyBeepCheck = "Enable beeping when a key typed";
+inline constexpr std::string_view kSilentUndefinedCheck = "No beeping if a key is not defined";
+inline constexpr std::string_view kSet2TranslationCheck = "Translate scan code set#2 for PC/AT";
+inline constexpr std::string_view kAltNumberCheck = "Use <Alt>+number key to make ASCII code";
+inline constexpr std::string_view kTypematicScanCheck = "Enable typematic for scan code";
+inline constexpr std::string_view kTypematicAsciiCheck = "Enable typematic for ASCII code";
+inline constexpr std::string_view kOposJposCheck = "OPOS/JPOS";
+inline constexpr std::string_view kUseSerialPortCheck = "Use port";
+inline constexpr std::string_view kBaudRateItems[] = {"2400", "4800", "9600", "19200"};
+inline constexpr std::string_view kParityItems[] = {"NONE", "EVEN", "ODD"};
+inline constexpr std::string_view kDataBitsItems[] = {"7 Bits", "8 Bits"};
+inline constexpr std::string_view kConfigGroup = "Config";
+inline constexpr std::string_view kKeyboardFeaturesGroup = "Keyboard features";
+inline constexpr std::string_view kRs232Group = "RS232 port";
+inline constexpr std::string_view kInterCharDelayLabel = "Inter-character delay(mS)";
+inline constexpr std::string_view kBaudRateLabel = "Baud rate:";
+inline constexpr std::string_view kParityLabel = "Parity check:";
+inline constexpr std::string_view kDataBitsLabel = "Bit number:";
+
+// Card reader settings dialog (CMREdit); "seperator" and "beepsat" as the product has them
+inline constexpr std::string_view kMrEditTitle = "Config MR properties";
+inline constexpr std::string_view kCardDataPrefixLabel = "Card Data Prefix:";
+inline constexpr std::string_view kCardDataSuffixLabel = "Card Data Suffix:";
+inline constexpr std::string_view kBeepGoodReadCheck = "Enable beep at good read";
+inline constexpr std::string_view kThreeBeepsErrorCheck = "Enable 3 beepsat card read error";
+inline constexpr std::string_view kSkipTrackWithErrorRadio = "Skip output of track with error";
+inline constexpr std::string_view kNoDataWithErrorRadio = "No data output with any error";
+inline constexpr std::string_view kTrackGroups[] = {"Track1 Properties", "Track2 Properties",
+                                                    "Track3 Properties"};
+inline constexpr std::string_view kEnableDataCheck = "Enable data";
+inline constexpr std::string_view kStartSentinelCheck = "Enable start sentinel";
+inline constexpr std::string_view kEndSentinelCheck = "Enable end sentinel";
+inline constexpr std::string_view kLrcCheck = "Enable LRC output";
+inline constexpr std::string_view kSeparatorChecks[] = {"Enable separator", "Enable seperator",
+                                                        "Enable seperator"};
+inline constexpr std::string_view kTrackPrefixLabel = "Prefix:";
+inline constexpr std::string_view kTrackSuffixLabel = "Suffix:";
+inline constexpr std::string_view kFieldTerminatorLabel = "Field Terminator:";
+
+// Keyboard output test window
+inline constexpr std::string_view kKeyCodeTestTitle = "Key Code Test Output:";
+inline constexpr std::string_view kKeyCodeTestQuit = "Quit";
+
 // Fills a printf-style message text. The texts above with %d / %s are the only
 // formats passed here, so the argument types always match.
 template <typename... Args>

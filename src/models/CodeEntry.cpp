@@ -1,0 +1,96 @@
+#include "models/CodeEntry.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "app/Messages.h"
+
+namespace vexa {
+namespace {
+
+constexpr std::string_view kScanCodeList[] = {
+    "[F1]", "[F2]", "[F3]", "[F4]", "[F5]", "[F6]", "[F7]", "[F8]", "[F9]", "[F10]", "[F11]", "[F12]",
+    "[ESC]", "[Backspace]", "[Tab]", "[CapsLock]", "[Enter]", "[Shift]", "[RightShift]", "[Ctrl]",
+    "[RightCtrl]", "[Alt]", "[RightAlt]", "[Space]", "[Insert]", "[Delete]", "[Home]", "[End]", "[PageUp]",
+    "[PageDown]", "[ArrowUp]", "[ArrowLeft]", "[ArrowRight]", "[ArrowDown]", "[NumLock]", "[ScrollLk]",
+    "[PrintScreen]", "[PauseBreak]", "[Win]", "[RightWin]", "[Menu]", "[Ctrl+PauseBreak]",
+    "[Ctrl+PrintScreen]", "[Alt+PrintScreen]", "[PAD0]", "[PAD1]", "[PAD2]", "[PAD3]", "[PAD4]", "[PAD5]",
+    "[PAD6]", "[PAD7]", "[PAD8]", "[PAD9]", "[PAD+]", "[PAD-]", "[PAD*]", "[PAD/]", "[PAD.]", "[PADEnter]",
+    "", "[SystemPower]", "[SystemSleep]", "[SystemWake]", "[Forward]", "[Backward]", "[Stop]",
+    "[PlayPause]", "[Mute]", "[VolumeUp]", "[VolumeDown]", "[MediaSelect]", "[Mail]", "[Calculator]",
+    "[MyComputer]", "[WWWSearch]", "[WWWHome]", "[WWWBack]", "[WWWForward]", "[WWWStop]", "[WWWRefresh]",
+    "[WWWFavorites]",
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (prefix.size() > text.size()) return false;
+  return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+  });
+}
+
+std::string Fill(std::string_view format, int first, int second) {
+  std::string out(format);
+  for (auto [marker, value] : {std::pair{"%1", first}, std::pair{"%2", second}}) {
+    const size_t at = out.find(marker);
+    if (at != std::string::npos) out.replace(at, 2, std::to_string(value));
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string CodeEntry::DelayWord(int tenths) {
+  return "[Delay" + std::to_string(std::clamp(tenths, kDelayMin, kDelayMax)) + "]";
+}
+
+std::string CodeEntry::ShiftLevelWord(int level) {
+  return "[ShiftLevel" + std::to_string(std::clamp(level, kShiftLevelMin, kShiftLevelMax)) + "]";
+}
+
+CodeEntry::AsciiCheck CodeEntry::CheckAsciiCode(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+
+  AsciiCheck check;
+  int value = 0;
+  bool fits = !text.empty();
+  for (char c : text) {
+    if (c < '0' || c > '9') {
+      fits = false;
+      break;
+    }
+    value = value * 10 + (c - '0');
+    if (value > 255) {
+      fits = false;
+      break;
+    }
+  }
+  if (!fits) {
+    check.message = std::string(msg::kAsciiCodeNotByte);
+    return check;
+  }
+  check.value = value;
+  if (value < kAsciiMin || value > kAsciiMax) {
+    check.message = Fill(msg::kAsciiCodeRange, kAsciiMin, kAsciiMax);
+    return check;
+  }
+  check.ok = true;
+  return check;
+}
+
+std::string CodeEntry::AsciiCodeText(int code) { return std::string(1, static_cast<char>(code)); }
+
+std::span<const std::string_view> CodeEntry::ScanCodeList() { return kScanCodeList; }
+
+int CodeEntry::ScanCodeSelection(std::string_view value) {
+  const auto list = ScanCodeList();
+  const auto it = std::find_if(list.begin(), list.end(),
+                               [&](std::string_view entry) { return StartsWithIgnoringCase(entry, value); });
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+}  // namespace vexa
