@@ -1,0 +1,207 @@
+#include "device/KeyboardTransfer.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/Messages.h"
+
+namespace vexa {
+namespace {
+
+// In system kind 1 every keyboard operation runs with the keyboard, mouse and
+// serial interrupts masked, so the system's own handlers don't take the bytes.
+template <typename Operation>
+auto Bracketed(CKBIO& port, Operation operation) {
+  const bool direct = port.SystemKind() == 1;
+  if (direct) port.MaskInterrupts();
+  auto result = operation();
+  if (direct) port.UnmaskInterrupts();
+  return result;
+}
+
+Outcome Failure(std::string_view text) { return Outcome::Failure(std::string(text)); }
+
+Outcome NotConnected(const CUSBport& port) {
+  return Failure(port.KeyboardNotPermitted() ? msg::kKeyboardNotPermitted : msg::kNoKeyboardConnected);
+}
+
+void CopyBlockOut(const Image& image, int block, BlockBuffer& buffer) {
+  std::copy_n(image.begin() + block * kBlockSize, kBlockSize, buffer.begin());
+}
+
+void CopyBlockIn(const BlockBuffer& buffer, int block, Image& image) {
+  std::copy_n(buffer.begin(), kBlockSize, image.begin() + block * kBlockSize);
+}
+
+}  // namespace
+
+std::string KeyboardTransfer::PercentText(int block) { return std::to_string(BlockPercentage(block)) + "%"; }
+
+void KeyboardTransfer::Stepped(int block) { m_progress.Step(block, PercentText(block)); }
+
+TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const ImageSource& source) {
+  TransferResult result;
+  Image image{};
+  if (Outcome refused = source(image); !refused.ok) {
+    result.outcome = std::move(refused);
+    return result;
+  }
+  const bool direct = port.SystemKind() == 1;
+  switch (Bracketed(port, [&] { return port.Identify(); })) {
+    case CKBIO::kNoKeyboard:
+      result.outcome = Failure(msg::kWriteNoKeyboard);
+      return result;
+    case CKBIO::kDriverFailed:
+      result.outcome = Failure(msg::kWriteDriverFailed);
+      return result;
+    default:
+      break;
+  }
+  result.started = true;
+  m_progress.Begin(msg::kWritingTitle);
+  for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
+    for (int attempt = 1;; ++attempt) {
+      CopyBlockOut(image, block, port.Buffer());
+      const bool written = Bracketed(port, [&] { return port.WriteBlock(block); });
+      if (direct) m_clock.Sleep(kDirectAttemptWaitMs);
+      if (written) {
+        Stepped(block);
+        (void)Bracketed(port, [&] { return port.Identify(); });
+        break;
+      }
+      if (attempt == kAttempts) {
+        result.failedBlock = block;
+        break;
+      }
+    }
+  }
+  m_progress.End();
+  // The keyboard is told the write ended even after a failed block, so it
+  // leaves its programming state.
+  (void)Bracketed(port, [&] { return port.EndWrite(); });
+  if (result.failedBlock >= 0)
+    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataWrittenError, result.failedBlock));
+  return result;
+}
+
+TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const ImageSource& source) {
+  TransferResult result;
+  if (!port.OpenDevice()) {
+    result.outcome = NotConnected(port);
+    return result;
+  }
+  Image image{};
+  if (Outcome refused = source(image); !refused.ok) {
+    port.CloseDevice();
+    result.outcome = std::move(refused);
+    return result;
+  }
+  result.started = true;
+  m_progress.Begin(msg::kWritingTitle);
+  for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
+    int failures = 0;
+    int pollRepeats = 0;
+    for (;;) {
+      CopyBlockOut(image, block, port.Buffer());
+      if (!port.WriteBlock(block)) {
+        if (++failures == kAttempts) {
+          result.failedBlock = block;
+          break;
+        }
+        m_clock.Sleep(kUsbWriteWaitMs);
+        continue;
+      }
+      m_clock.Sleep(kUsbWriteWaitMs);
+      (void)port.CheckHIDParam();
+      if (port.PollDevice()) {
+        Stepped(block);
+        break;
+      }
+      // The keyboard did not answer after taking the block: send it again,
+      // without counting an attempt, but not forever.
+      if (++pollRepeats == kMaxPollRepeats) {
+        result.failedBlock = block;
+        break;
+      }
+      m_clock.Sleep(kUsbWriteWaitMs);
+    }
+  }
+  m_progress.End();
+  port.CloseDevice();
+  if (result.failedBlock >= 0)
+    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataWrittenError, result.failedBlock));
+  return result;
+}
+
+TransferResult KeyboardTransfer::DriverRead(CKBIO& port) {
+  TransferResult result;
+  const bool direct = port.SystemKind() == 1;
+  switch (Bracketed(port, [&] { return port.Identify(); })) {
+    case CKBIO::kNoKeyboard:
+      result.outcome = Failure(msg::kReadNoKeyboard);
+      return result;
+    case CKBIO::kDriverFailed:
+      result.outcome = Failure(msg::kReadDriverFailed);
+      return result;
+    default:
+      break;
+  }
+  result.started = true;
+  Image image{};
+  m_progress.Begin(msg::kReadingTitle);
+  for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
+    for (int attempt = 1;; ++attempt) {
+      const bool read = Bracketed(port, [&] { return port.ReadBlock(block); });
+      if (direct) m_clock.Sleep(kDirectAttemptWaitMs);
+      if (read) {
+        CopyBlockIn(port.Buffer(), block, image);
+        Stepped(block);
+        break;
+      }
+      if (attempt == kAttempts) {
+        result.failedBlock = block;
+        break;
+      }
+    }
+  }
+  m_progress.End();
+  if (result.failedBlock >= 0)
+    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataReadError, result.failedBlock));
+  else
+    result.image = image;
+  return result;
+}
+
+TransferResult KeyboardTransfer::UsbRead(CUSBport& port) {
+  TransferResult result;
+  if (!port.OpenDevice()) {
+    result.outcome = NotConnected(port);
+    return result;
+  }
+  result.started = true;
+  Image image{};
+  m_progress.Begin(msg::kReadingTitle);
+  for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
+    for (int attempt = 1;; ++attempt) {
+      if (port.ReadBlock(block)) {
+        CopyBlockIn(port.Buffer(), block, image);
+        Stepped(block);
+        break;
+      }
+      if (attempt == kAttempts) {
+        result.failedBlock = block;
+        break;
+      }
+      m_clock.Sleep(kUsbReadRetryWaitMs);
+    }
+  }
+  m_progress.End();
+  port.CloseDevice();
+  if (result.failedBlock >= 0)
+    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataReadError, result.failedBlock));
+  else
+    result.image = image;
+  return result;
+}
+
+}  // namespace vexa

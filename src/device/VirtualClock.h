@@ -1,0 +1,27 @@
+// A clock that only counts: every wait returns at once and is added to the
+// virtual time. Used by the simulated keyboard's fast mode, the tests and the
+// benchmarks.
+#pragma once
+
+#include <cstdint>
+
+#include "device/Clock.h"
+
+namespace vexa {
+
+class VirtualClock : public Clock {
+ public:
+  void Sleep(int milliseconds) override {
+    m_elapsed += milliseconds;
+    ++m_waits;
+  }
+  [[nodiscard]] std::int64_t ElapsedMs() const { return m_elapsed; }
+  [[nodiscard]] int Waits() const { return m_waits; }
+  void Reset() { m_elapsed = 0, m_waits = 0; }
+
+ private:
+  std::int64_t m_elapsed = 0;
+  int m_waits = 0;
+};
+
+}  // namespace vexa
