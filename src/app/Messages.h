@@ -75,6 +75,12 @@ inline constexpr std::string_view kReadingTitle = "Reading data from keyboard";
 inline constexpr std::string_view kDontTouch = "Please don't use mouse and/or keyboard!";
 inline constexpr std::string_view kSelectPortTitle = "Select Communication Port";
 
+// The simulated keyboard (--simulate-keyboard FILE)
+inline constexpr const char* kSimKeyboardCannotOpen = "The simulated keyboard file: <%s> can't be opened !!";
+inline constexpr const char* kSimKeyboardWrongSize =
+    "The simulated keyboard file: <%s> is not a keyboard memory (%d bytes; it must have 2048)!!";
+inline constexpr const char* kSimKeyboardCannotWrite = "The simulated keyboard file: <%s> can't be written !!";
+
 // Card reader settings: the warning of each string field
 inline constexpr std::string_view kCardDataPrefixError = "Card data prefix string error!";
 inline constexpr std::string_view kCardDataSuffixError = "Card data suffix string error!";
