@@ -41,8 +41,8 @@ int RunLayout(const Args& arguments, Io& io) {
   for (size_t i = 0; i < layout.size(); ++i) {
     const int p = static_cast<int>(i);
     const LayoutKey& key = layout[i];
-    io.out << p << '\t' << key.keyIndex << '\t' << key.label << '\t' << key.rect.left << '\t'
-           << key.rect.top << '\t' << key.rect.width << '\t' << key.rect.height;
+    io.out << p << '\t' << key.keyIndex << '\t' << key.label << '\t' << key.rect.left << '\t' << key.rect.top
+           << '\t' << key.rect.width << '\t' << key.rect.height;
     for (int direction : {kLeft, kRight, kUp, kDown}) io.out << '\t' << Neighbour(modelId, direction, p);
     io.out << '\n';
   }

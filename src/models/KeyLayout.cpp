@@ -250,7 +250,8 @@ class Builder {
  public:
   explicit Builder(int keyCount)
       : m_layout{std::vector<LayoutKey>(static_cast<size_t>(keyCount), LayoutKey{"", kNone, {}}),
-                 std::vector<std::array<int, 4>>(static_cast<size_t>(keyCount), {kNone, kNone, kNone, kNone})},
+                 std::vector<std::array<int, 4>>(static_cast<size_t>(keyCount),
+                                                 {kNone, kNone, kNone, kNone})},
         m_placed(static_cast<size_t>(keyCount), false),
         m_moved(static_cast<size_t>(keyCount), std::array<bool, 4>{}) {}
 
