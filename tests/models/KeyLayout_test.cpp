@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 
 #include "models/ModelTable.h"
 
 namespace vexa {
+
+// Names the model in test output instead of dumping its bytes.
+void PrintTo(const ModelInfo& model, std::ostream* os) { *os << model.name; }
+
 namespace {
 
 constexpr int kDirections[] = {kLeft, kRight, kUp, kDown};
