@@ -1,10 +1,14 @@
 #include "cli/ModelOption.h"
 
+#include "document/qt/QtSettingsStore.h"
 #include "models/ModelTable.h"
 
 namespace vexa::cli {
 
-int StoredModelId() { return kDefaultModelId; }
+int StoredModelId() {
+  const QtSettingsStore settings;
+  return settings.ReadInt(kSettingsSection, kSettingsModelEntry).value_or(kDefaultModelId);
+}
 
 int ResolveModel(const std::string* option, std::string& error) {
   if (option == nullptr) return StoredModelId();

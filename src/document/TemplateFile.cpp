@@ -20,8 +20,8 @@ TemplateFileRead ReadTemplateFile(const std::string& path) {
     return result;
   }
   if (bytes->size() < static_cast<size_t>(kImageSize)) {
-    result.outcome =
-        Outcome::Failure(msg::FormatMessage(msg::kTemplateTooShort, path.c_str(), static_cast<int>(bytes->size())));
+    result.outcome = Outcome::Failure(
+        msg::FormatMessage(msg::kTemplateTooShort, path.c_str(), static_cast<int>(bytes->size())));
     return result;
   }
   std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->data()), kImageSize, result.image.begin());

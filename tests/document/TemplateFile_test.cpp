@@ -39,7 +39,7 @@ TEST_F(TemplateFileTest, ReadsTheFirst2048BytesAndRefusesShortOrMissingFiles) {
     bool ok;
     bool empty;
   };
-  const Case cases[] = {{0, true, true},     {1, false, false},    {2047, false, false},
+  const Case cases[] = {{0, true, true},     {1, false, false},   {2047, false, false},
                         {2048, true, false}, {2049, true, false}, {4096, true, false}};
   for (const auto& c : cases) {
     const std::string path = WriteBytes("t" + std::to_string(c.size), c.size);

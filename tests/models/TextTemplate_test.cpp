@@ -25,17 +25,17 @@ struct SplitCase {
 TEST(TextTemplateTest, SplitsLinesIntoLabelAndContent) {
   const SplitCase cases[] = {
       {"Q,abc", "Q", "abc"},
-      {"Q", "Q", ""},                           // no comma: the content is empty
-      {"X,abc,def", "X", "abc"},                // the third field is ignored
-      {"X,abc,def,ghi\\,j,k", "X", "abc"},      // so is everything after it
+      {"Q", "Q", ""},                       // no comma: the content is empty
+      {"X,abc,def", "X", "abc"},            // the third field is ignored
+      {"X,abc,def,ghi\\,j,k", "X", "abc"},  // so is everything after it
       {",", "", ""},
       {"", "", ""},
-      {"a\\,b,c\\,d", "a,b", "c,d"},            // escaped commas stay in their field
-      {"\\\\,\\\\\\\\", "\\", "\\\\"},           // escaped backslashes
-      {"\\q\\[,x\\", "q[", "x"},                // any escaped byte is literal; a final backslash is dropped
+      {"a\\,b,c\\,d", "a,b", "c,d"},    // escaped commas stay in their field
+      {"\\\\,\\\\\\\\", "\\", "\\\\"},  // escaped backslashes
+      {"\\q\\[,x\\", "q[", "x"},        // any escaped byte is literal; a final backslash is dropped
       {"L,[CR]\x80\xFE\xFF", "L", "[CR]\x80\xFE\xFF"},
-      {"L,a\rb", "L", "a\rb"},                  // a CR inside the line is kept
-      {"L,a\0b"s, "L", "a\0b"s},               // as is a 0x00 byte: validation deals with it
+      {"L,a\rb", "L", "a\rb"},    // a CR inside the line is kept
+      {"L,a\0b"s, "L", "a\0b"s},  // as is a 0x00 byte: validation deals with it
   };
   for (const auto& c : cases) {
     const TextTemplateLine line = SplitTextTemplateLine(c.line);
@@ -48,7 +48,8 @@ TEST(TextTemplateTest, EscapedFieldsSplitBackToTheOriginal) {
   const std::string fields[] = {"", ",", "\\", "\\,", ",\\", "a,b\\c", "[[,]]", "\x80\xFF,\\\x01", "end\\"};
   for (const auto& label : fields) {
     for (const auto& content : fields) {
-      const TextTemplateLine line = SplitTextTemplateLine(EscapeTextField(label) + "," + EscapeTextField(content));
+      const TextTemplateLine line =
+          SplitTextTemplateLine(EscapeTextField(label) + "," + EscapeTextField(content));
       EXPECT_EQ(line.label, label);
       EXPECT_EQ(line.content, content);
     }
@@ -116,7 +117,8 @@ TEST(TextTemplateTest, WrittenFileReadsBackUnchanged) {
     for (int b = 0; b < 6; ++b) content.push_back(static_cast<char>(0x20 + (p * 7 + b * 31) % 0xE0));
     contents[static_cast<size_t>(keyMap[i])] = content;
   }
-  const TextTemplateRows rows = ParseTextTemplate(FormatTextTemplate(labels, contents, keyMap, kKeyCount), kKeyCount);
+  const TextTemplateRows rows =
+      ParseTextTemplate(FormatTextTemplate(labels, contents, keyMap, kKeyCount), kKeyCount);
   ASSERT_EQ(rows.rowCount, static_cast<size_t>(kKeyCount));
   for (size_t p = 0; p < rows.lines.size(); ++p) {
     EXPECT_EQ(rows.lines[p].label, labels[p]);

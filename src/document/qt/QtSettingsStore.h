@@ -22,7 +22,8 @@ class QtSettingsStore final : public SettingsStore {
   // A store kept in the INI file `path` (for tests and tools).
   explicit QtSettingsStore(const std::string& path);
 
-  [[nodiscard]] std::optional<int> ReadInt(const std::string& section, const std::string& entry) const override;
+  [[nodiscard]] std::optional<int> ReadInt(const std::string& section,
+                                           const std::string& entry) const override;
   void WriteInt(const std::string& section, const std::string& entry, int value) override;
   [[nodiscard]] std::vector<std::string> RecentFiles() const override;
   void SetRecentFiles(const std::vector<std::string>& files) override;

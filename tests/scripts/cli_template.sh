@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# vexa-cli template: new, show, export and import as integrators script them,
+# with the editor's stored model taken from a private settings directory.
+set -uo pipefail
+: "${VEXA_CLI:?}"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
+mkdir -p "$HOME"
+cd "$work" || exit 1
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# run EXPECTED_STATUS CMD...: runs vexa-cli, keeps stdout in $out and stderr in $err.
+run() {
+  local want=$1
+  shift
+  "$VEXA_CLI" "$@" >"$work/stdout" 2>"$work/stderr"
+  local got=$?
+  out=$(cat "$work/stdout")
+  err=$(cat "$work/stderr")
+  [ "$got" = "$want" ] || fail "vexa-cli $* exited $got, expected $want (stderr: $err)"
+}
+has() { grep -qF -- "$2" <<<"$1" || fail "expected '$2' in: $1"; }
+
+# A new template: content area zero, settings area initial, group index 32..160, tail.
+{
+  head -c 1968 /dev/zero
+  head -c 64 /dev/zero | tr '\0' '\377'
+  printf '\040\000\100\000\140\000\200\000\240\000\002\352\326\125\252\326'
+} >expected.bin
+run 0 template new new.bin
+cmp -s new.bin expected.bin || fail "template new wrote other bytes than a new template"
+
+# Without a stored model the PX2400 layout applies; the editor's stored model wins next.
+run 0 template show new.bin
+[ "$(wc -l <<<"$out")" = 125 ] || fail "PX2400 show should list 124 keys and the total"
+has "$out" "Total space left (bytes): 1792"
+mkdir -p "$XDG_CONFIG_HOME/Local AppWizard-Generated Applications"
+printf '[TSYKeyboard]\nVormen=2017\n' >"$XDG_CONFIG_HOME/Local AppWizard-Generated Applications/VEXA.conf"
+run 0 template show new.bin
+[ "$(wc -l <<<"$out")" = 18 ] || fail "stored DV3100 should list 17 keys, got: $out"
+run 0 template show new.bin --model DV3300
+[ "$(wc -l <<<"$out")" = 177 ] || fail "--model DV3300 should list 176 keys"
+
+# Export: one CR LF line per key of the model.
+run 0 template export new.bin new.txt --model DV3100
+[ "$(wc -l <new.txt)" = 17 ] || fail "DV3100 export should have 17 lines"
+[ "$(grep -c $'\r$' new.txt)" = 17 ] || fail "export lines should end in CR LF"
+
+# Import with commas, backslashes and an 8-bit byte, then show and export again.
+sed '1s/,.*/,a\\,b\\\\c\xe9\r/;2s/,.*/,[F1][A]\r/' new.txt >edited.txt
+run 0 template import edited.txt edited.bin --model DV3100
+run 0 template show edited.bin --model DV3100
+has "$out" $'\ta,b\\c\xe9'
+has "$out" $'\t[F1][A]'
+run 0 template export edited.bin again.txt --model DV3100
+cmp -s edited.txt again.txt || fail "export after import differs from the imported file"
+
+# Applied onto a base template: the base's other keys and settings survive.
+printf 'X,[F2]\r\n' >one.txt
+run 0 template import one.txt based.bin --model DV3100 --base edited.bin
+has "$err" "The number of rows in the text file is wrong"
+run 0 template show based.bin --model DV3100
+has "$out" $'\t[F2]'
+has "$out" $'\t[F1][A]'
+
+# An invalid key: the message, the key's position, label and content; nothing written.
+sed '3s/,.*/,[F1]a\r/' new.txt >bad.txt
+run 1 template import bad.txt bad.bin --model DV3100
+has "$err" "Wrong function word or scan code word!!"
+has "$err" "position 2"
+has "$err" "[F1]a"
+[ -e bad.bin ] && fail "an invalid import must write nothing"
+
+# Refused and failed file operations.
+run 1 template import missing.txt x.bin
+has "$err" "The text file: <missing.txt> is NOT in the directory !!"
+head -c 100 /dev/zero >short.bin
+run 1 template show short.bin
+has "$err" "The template file: <short.bin> is too short (100 bytes; a template has 2048)!!"
+run 1 template import new.txt x.bin --base nothere.bin
+has "$err" "The template file: <nothere.bin> can't be opened !!"
+run 1 template new no/such/dir.bin
+has "$err" "The template file: <no/such/dir.bin> can't be written !!"
+run 1 template export new.bin no/such/out.txt
+has "$err" "The text file: <no/such/out.txt> can't be written !!"
+
+# Usage errors.
+run 2 template
+run 2 template frobnicate x
+run 2 template show new.bin --model PX9999
+run 2 template new
+run 2 template show new.bin --base new.bin
+
+[ "$failures" = 0 ] || exit 1
+echo "cli_template: all passed"
