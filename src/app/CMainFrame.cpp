@@ -1,0 +1,208 @@
+#include "app/CMainFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/CommandRouter.h"
+#include "app/CommandTable.h"
+#include "app/Messages.h"
+#include "app/ToolbarIcons.h"
+#include "document/SettingsStore.h"
+
+namespace vexa {
+
+namespace {
+
+QString Q(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(CommandRouter& router, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), m_router(router), m_settings(settings) {
+  setWindowIcon(ToolbarIcons::Application());
+  BuildMenus();
+  BuildToolBar();
+  BuildAccelerators();
+  BuildStatusBar();
+  qApp->installEventFilter(this);
+  RefreshCommandStates();
+}
+
+QAction* CMainFrame::MakeAction(int id) {
+  if (auto it = m_actions.find(id); it != m_actions.end()) return it->second;
+  const CommandInfo* info = FindCommand(id);
+  auto* action = new QAction(this);
+  if (info) {
+    // The text after the tab is the shortcut text the menu shows; it is not a
+    // shortcut (only the accelerator table binds keys).
+    action->setText(Q(info->text));
+    action->setStatusTip(Q(info->prompt));
+    action->setToolTip(info->tip.empty() ? Q(info->text).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0)
+                                         : Q(info->tip));
+  }
+  action->setIcon(ToolbarIcons::ForCommand(id));
+  action->setIconVisibleInMenu(false);
+  action->setData(id);
+  connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
+  m_actions[id] = action;
+  return action;
+}
+
+void CMainFrame::BuildMenus() {
+  for (const MenuInfo& info : MenuBar()) {
+    QMenu* menu = menuBar()->addMenu(Q(info.title));
+    for (int id : info.items) {
+      if (id == cmd::kSeparator) {
+        menu->addSeparator();
+      } else {
+        menu->addAction(MakeAction(id));
+      }
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
+    if (info.items.front() == cmd::kNew) {
+      m_templateMenu = menu;
+      m_exitAction = Action(cmd::kExit);
+      connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RebuildRecentFiles);
+    }
+  }
+  RebuildRecentFiles();
+}
+
+void CMainFrame::RebuildRecentFiles() {
+  for (QAction* action : m_recentActions) {
+    m_templateMenu->removeAction(action);
+    if (action->data().toInt() != 0) m_actions.erase(action->data().toInt());
+    action->deleteLater();
+  }
+  m_recentActions.clear();
+  const auto files = m_settings.RecentFiles();
+  if (files.empty()) return;
+  for (size_t i = 0; i < files.size() && i < static_cast<size_t>(kRecentFileCount); ++i) {
+    const int id = cmd::kRecentFile1 + static_cast<int>(i);
+    auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromLocal8Bit(files[i])), this);
+    action->setStatusTip(QStringLiteral("Open this document"));
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
+    m_actions[id] = action;
+    m_templateMenu->insertAction(m_exitAction, action);
+    m_recentActions.push_back(action);
+  }
+  QAction* separator = new QAction(this);
+  separator->setSeparator(true);
+  m_templateMenu->insertAction(m_exitAction, separator);
+  m_recentActions.push_back(separator);
+}
+
+void CMainFrame::BuildToolBar() {
+  m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+  m_toolBar->setObjectName(QStringLiteral("toolbar"));
+  m_toolBar->setIconSize(QSize(16, 16));
+  m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+  for (int id : ToolbarButtons()) {
+    if (id == cmd::kSeparator) {
+      m_toolBar->addSeparator();
+    } else {
+      m_toolBar->addAction(MakeAction(id));
+    }
+  }
+  addToolBar(Qt::TopToolBarArea, m_toolBar);
+  m_router.Register(
+      cmd::kToggleToolbar, [this] { m_toolBar->setVisible(m_toolBar->isHidden()); }, {},
+      [this] { return !m_toolBar->isHidden(); });
+}
+
+void CMainFrame::BuildAccelerators() {
+  for (const Accelerator& accelerator : Accelerators()) {
+    auto* action = new QAction(this);
+    action->setShortcut(QKeySequence(Q(accelerator.keys)));
+    action->setShortcutContext(Qt::WindowShortcut);
+    const int id = accelerator.id;
+    // Keys without a handler are still taken here, so they never reach the
+    // key editor.
+    connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
+    addAction(action);
+  }
+}
+
+void CMainFrame::BuildStatusBar() {
+  m_messagePane = new QLabel(Q(msg::kReady), this);
+  statusBar()->addWidget(m_messagePane, 1);
+  const char* names[3] = {"CAP", "NUM", "SCRL"};
+  for (int i = 0; i < 3; ++i) {
+    m_indicators[i] = new QLabel(QString::fromLatin1(names[i]), this);
+    m_indicators[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_indicators[i]->setAlignment(Qt::AlignCenter);
+    m_indicators[i]->setMinimumWidth(m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+    statusBar()->addPermanentWidget(m_indicators[i]);
+  }
+  m_router.Register(
+      cmd::kToggleStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); }, {},
+      [this] { return !statusBar()->isHidden(); });
+  RefreshLockIndicators();
+}
+
+QAction* CMainFrame::Action(int id) const {
+  auto it = m_actions.find(id);
+  return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::Dispatch(int id) {
+  (void)m_router.Execute(id);
+  RefreshCommandStates();
+}
+
+void CMainFrame::RefreshCommandStates() {
+  for (auto& [id, action] : m_actions) {
+    action->setEnabled(m_router.IsEnabled(id));
+    const bool checked = m_router.IsChecked(id);
+    action->setCheckable(checked || action->isCheckable());
+    action->setChecked(checked);
+  }
+}
+
+void CMainFrame::RefreshLockIndicators() {
+  const LockStates locks = m_locks.Read();
+  const bool on[3] = {locks.caps, locks.num, locks.scroll};
+  const char* names[3] = {"CAP", "NUM", "SCRL"};
+  // An indicator that is off shows an empty pane, as the status bar always did.
+  for (int i = 0; i < 3; ++i) m_indicators[i]->setText(on[i] ? QString::fromLatin1(names[i]) : QString());
+}
+
+void CMainFrame::SetDocumentTitle(const std::string& title) {
+  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral(" - ") + Q(msg::kMainWindowTitle));
+}
+
+void CMainFrame::CloseConfirmed() {
+  m_closeConfirmed = true;
+  close();
+  m_closeConfirmed = false;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!m_closeConfirmed && m_closeQuery && !m_closeQuery()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ApplicationActivate:
+    case QEvent::WindowActivate:
+      if (watched == this || event->type() != QEvent::WindowActivate) RefreshLockIndicators();
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace vexa

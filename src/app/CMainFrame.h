@@ -1,0 +1,70 @@
+// The main window: menu bar, toolbar and status bar built from the command
+// table, the accelerators, and the view in the middle. Every command goes to
+// the CommandRouter; enabling and check marks are refreshed from it whenever a
+// menu opens and after every command and view change.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+#include "app/KeyboardLocks.h"
+
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace vexa {
+
+class CommandRouter;
+class SettingsStore;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  CMainFrame(CommandRouter& router, SettingsStore& settings, QWidget* parent = nullptr);
+
+  // Runs a command as the menu, the toolbar or an accelerator would.
+  void Dispatch(int id);
+  void RefreshCommandStates();
+  void RefreshLockIndicators();
+  // Caption: "<document title> - <main window title>".
+  void SetDocumentTitle(const std::string& title);
+  // Asked before the window closes (close box, Exit); false keeps it open.
+  void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
+  // Closes without asking again (Exit has asked already).
+  void CloseConfirmed();
+
+  [[nodiscard]] QAction* Action(int id) const;
+  [[nodiscard]] QToolBar* ToolBar() const { return m_toolBar; }
+  [[nodiscard]] QMenu* TemplateMenu() const { return m_templateMenu; }
+  [[nodiscard]] QLabel* MessagePane() const { return m_messagePane; }
+  [[nodiscard]] QLabel* Indicator(int index) const { return m_indicators[index]; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAction* MakeAction(int id);
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildAccelerators();
+  void BuildStatusBar();
+  void RebuildRecentFiles();
+
+  CommandRouter& m_router;
+  SettingsStore& m_settings;
+  std::map<int, QAction*> m_actions;
+  QMenu* m_templateMenu = nullptr;
+  QAction* m_exitAction = nullptr;
+  QList<QAction*> m_recentActions;
+  QToolBar* m_toolBar = nullptr;
+  QLabel* m_messagePane = nullptr;
+  QLabel* m_indicators[3] = {nullptr, nullptr, nullptr};
+  KeyboardLocks m_locks;
+  std::function<bool()> m_closeQuery;
+  bool m_closeConfirmed = false;
+};
+
+}  // namespace vexa

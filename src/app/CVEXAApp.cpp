@@ -1,0 +1,71 @@
+#include "app/CVEXAApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/CommandHooks.h"
+#include "app/CommandTable.h"
+#include "app/DocumentCommands.h"
+#include "app/ModelCommands.h"
+#include "app/TextTemplateCommands.h"
+#include "app/UserInterface.h"
+#include "document/CVEXADoc.h"
+#include "view/ui/CVEXAView.h"
+
+namespace vexa {
+
+CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string startupDirectory)
+    : m_settings(settings),
+      m_ui(ui),
+      m_doc(std::make_unique<CVEXADoc>(settings, std::move(startupDirectory))),
+      m_documentCommands(std::make_unique<DocumentCommands>(*m_doc, settings, ui, m_events)),
+      m_modelCommands(std::make_unique<ModelCommands>(*m_doc, ui, m_events)),
+      m_textCommands(std::make_unique<TextTemplateCommands>(*m_doc, ui, m_events)) {
+  m_documentCommands->Register(m_router);
+  m_modelCommands->Register(m_router);
+  m_textCommands->Register(m_router);
+  m_router.Register(cmd::kAbout, [this] { m_ui.ShowAbout(); });
+  m_router.Register(cmd::kKeyWordList, [this] { m_ui.ShowKeyWordTable(); });
+  CommandHooks::Register(m_router, *m_doc);
+
+  m_frame = std::make_unique<CMainFrame>(m_router, settings);
+  m_view = new CVEXAView(*m_doc, ui, m_frame.get());
+  m_frame->setCentralWidget(m_view);
+  m_frame->SetCloseQuery([this] { return m_documentCommands->SaveModified(); });
+  QObject::connect(m_view, &CVEXAView::stateChanged, m_frame.get(), &CMainFrame::RefreshCommandStates);
+
+  m_events.documentReplaced = [this] { (void)m_view->OnInitialUpdate(); };
+  m_events.modelSwitched = [this] { m_view->OnModelSwitched(); };
+  m_events.contentsReplaced = [this] { m_view->OnContentsReplaced(); };
+  m_events.titleChanged = [this] { UpdateCaption(); };
+  m_events.exitRequested = [this] { m_frame->CloseConfirmed(); };
+}
+
+CVEXAApp::~CVEXAApp() = default;
+
+StartResult CVEXAApp::Start(const StartupOptions& options) {
+  m_options = options;
+  m_doc->NewTemplate();
+  if (options.templateFile) {
+    const Outcome outcome = m_doc->OpenTemplate(*options.templateFile);
+    if (!outcome.message.empty()) m_ui.Message(outcome.message);
+    if (!outcome.ok) return StartResult::OpenFailed;
+    m_settings.SetRecentFiles(AddRecentFile(m_settings.RecentFiles(), *options.templateFile));
+  }
+  UpdateCaption();
+  // The first initial update runs before the window is visible; the port is
+  // chosen in the view's start-up hook.
+  if (!m_view->OnInitialUpdate()) return StartResult::Cancelled;
+  m_frame->RefreshCommandStates();
+  return StartResult::Ok;
+}
+
+void CVEXAApp::Show() {
+  m_frame->showMaximized();
+  m_view->setFocus();
+}
+
+void CVEXAApp::UpdateCaption() {
+  m_frame->SetDocumentTitle(m_doc->Title());
+  m_frame->RefreshCommandStates();
+}
+
+}  // namespace vexa

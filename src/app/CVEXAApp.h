@@ -1,0 +1,71 @@
+// The application: owns the settings store, the one template document, the
+// command features, the main frame and its view, and runs the start-up order:
+// a new template (or the template file named on the command line), the view's
+// first initial update before the window is shown, then the maximised window.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/CommandRouter.h"
+#include "app/DocumentEvents.h"
+
+namespace vexa {
+
+class CMainFrame;
+class CVEXADoc;
+class CVEXAView;
+class DocumentCommands;
+class ModelCommands;
+class SettingsStore;
+class TextTemplateCommands;
+class UserInterface;
+
+enum class StartResult {
+  Ok,
+  OpenFailed,  // the template file of the command line could not be opened (message shown)
+  Cancelled,   // the user cancelled at start-up (the port choice): end quietly
+};
+
+struct StartupOptions {
+  std::optional<std::string> templateFile;  // opened instead of a new template
+  std::string simulatedKeyboardFile;        // kept for the keyboard transfer commands
+};
+
+class CVEXAApp {
+ public:
+  // `settings` and `ui` must outlive the application.
+  CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string startupDirectory);
+  ~CVEXAApp();
+
+  // Creates or opens the template and gives the view its first initial
+  // update. Anything but Ok ends the program.
+  [[nodiscard]] StartResult Start(const StartupOptions& options);
+  // Shows the main window maximised.
+  void Show();
+
+  [[nodiscard]] CVEXADoc& Document() { return *m_doc; }
+  [[nodiscard]] CMainFrame& Frame() { return *m_frame; }
+  [[nodiscard]] CVEXAView& View() { return *m_view; }
+  [[nodiscard]] CommandRouter& Router() { return m_router; }
+  [[nodiscard]] DocumentCommands& FileCommands() { return *m_documentCommands; }
+  [[nodiscard]] const StartupOptions& Options() const { return m_options; }
+
+ private:
+  void UpdateCaption();
+
+  SettingsStore& m_settings;
+  UserInterface& m_ui;
+  StartupOptions m_options;
+  CommandRouter m_router;
+  DocumentEvents m_events;
+  std::unique_ptr<CVEXADoc> m_doc;
+  std::unique_ptr<DocumentCommands> m_documentCommands;
+  std::unique_ptr<ModelCommands> m_modelCommands;
+  std::unique_ptr<TextTemplateCommands> m_textCommands;
+  std::unique_ptr<CMainFrame> m_frame;
+  CVEXAView* m_view = nullptr;  // owned by the frame
+};
+
+}  // namespace vexa

@@ -1,0 +1,35 @@
+#include "app/CommandRouter.h"
+
+#include <utility>
+
+namespace vexa {
+
+void CommandRouter::Register(int id, Handler handler, Rule enabled, Rule checked) {
+  m_entries[id] = Entry{std::move(handler), std::move(enabled), std::move(checked)};
+}
+
+bool CommandRouter::HasHandler(int id) const {
+  auto it = m_entries.find(id);
+  return it != m_entries.end() && it->second.handler;
+}
+
+bool CommandRouter::Execute(int id) {
+  if (!IsEnabled(id)) return false;
+  // Copy first: a handler may re-register commands while it runs.
+  Handler handler = m_entries.at(id).handler;
+  handler();
+  return true;
+}
+
+bool CommandRouter::IsEnabled(int id) const {
+  auto it = m_entries.find(id);
+  if (it == m_entries.end() || !it->second.handler) return false;
+  return !it->second.enabled || it->second.enabled();
+}
+
+bool CommandRouter::IsChecked(int id) const {
+  auto it = m_entries.find(id);
+  return it != m_entries.end() && it->second.checked && it->second.checked();
+}
+
+}  // namespace vexa

@@ -1,0 +1,40 @@
+// Routes commands by their numeric id to the feature that handles them, and
+// answers the enabling and check questions that the main frame asks whenever it
+// refreshes its menus and toolbar.
+//
+// A command nobody registered is disabled (its menu item and toolbar button are
+// greyed) and does nothing when it arrives, which is what becomes of the
+// toolbar's RS232 button and of the accelerators without a handler.
+#pragma once
+
+#include <functional>
+#include <map>
+
+namespace vexa {
+
+class CommandRouter {
+ public:
+  using Handler = std::function<void()>;
+  using Rule = std::function<bool()>;
+
+  // Registers (or replaces) the handler of `id`. `enabled` defaults to always;
+  // `checked` to never.
+  void Register(int id, Handler handler, Rule enabled = {}, Rule checked = {});
+  [[nodiscard]] bool HasHandler(int id) const;
+
+  // Runs the handler when the command is registered and enabled; returns
+  // whether it ran.
+  bool Execute(int id);
+  [[nodiscard]] bool IsEnabled(int id) const;
+  [[nodiscard]] bool IsChecked(int id) const;
+
+ private:
+  struct Entry {
+    Handler handler;
+    Rule enabled;
+    Rule checked;
+  };
+  std::map<int, Entry> m_entries;
+};
+
+}  // namespace vexa

@@ -1,0 +1,46 @@
+// The Template menu's file commands: New, Load, Save, Save As, the recent-file
+// entries and Exit, with the "Save changes to %1?" question before a modified
+// template is replaced or the program ends.
+#pragma once
+
+#include <string>
+
+#include "app/DocumentEvents.h"
+
+namespace vexa {
+
+class CVEXADoc;
+class CommandRouter;
+class SettingsStore;
+class UserInterface;
+
+class DocumentCommands {
+ public:
+  DocumentCommands(CVEXADoc& doc, SettingsStore& settings, UserInterface& ui, DocumentEvents& events);
+
+  void Register(CommandRouter& router);
+
+  void New();
+  void Load();
+  // Opens `path` after asking about unsaved changes; false when refused or
+  // cancelled. A recent-file entry that can no longer be opened is dropped.
+  bool OpenFile(const std::string& path, bool fromRecentList = false);
+  bool Save();
+  bool SaveAs();
+  void Exit();
+  // Asks about unsaved changes; true when the template may be replaced or
+  // the program may end (saved, or the user answered No).
+  [[nodiscard]] bool SaveModified();
+  void OpenRecent(int index);
+
+ private:
+  bool SaveTo(const std::string& path);
+  void AddRecent(const std::string& path);
+
+  CVEXADoc& m_doc;
+  SettingsStore& m_settings;
+  UserInterface& m_ui;
+  DocumentEvents& m_events;
+};
+
+}  // namespace vexa

@@ -1,0 +1,84 @@
+#include "app/QtUserInterface.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/CAboutDlg.h"
+#include "app/Messages.h"
+#include "models/ui/CKeyWordTable.h"
+#include "models/ui/CSelectKeyboard.h"
+#include "models/ui/CTextFileNamePath.h"
+
+namespace vexa {
+
+namespace {
+
+QString Caption() {
+  return QString::fromLatin1(msg::kAppTitle.data(), static_cast<qsizetype>(msg::kAppTitle.size()));
+}
+// Messages carry file paths (UTF-8 on this system) and 8-bit key texts.
+QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text); }
+std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+const QString kAllFiles = QStringLiteral("All Files (*)");
+
+}  // namespace
+
+void QtUserInterface::Message(const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, Caption(), FromLocal(text), QMessageBox::Ok, m_parent);
+  box.exec();
+}
+
+SaveAnswer QtUserInterface::AskSaveChanges(const std::string& title) {
+  const QString text = QString::fromLatin1(msg::kSaveChanges.data(), static_cast<qsizetype>(msg::kSaveChanges.size()))
+                           .arg(FromLocal(title));
+  QMessageBox box(QMessageBox::Warning, Caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  m_parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return SaveAnswer::Yes;
+    case QMessageBox::No:
+      return SaveAnswer::No;
+    default:
+      return SaveAnswer::Cancel;
+  }
+}
+
+bool QtUserInterface::ConfirmModelSwitch() {
+  CSelectKeyboard dialog(m_parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<std::string> QtUserInterface::ChooseOpenFile() {
+  const QString path = QFileDialog::getOpenFileName(m_parent, QStringLiteral("Open"), QString(), kAllFiles);
+  if (path.isEmpty()) return std::nullopt;
+  return ToLocal(path);
+}
+
+std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& suggested) {
+  const QString path =
+      QFileDialog::getSaveFileName(m_parent, QStringLiteral("Save As"), FromLocal(suggested), kAllFiles);
+  if (path.isEmpty()) return std::nullopt;
+  return ToLocal(path);
+}
+
+std::optional<std::string> QtUserInterface::ChooseTextFile(TextFileUse use) {
+  CTextFileNamePath dialog(use == TextFileUse::Import ? CTextFileNamePath::Use::Import
+                                                      : CTextFileNamePath::Use::Export,
+                           m_parent);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToLocal(dialog.selectedFiles().constFirst());
+}
+
+void QtUserInterface::ShowAbout() {
+  CAboutDlg dialog(m_parent);
+  dialog.exec();
+}
+
+void QtUserInterface::ShowKeyWordTable() {
+  CKeyWordTable dialog(m_parent);
+  dialog.exec();
+}
+
+}  // namespace vexa

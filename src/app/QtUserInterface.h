@@ -1,0 +1,31 @@
+// The real dialogs of the editor: message boxes captioned with the application
+// title, the save question, the model switch confirmation, the file choosers,
+// the About box and the Key Word List.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "app/UserInterface.h"
+
+namespace vexa {
+
+class QtUserInterface final : public UserInterface {
+ public:
+  explicit QtUserInterface(QWidget* parent = nullptr) : m_parent(parent) {}
+  void SetParent(QWidget* parent) { m_parent = parent; }
+
+  void Message(const std::string& text) override;
+  SaveAnswer AskSaveChanges(const std::string& title) override;
+  bool ConfirmModelSwitch() override;
+  std::optional<std::string> ChooseOpenFile() override;
+  std::optional<std::string> ChooseSaveFile(const std::string& suggested) override;
+  std::optional<std::string> ChooseTextFile(TextFileUse use) override;
+  void ShowAbout() override;
+  void ShowKeyWordTable() override;
+
+ private:
+  QPointer<QWidget> m_parent;
+};
+
+}  // namespace vexa

@@ -1,0 +1,64 @@
+// A UserInterface for tests: questions are answered from queues filled by the
+// test, every call is recorded. An unanswered question counts as Cancel / No /
+// cancelled chooser, so a test that forgot an answer never blocks or saves.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/UserInterface.h"
+
+namespace vexa {
+
+class ScriptedUserInterface final : public UserInterface {
+ public:
+  std::deque<SaveAnswer> saveAnswers;
+  std::deque<bool> modelSwitchAnswers;
+  std::deque<std::optional<std::string>> fileAnswers;  // for all three choosers, in order
+
+  std::vector<std::string> messages;
+  std::vector<std::string> saveQuestions;  // the titles asked about
+  std::vector<TextFileUse> textChoosers;
+  int modelSwitchQuestions = 0;
+  int openChoosers = 0;
+  int saveChoosers = 0;
+  int aboutShown = 0;
+  int keyWordTableShown = 0;
+
+  void Message(const std::string& text) override { messages.push_back(text); }
+  SaveAnswer AskSaveChanges(const std::string& title) override {
+    saveQuestions.push_back(title);
+    return Pop(saveAnswers, SaveAnswer::Cancel);
+  }
+  bool ConfirmModelSwitch() override {
+    ++modelSwitchQuestions;
+    return Pop(modelSwitchAnswers, false);
+  }
+  std::optional<std::string> ChooseOpenFile() override {
+    ++openChoosers;
+    return Pop(fileAnswers, std::optional<std::string>{});
+  }
+  std::optional<std::string> ChooseSaveFile(const std::string&) override {
+    ++saveChoosers;
+    return Pop(fileAnswers, std::optional<std::string>{});
+  }
+  std::optional<std::string> ChooseTextFile(TextFileUse use) override {
+    textChoosers.push_back(use);
+    return Pop(fileAnswers, std::optional<std::string>{});
+  }
+  void ShowAbout() override { ++aboutShown; }
+  void ShowKeyWordTable() override { ++keyWordTableShown; }
+
+ private:
+  template <typename T>
+  static T Pop(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) return fallback;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+  }
+};
+
+}  // namespace vexa

@@ -1,0 +1,47 @@
+#include "app/TextTemplateCommands.h"
+
+#include "app/CommandRouter.h"
+#include "app/CommandTable.h"
+#include "app/UserInterface.h"
+#include "document/CVEXADoc.h"
+
+namespace vexa {
+
+TextTemplateCommands::TextTemplateCommands(CVEXADoc& doc, UserInterface& ui, DocumentEvents& events)
+    : m_doc(doc), m_ui(ui), m_events(events) {}
+
+void TextTemplateCommands::Register(CommandRouter& router) {
+  router.Register(cmd::kLoadDefault, [this] { LoadDefault(); });
+  router.Register(cmd::kImportText, [this] { Import(); });
+  router.Register(cmd::kExportText, [this] { Export(); });
+}
+
+void TextTemplateCommands::LoadDefault() {
+  const Outcome outcome = m_doc.LoadDefaultTextTemplate();
+  if (!outcome.message.empty()) m_ui.Message(outcome.message);
+  DocumentEvents::Fire(m_events.contentsReplaced);
+  DocumentEvents::Fire(m_events.titleChanged);
+}
+
+void TextTemplateCommands::Import() {
+  const auto path = m_ui.ChooseTextFile(TextFileUse::Import);
+  if (path) {
+    const Outcome outcome = m_doc.ImportTextTemplate(*path);
+    if (!outcome.message.empty()) m_ui.Message(outcome.message);
+    DocumentEvents::Fire(m_events.contentsReplaced);
+  }
+  m_doc.SetTitleFromTextPath(path.value_or(""));
+  DocumentEvents::Fire(m_events.titleChanged);
+}
+
+void TextTemplateCommands::Export() {
+  const auto path = m_ui.ChooseTextFile(TextFileUse::Export);
+  if (path) {
+    const Outcome outcome = m_doc.ExportTextTemplate(*path);
+    if (!outcome.message.empty()) m_ui.Message(outcome.message);
+  }
+  m_doc.SetTitleFromTextPath(path.value_or(""));
+  DocumentEvents::Fire(m_events.titleChanged);
+}
+
+}  // namespace vexa

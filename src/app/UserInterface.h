@@ -1,0 +1,34 @@
+// Every modal question, message and chooser of the editor goes through this
+// interface: QtUserInterface shows real dialogs, ScriptedUserInterface answers
+// from a script in tests. Paths are local 8-bit (UTF-8) strings; message texts
+// are the texts of Messages.h and of the document's Outcomes.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vexa {
+
+enum class SaveAnswer { Yes, No, Cancel };
+enum class TextFileUse { Import, Export };
+
+class UserInterface {
+ public:
+  virtual ~UserInterface() = default;
+
+  // A message box with an OK button, captioned with the application title.
+  virtual void Message(const std::string& text) = 0;
+  // "Save changes to <title>?" with Yes, No and Cancel.
+  virtual SaveAnswer AskSaveChanges(const std::string& title) = 0;
+  // The model switch confirmation; true for Yes.
+  virtual bool ConfirmModelSwitch() = 0;
+  // The template file choosers (all files offered); nullopt when cancelled.
+  virtual std::optional<std::string> ChooseOpenFile() = 0;
+  virtual std::optional<std::string> ChooseSaveFile(const std::string& suggested) = 0;
+  // The text template chooser in its import or export form.
+  virtual std::optional<std::string> ChooseTextFile(TextFileUse use) = 0;
+  virtual void ShowAbout() = 0;
+  virtual void ShowKeyWordTable() = 0;
+};
+
+}  // namespace vexa

@@ -1,0 +1,36 @@
+#include "models/ui/CSelectKeyboard.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Messages.h"
+
+namespace vexa {
+
+namespace {
+QString Q(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+}  // namespace
+
+CSelectKeyboard::CSelectKeyboard(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(Q(msg::kSelectKeyboardTitle));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(Q(msg::kSelectKeyboardLine1), this));
+  layout->addWidget(new QLabel(Q(msg::kSelectKeyboardLine2), this));
+  auto* buttons = new QHBoxLayout;
+  auto* yes = new QPushButton(QStringLiteral("Yes"), this);
+  auto* no = new QPushButton(QStringLiteral("No"), this);
+  yes->setObjectName(QStringLiteral("yes"));
+  no->setObjectName(QStringLiteral("no"));
+  yes->setDefault(true);
+  buttons->addStretch();
+  buttons->addWidget(yes);
+  buttons->addWidget(no);
+  buttons->addStretch();
+  layout->addLayout(buttons);
+  connect(yes, &QPushButton::clicked, this, &QDialog::accept);
+  connect(no, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+}  // namespace vexa

@@ -1,0 +1,159 @@
+#include "view/ViewPaintModel.h"
+
+#include <string>
+#include <utility>
+
+#include "app/Messages.h"
+#include "document/CVEXADoc.h"
+#include "models/ModelTable.h"
+#include "view/ContentWindow.h"
+#include "view/ViewState.h"
+
+namespace vexa {
+
+namespace {
+
+constexpr int kEnterUpperBlock = 28;
+constexpr int kEnterKey = 41;
+
+class Painter {
+ public:
+  explicit Painter(std::vector<DrawOp>& ops) : m_ops(ops) {}
+
+  void Text(int x, int y, std::string text, Rgb colour = colours::kBlack, Rgb background = colours::kBackground,
+            int position = -1) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.x1 = x;
+    op.y1 = y;
+    op.colour = colour;
+    op.background = background;
+    op.text = std::move(text);
+    op.position = position;
+    m_ops.push_back(std::move(op));
+  }
+  void Line(int x1, int y1, int x2, int y2, Rgb colour, int penWidth = 1, int position = -1) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Line;
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.colour = colour;
+    op.penWidth = penWidth;
+    op.position = position;
+    m_ops.push_back(std::move(op));
+  }
+  void Box(int left, int top, int right, int bottom, Rgb outline, Rgb fill) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Box;
+    op.x1 = left;
+    op.y1 = top;
+    op.x2 = right;
+    op.y2 = bottom;
+    op.colour = outline;
+    op.background = fill;
+    m_ops.push_back(std::move(op));
+  }
+
+ private:
+  std::vector<DrawOp>& m_ops;
+};
+
+std::string ModeText(const ViewState& state) {
+  if (!state.SelectedIsAscii()) return "ScanCode Mode";
+  return state.decimalDisplay ? "ASCII Decimal Mode" : "ASCII Mode";
+}
+
+void PaintKeys(const CVEXADoc& doc, const ViewState& state, Painter& paint) {
+  const bool lShapedEnter = HasLShapedEnter(doc.ModelId()) && doc.KeyCount() > kEnterKey;
+  // The top edge of the Enter key stops where the upper block begins; the
+  // layout of an unknown model id is two pixels off, as it always was.
+  const int enterTopInset = (doc.ModelId() >= kFirstModelId && doc.ModelId() <= kLastModelId) ? 40 : 38;
+  for (int p = 0; p < doc.KeyCount(); ++p) {
+    const KeyRect& r = doc.KeyRects()[static_cast<size_t>(p)];
+    const int x = r.left, y = r.top, w = r.width, h = r.height;
+    const bool selected = state.IsSelected(p);
+    const Rgb lightPen = selected ? colours::kBlack : colours::kWhite;
+    const int pen = selected ? 2 : 1;
+    const bool upperBlock = lShapedEnter && p == kEnterUpperBlock;
+    const bool enterKey = lShapedEnter && p == kEnterKey;
+
+    paint.Line(enterKey ? x + w - enterTopInset : x + w, y, x, y, lightPen, pen, p);  // top
+    paint.Line(x, y, x, y + h, lightPen, pen, p);                                      // left
+    paint.Line(x + w, y, x + w, y + h, colours::kBlack, pen, p);                       // right
+    if (!upperBlock) paint.Line(x + w, y + h, x, y + h, colours::kBlack, pen, p);      // bottom
+    if (enterKey && selected) {
+      const KeyRect& u = doc.KeyRects()[kEnterUpperBlock];
+      paint.Line(u.left + u.width, u.top, u.left, u.top, colours::kBlack, 2, kEnterUpperBlock);
+      paint.Line(u.left, u.top, u.left, u.top + u.height, colours::kBlack, 2, kEnterUpperBlock);
+      paint.Line(u.left + u.width, u.top, u.left + u.width, u.top + u.height, colours::kBlack, 2,
+                 kEnterUpperBlock);
+    }
+    const int keyIndex = doc.KeyMap()[static_cast<size_t>(p)];
+    paint.Text(x + 3, y + 2, doc.Labels()[static_cast<size_t>(p)], KeyLabelColour(doc, keyIndex),
+               colours::kBackground, p);
+  }
+}
+
+}  // namespace
+
+Rgb KeyLabelColour(const CVEXADoc& doc, int keyIndex) {
+  const auto k = static_cast<size_t>(keyIndex);
+  if (doc.BlankFlags()[k] != 0) return colours::kBlack;
+  if (doc.DefinedFlags()[k] != 0) return colours::kBlue;
+  return colours::kGreen;
+}
+
+std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int clientWidth, int clientHeight) {
+  std::vector<DrawOp> ops;
+  ops.reserve(static_cast<size_t>(doc.KeyCount()) * 5 + 32);
+  Painter paint(ops);
+
+  paint.Box(0, 0, clientWidth, clientHeight, colours::kBlack, colours::kBackground);
+  paint.Text(10, 310, "Key Name:");
+  paint.Text(10, 330, "Key content:");
+  paint.Text(490, 310, "Total space left (bytes):");
+
+  paint.Text(80, 310, doc.Labels()[static_cast<size_t>(state.selectedPosition)], colours::kBlue);
+  paint.Text(280, 310, ModeText(state), colours::kBlue);
+  paint.Text(670, 310, std::to_string(doc.SpaceLeft()), colours::kBlue);
+
+  using namespace content_window;
+  paint.Box(kLeft, kTop, kRight, kBottom, colours::kBlack, colours::kWhite);
+  paint.Text(kTextX, kTextY, ShownText(doc, state), colours::kBlack, colours::kWhite);
+  const int caretX = kFirstColumnX + kColumnWidth * state.caretColumn;
+  paint.Line(caretX, 347, caretX + 5, 347, colours::kBlack, 2);
+
+  PaintKeys(doc, state, paint);
+
+  paint.Line(30, 20, 730, 20, colours::kBlack);
+  paint.Line(730, 20, 730, 300, colours::kBlack);
+  paint.Line(730, 300, 30, 300, colours::kBlack);
+  paint.Line(30, 300, 30, 20, colours::kBlack);
+  paint.Line(29, 19, 729, 19, colours::kWhite);
+  paint.Line(729, 19, 729, 299, colours::kWhite);
+  paint.Line(729, 299, 29, 299, colours::kWhite);
+  paint.Line(29, 299, 29, 19, colours::kWhite);
+
+  paint.Text(35, 25,
+             state.SelectedIsAscii() ? "Use Mouse or <Shift> + <Arrow> to Select Key.  "
+                                     : "Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then <Func Key> to "
+                                       "Input Function Key Code.");
+  paint.Text(620, 2, "Port Name: " + state.portName);
+
+  paint.Text(35, 2, "Black Key: blank key");
+  paint.Text(230, 2, "Blue Key", colours::kBlue);
+  paint.Text(290, 2, ": defined key");
+  paint.Text(405, 2, "Green Key", colours::kGreen);
+  paint.Text(470, 2, ": modified key");
+
+  if (state.errorFlag) {
+    paint.Text(100, 350, std::string(msg::kWrongKeyWord), colours::kRed);
+  } else {
+    paint.Text(100, 350, std::string(99, ' '));
+  }
+  return ops;
+}
+
+}  // namespace vexa

@@ -1,0 +1,58 @@
+// What the layout view draws, where and in which colour, as a list of drawing
+// operations in the view's logical pixel coordinates. The widget replays the
+// list with its painter; tests read it without painting.
+//
+// Operations are listed in drawing order: later ones overwrite earlier ones.
+// Every text is drawn over an opaque background of its own background colour,
+// its top-left corner at (x1, y1), one 7-pixel column per byte.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+class CVEXADoc;
+struct ViewState;
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+namespace colours {
+inline constexpr Rgb kBackground{220, 220, 220};
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kGreen{30, 150, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+}  // namespace colours
+
+struct DrawOp {
+  enum class Kind {
+    Fill,  // rectangle (x1,y1)-(x2,y2), right and bottom exclusive, filled with colour
+    Box,   // the same rectangle filled with background, outlined 1 pixel in colour
+    Line,  // from (x1,y1) to (x2,y2) in colour, penWidth pixels wide
+    Text,  // 8-bit text at (x1,y1)
+  };
+  Kind kind = Kind::Line;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  int penWidth = 1;
+  Rgb colour;
+  Rgb background;
+  std::string text;
+  int position = -1;  // the layout position a key's edge or label belongs to; -1 otherwise
+};
+
+// Builds the whole view. Runs SpaceLeft, which refreshes the blank flags that
+// decide the key colours.
+[[nodiscard]] std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int clientWidth,
+                                                 int clientHeight);
+
+// The colour of a key's label: black when blank, else blue when defined, else
+// green (modified).
+[[nodiscard]] Rgb KeyLabelColour(const CVEXADoc& doc, int keyIndex);
+
+}  // namespace vexa

@@ -1,0 +1,182 @@
+#include "view/ui/CVEXAView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/Messages.h"
+#include "app/UserInterface.h"
+#include "document/CVEXADoc.h"
+#include "view/ContentWindow.h"
+#include "view/Cp1252.h"
+#include "view/ViewPaintModel.h"
+#include "view/ViewSelection.h"
+#include "view/ui/ViewKeyHandler.h"
+
+namespace vexa {
+
+namespace {
+
+constexpr int kCellHeight = 16;
+
+QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// The display font: bold and fixed-pitch, a 16-pixel character cell, and
+// exactly one 7-pixel column per character so that key labels fit their keys
+// and the caret and mouse columns of the content window line up with the text.
+QFont MakeDisplayFont() {
+  QFont font(QStringLiteral("monospace"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setBold(true);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  qreal advance = 0;
+  for (int pixels = 14; pixels >= 9; --pixels) {
+    font.setPixelSize(pixels);
+    const QFontMetricsF metrics(font);
+    advance = metrics.horizontalAdvance(QLatin1Char('M'));
+    if (metrics.height() <= kCellHeight && advance <= 8.0) break;
+  }
+  font.setLetterSpacing(QFont::AbsoluteSpacing, content_window::kColumnWidth - advance);
+  return font;
+}
+
+}  // namespace
+
+CVEXAView::CVEXAView(CVEXADoc& doc, UserInterface& ui, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_ui(ui), m_font(MakeDisplayFont()) {
+  m_ascent = QFontMetrics(m_font).ascent();
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(760, 370);
+}
+
+bool CVEXAView::OnInitialUpdate() {
+  m_state.ResetForInitialUpdate(m_doc);
+  bool keepRunning = true;
+  if (!m_initialised) {
+    m_initialised = true;
+    // Start-up hook: the communication port is chosen here, once per run.
+    if (m_startupHook) keepRunning = m_startupHook(m_state);
+  }
+  update();
+  emit stateChanged();
+  return keepRunning;
+}
+
+void CVEXAView::OnModelSwitched() {
+  m_state.ResetForModelSwitch(m_doc);
+  update();
+  emit stateChanged();
+}
+
+void CVEXAView::OnContentsReplaced() {
+  m_state.ResetAfterContentReplaced(m_doc);
+  update();
+  emit stateChanged();
+}
+
+void CVEXAView::MoveSelection(int direction) {
+  (void)view_selection::MoveSelection(m_doc, m_state, direction);
+  update();
+  emit stateChanged();
+}
+
+void CVEXAView::PaintView(QPainter& painter) {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setFont(m_font);
+  const std::vector<DrawOp> ops = BuildViewPaint(m_doc, m_state, width(), height());
+  for (const DrawOp& op : ops) {
+    switch (op.kind) {
+      case DrawOp::Kind::Fill:
+        painter.fillRect(QRect(QPoint(op.x1, op.y1), QPoint(op.x2 - 1, op.y2 - 1)), ToQColor(op.colour));
+        break;
+      case DrawOp::Kind::Box: {
+        const QRect box(QPoint(op.x1, op.y1), QPoint(op.x2 - 1, op.y2 - 1));
+        painter.fillRect(box, ToQColor(op.background));
+        painter.setPen(QPen(ToQColor(op.colour), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        break;
+      }
+      case DrawOp::Kind::Line:
+        painter.setPen(QPen(ToQColor(op.colour), op.penWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.drawLine(op.x1, op.y1, op.x2, op.y2);
+        break;
+      case DrawOp::Kind::Text: {
+        if (op.text.empty()) break;
+        const int width = content_window::kColumnWidth * static_cast<int>(op.text.size());
+        painter.fillRect(op.x1, op.y1, width, kCellHeight, ToQColor(op.background));
+        // Runs of blanks only erase what was drawn before.
+        if (op.text.find_first_not_of(' ') == std::string::npos) break;
+        painter.setPen(ToQColor(op.colour));
+        painter.drawText(op.x1, op.y1 + m_ascent, QString::fromStdU16String(Cp1252ToUtf16(op.text)));
+        break;
+      }
+    }
+  }
+}
+
+void CVEXAView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintView(painter);
+}
+
+void CVEXAView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const QPoint at = event->position().toPoint();
+    switch (view_selection::LeftButtonDown(m_doc, m_state, at.x(), at.y())) {
+      case ClickResult::Nothing:
+        break;
+      case ClickResult::ContentBox:
+        update(ContentBoxArea());
+        emit stateChanged();
+        break;
+      case ClickResult::Selected:
+        update();
+        emit stateChanged();
+        break;
+      case ClickResult::Refused:
+        m_ui.Message(std::string(msg::kWrongKeyWord));
+        break;
+    }
+  }
+  setFocus(Qt::MouseFocusReason);
+  QWidget::mousePressEvent(event);
+}
+
+void CVEXAView::keyPressEvent(QKeyEvent* event) {
+  if (m_keyHandler && m_keyHandler->KeyPress(*event)) {
+    update();
+    emit stateChanged();
+    return;
+  }
+  const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+  switch (event->key()) {
+    case Qt::Key_Up:
+      MoveSelection(2);
+      return;
+    case Qt::Key_Down:
+      MoveSelection(3);
+      return;
+    case Qt::Key_Left:
+      if (shift) MoveSelection(0);
+      return;
+    case Qt::Key_Right:
+      if (shift) MoveSelection(1);
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void CVEXAView::keyReleaseEvent(QKeyEvent* event) {
+  if (m_keyHandler && m_keyHandler->KeyRelease(*event)) {
+    update();
+    emit stateChanged();
+    return;
+  }
+  QWidget::keyReleaseEvent(event);
+}
+
+}  // namespace vexa

@@ -1,0 +1,71 @@
+// The layout view widget: paints the paint model of the current document and
+// view state, and maps mouse clicks and the navigation keys onto the view
+// logic. All state lives in ViewState; all geometry in logical pixels, so the
+// fixed layout scales with the screen.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <functional>
+
+#include "view/ViewState.h"
+
+namespace vexa {
+
+class CVEXADoc;
+class UserInterface;
+class ViewKeyHandler;
+
+class CVEXAView : public QWidget {
+  Q_OBJECT
+ public:
+  CVEXAView(CVEXADoc& doc, UserInterface& ui, QWidget* parent = nullptr);
+
+  [[nodiscard]] ViewState& State() { return m_state; }
+  [[nodiscard]] const ViewState& State() const { return m_state; }
+  [[nodiscard]] CVEXADoc& Document() { return m_doc; }
+
+  // The first display and every New and Open. The first call also runs the
+  // start-up hook (where the port is chosen); it returns false when the user
+  // cancelled there and the program must end.
+  bool OnInitialUpdate();
+  void OnModelSwitched();
+  void OnContentsReplaced();
+
+  // Runs once, at the first initial update, with the view state to fill (port
+  // kind and name).
+  void SetStartupHook(std::function<bool(ViewState&)> hook) { m_startupHook = std::move(hook); }
+  void SetKeyHandler(ViewKeyHandler* handler) { m_keyHandler = handler; }
+
+  // Arrow navigation: 0 left, 1 right, 2 up, 3 down.
+  void MoveSelection(int direction);
+
+  // Paints the whole view into `painter` (also used for offscreen rendering).
+  void PaintView(QPainter& painter);
+
+  static QRect InformationArea() { return {10, 300, 740, 60}; }
+  static QRect ContentBoxArea() { return {95, 330, 605, 20}; }
+  [[nodiscard]] const QFont& DisplayFont() const { return m_font; }
+
+ signals:
+  // The selection or editing state changed: command states need a refresh.
+  void stateChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  CVEXADoc& m_doc;
+  UserInterface& m_ui;
+  ViewState m_state;
+  QFont m_font;
+  int m_ascent = 0;
+  bool m_initialised = false;
+  std::function<bool(ViewState&)> m_startupHook;
+  ViewKeyHandler* m_keyHandler = nullptr;
+};
+
+}  // namespace vexa
