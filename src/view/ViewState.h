@@ -18,8 +18,6 @@ class CVEXADoc;
 
 inline constexpr int kContentColumns = 85;  // caret columns 0..85 of the content window
 
-enum class PortKind { None = -1, Ps2 = 0, Usb = 5 };
-
 struct ViewState {
   int selectedPosition = 0;
   int selectedKey = 0;  // key index = key map entry of the selected position
@@ -33,7 +31,7 @@ struct ViewState {
   bool shiftReleased = true;
   bool decimalDisplay = false;
   bool errorFlag = false;
-  PortKind portKind = PortKind::None;
+  int portKind = -1;     // 0 = PS/2, 5 = USB once chosen (the keyboard connection's PortKind)
   std::string portName;  // "PS2" or "USB" once chosen
 
   ViewState() { keyModes.fill(1); }
