@@ -133,9 +133,16 @@ bool CKBIO::ReadBlockDirect(int blockNumber) {
   (void)SendAcked(kReadCommand);
   SendAddress(blockNumber);
   std::array<std::uint8_t, kReadAnswerBytes> answer{};
-  for (auto& b : answer) b = ReadOrZero();
+  bool complete = true;
+  for (size_t i = 0; i < answer.size(); ++i) {
+    const auto b = ReadControllerByte();
+    answer[i] = b.value_or(0);
+    if (!b && i < 2 * m_buffer.size()) complete = false;
+  }
   for (size_t k = 0; k < m_buffer.size(); ++k) m_buffer[k] = Combine(answer[2 * k], answer[2 * k + 1]);
-  return BlockChecksum(m_buffer) == 0;
+  // A keyboard that falls silent yields zeros, and zeros pass the checksum:
+  // a block with a missing byte is a failed read, never a block of zeros.
+  return complete && BlockChecksum(m_buffer) == 0;
 }
 
 bool CKBIO::WriteBlock(int blockNumber) {

@@ -1,0 +1,36 @@
+// Test support: the PS/2 port's platform over the emulated keyboard, with
+// direct controller access (system kind 1) or the driver device (kind 2).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "device/EmulatedController.h"
+#include "device/EmulatedDriverDevice.h"
+#include "device/KbioPlatform.h"
+#include "device/KeyboardEmulator.h"
+
+namespace vexa {
+
+class EmulatedPlatform : public KbioPlatform {
+ public:
+  explicit EmulatedPlatform(KeyboardEmulator& keyboard) : controller(keyboard), m_keyboard(keyboard) {}
+  bool QuerySystem() override { return systemKnown; }
+  PortIo* AcquireControllerPorts() override { return direct ? &controller : nullptr; }
+  std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string& path) override {
+    openedPath = path;
+    if (!driverPresent) return nullptr;
+    auto d = std::make_unique<EmulatedDriverDevice>(m_keyboard);
+    driver = d.get();
+    return d;
+  }
+  EmulatedController controller;
+  EmulatedDriverDevice* driver = nullptr;
+  bool direct = true, driverPresent = true, systemKnown = true;
+  std::string openedPath;
+
+ private:
+  KeyboardEmulator& m_keyboard;
+};
+
+}  // namespace vexa
