@@ -1,0 +1,46 @@
+#include "device/linux/DeviceSetup.h"
+
+#include "device/SystemClock.h"
+#include "device/VirtualClock.h"
+#include "device/linux/HidapiBackend.h"
+#include "device/linux/LinuxKbioPlatform.h"
+
+namespace vexa {
+
+DeviceSetup::DeviceSetup() = default;
+DeviceSetup::~DeviceSetup() = default;
+
+Outcome DeviceSetup::Open(const std::string& simulatePath) {
+  if (simulatePath.empty()) {
+    m_hid = std::make_unique<HidapiBackend>();
+    m_kbio = std::make_unique<LinuxKbioPlatform>();
+    m_clock = std::make_unique<SystemClock>();
+    return Outcome::Success();
+  }
+  m_simulated = std::make_unique<SimulatedKeyboard>(simulatePath);
+  if (Outcome loaded = m_simulated->Load(); !loaded.ok) return loaded;
+  m_simulated->ApplyTestSwitches();
+  if (SimulatedKeyboard::NoWaitsRequested())
+    m_clock = std::make_unique<VirtualClock>();
+  else
+    m_clock = std::make_unique<SystemClock>();
+  return Outcome::Success();
+}
+
+DeviceEnvironment DeviceSetup::Environment(DiagnosticSink diagnostics) {
+  DeviceEnvironment env;
+  env.clock = m_clock.get();
+  env.diagnostics = std::move(diagnostics);
+  if (m_simulated) {
+    env.hid = &m_simulated->Hid();
+    env.kbio = m_simulated.get();
+    SimulatedKeyboard* sim = m_simulated.get();
+    env.afterWrite = [sim] { return sim->Persist(); };
+  } else {
+    env.hid = m_hid.get();
+    env.kbio = m_kbio.get();
+  }
+  return env;
+}
+
+}  // namespace vexa
