@@ -1,14 +1,282 @@
-#include <ostream>
+#include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "app/Messages.h"
 #include "cli/Cli.h"
+#include "device/BlockCodec.h"
+#include "device/KeyboardConnection.h"
+#include "device/RealPortGuard.h"
+#include "device/linux/DeviceSetup.h"
+#include "document/FileIo.h"
+#include "document/KeyContent.h"
+#include "document/MemoryImage.h"
 
 namespace vexa::cli {
 
-const char* const kKeyboardHelp = "Usage: vexa-cli keyboard ...\n(not available yet)\n";
+const char* const kKeyboardHelp =
+    "Usage: vexa-cli keyboard detect [--port usb|ps2] [--simulate-keyboard FILE]\n"
+    "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--simulate-keyboard FILE]\n"
+    "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--verify] [--backup FILE]\n"
+    "                                      [--simulate-keyboard FILE]\n"
+    "\n"
+    "Talks to a connected PX series keyboard and moves its template (the 2048-byte\n"
+    "memory image) as 64 blocks of 32 bytes.\n"
+    "\n"
+    "  detect  looks for the keyboard and prints \"found\" with the device path\n"
+    "  read    reads the keyboard's template and writes it to OUT.bin; when any\n"
+    "          block fails nothing is written\n"
+    "  write   writes the template file IN.bin into the keyboard. The file is\n"
+    "          checked before the keyboard is touched: 2048 bytes, key data that\n"
+    "          decode, are valid and fit\n"
+    "\n"
+    "Options:\n"
+    "  --port usb|ps2           USB (default) or the PS/2 keyboard port (direct\n"
+    "                           controller access as root, else /dev/kbport)\n"
+    "  --verify                 after writing, read the whole template back and\n"
+    "                           compare; the blocks that differ are named\n"
+    "  --backup FILE            before writing, read the keyboard's template and\n"
+    "                           save it in FILE; nothing is written if that fails\n"
+    "  --simulate-keyboard FILE use a simulated keyboard whose memory is kept in\n"
+    "                           FILE (created with an empty template when missing)\n"
+    "\n"
+    "Progress goes to stderr: a bar on a terminal, else the percentages.\n"
+    "A write takes about 16 seconds over USB; don't unplug the keyboard meanwhile.\n"
+    "\n"
+    "Examples:\n"
+    "  vexa-cli keyboard detect\n"
+    "  vexa-cli keyboard read shop.bin\n"
+    "  vexa-cli keyboard write shop.bin --verify --backup before.bin\n"
+    "  vexa-cli keyboard write shop.bin --port ps2\n"
+    "  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin\n";
 
-int RunKeyboard(const Args&, Io& io) {
-  io.err << "vexa-cli: 'keyboard' is not available yet\n";
+namespace {
+
+int Refused(Io& io, std::string_view message) {
+  io.err << message;
+  if (message.empty() || message.back() != '\n') io.err << '\n';
   return kExitRefused;
+}
+
+// Progress on stderr: a redrawn bar on a terminal, the percentages otherwise.
+class StderrProgress : public ProgressSink {
+ public:
+  explicit StderrProgress(std::ostream& err) : m_err(err), m_tty(&err == &std::cerr && ::isatty(2) == 1) {}
+  void Begin(std::string_view title) override {
+    m_title = title;
+    if (!m_tty) m_err << title << ":" << std::flush;
+  }
+  void Step(int block, std::string_view percent) override {
+    if (m_tty) {
+      const int filled = (block + 1) * 40 / kBlockCount;
+      m_err << "\r" << m_title << " [" << std::string(static_cast<size_t>(filled), '#')
+            << std::string(static_cast<size_t>(40 - filled), '.') << "] " << percent << std::flush;
+    } else {
+      m_err << " " << percent << std::flush;
+    }
+  }
+  void End() override { m_err << "\n" << std::flush; }
+
+ private:
+  std::ostream& m_err;
+  bool m_tty;
+  std::string m_title;
+};
+
+struct Options {
+  PortKind port = PortKind::kUsb;
+  std::string simulate;
+};
+
+// Takes --port and --simulate-keyboard; false on a usage error (already reported).
+bool TakeCommonOptions(Args& args, Io& io, Options& options, int& exitCode) {
+  std::string error, port;
+  if (TakeOption(args, "--port", port, error)) {
+    if (port == "usb") {
+      options.port = PortKind::kUsb;
+    } else if (port == "ps2") {
+      options.port = PortKind::kPs2;
+    } else {
+      exitCode = UsageError(io, "--port takes usb or ps2, not '" + port + "'");
+      return false;
+    }
+  }
+  if (error.empty()) TakeOption(args, "--simulate-keyboard", options.simulate, error);
+  if (!error.empty()) {
+    exitCode = UsageError(io, error);
+    return false;
+  }
+  for (const auto& a : args) {
+    if (a.size() > 1 && a[0] == '-') {
+      exitCode = UsageError(io, "unknown option '" + a + "'");
+      return false;
+    }
+  }
+  return true;
+}
+
+// An open keyboard connection for one command.
+struct Session {
+  DeviceSetup setup;
+  std::unique_ptr<KeyboardConnection> connection;
+
+  // Opens the devices and chooses the port; a refusal's text in `outcome`.
+  Outcome Open(const Options& options) {
+    // A normal PS/2 run is the only one that may reach the real controller.
+    if (options.port == PortKind::kPs2 && options.simulate.empty()) RealPortGuard::GrantFromMain();
+    if (Outcome opened = setup.Open(options.simulate); !opened.ok) return opened;
+    connection = std::make_unique<KeyboardConnection>(setup.Environment());
+    PortChoice choice = connection->ChoosePort(options.port);
+    if (!choice.outcome.message.empty()) return Outcome::Failure(choice.outcome.message);
+    return Outcome::Success();
+  }
+};
+
+std::string_view AsBytes(const Image& image) {
+  return {reinterpret_cast<const char*>(image.data()), image.size()};
+}
+
+// The checks before anything is sent: exactly 2048 bytes, then key data that
+// decode back to the same bytes, are valid key contents and fit.
+Outcome LoadTemplateForWrite(const std::string& path, Image& image) {
+  const auto bytes = ReadFileBytes(path, kImageSize + 1);
+  if (!bytes) return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotOpen, path.c_str()));
+  const int size = static_cast<int>(bytes->size());
+  if (size < kImageSize) return Outcome::Failure(msg::FormatMessage(msg::kTemplateTooShort, path.c_str(), size));
+  if (size > kImageSize) {
+    std::error_code ec;
+    const auto total = std::filesystem::file_size(path, ec);
+    const int shown = ec ? size : static_cast<int>(std::min<std::uintmax_t>(total, 0x7FFFFFFF));
+    return Outcome::Failure(msg::FormatMessage(msg::kTemplateTooLong, path.c_str(), shown));
+  }
+  std::copy(bytes->begin(), bytes->end(), image.begin());
+
+  int pos = 0;
+  for (int slot = 0; slot < kKeyCount; ++slot) {
+    const auto* begin = image.data() + pos;
+    const auto* limit = image.data() + kContentAreaSize;
+    const auto* end = std::find(begin, limit, 0);
+    if (end == limit) return Outcome::Failure(msg::FormatMessage(msg::kTemplateBadKeyData, path.c_str(), slot));
+    const std::string_view keyString(reinterpret_cast<const char*>(begin), static_cast<size_t>(end - begin));
+    const std::string content = DecodeKeyString(keyString);
+    if (!IsValidContent(content)) return Outcome::Failure(std::string(msg::kWrongKeyWord));
+    if (EncodeContent(content) != keyString)
+      return Outcome::Failure(msg::FormatMessage(msg::kTemplateBadKeyData, path.c_str(), slot));
+    pos = static_cast<int>(end - image.data()) + 1;
+  }
+  return Outcome::Success();
+}
+
+int Detect(Args args, Io& io) {
+  Options options;
+  int code = kExitOk;
+  if (!TakeCommonOptions(args, io, options, code)) return code;
+  if (!args.empty()) return UsageError(io, "detect takes no file");
+  Session session;
+  if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
+  if (CUSBport* usb = session.connection->UsbPort()) {
+    io.out << "found " << usb->DevicePath() << "\n";
+    return kExitOk;
+  }
+  CKBIO& ps2 = *session.connection->DriverPort();
+  const bool direct = ps2.SystemKind() == 1;
+  if (direct) ps2.MaskInterrupts();
+  const int identified = ps2.Identify();
+  if (direct) ps2.UnmaskInterrupts();
+  if (identified == CKBIO::kNoKeyboard) return Refused(io, msg::kReadNoKeyboard);
+  if (identified == CKBIO::kDriverFailed) return Refused(io, msg::kReadDriverFailed);
+  io.out << "found " << (direct ? "PS/2 keyboard controller" : kDriverDevicePath) << "\n";
+  return kExitOk;
+}
+
+// Reads the whole image; false (with the message shown) when any block failed.
+bool ReadImage(Session& session, Io& io, Image& image) {
+  StderrProgress progress(io.err);
+  TransferResult result = session.connection->ReadFromKeyboard(progress);
+  if (!result.image) {
+    Refused(io, result.outcome.message);
+    return false;
+  }
+  image = *result.image;
+  return true;
+}
+
+bool SaveImage(const std::string& path, const Image& image, Io& io) {
+  std::string error;
+  if (WriteFileAtomically(path, AsBytes(image), &error)) return true;
+  Refused(io, msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) + (error.empty() ? "" : " (" + error + ")"));
+  return false;
+}
+
+int Read(Args args, Io& io) {
+  Options options;
+  int code = kExitOk;
+  if (!TakeCommonOptions(args, io, options, code)) return code;
+  if (args.size() != 1) return UsageError(io, "read takes one output file");
+  Session session;
+  if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
+  Image image{};
+  if (!ReadImage(session, io, image)) return kExitRefused;
+  return SaveImage(args[0], image, io) ? kExitOk : kExitRefused;
+}
+
+int Write(Args args, Io& io) {
+  Options options;
+  int code = kExitOk;
+  std::string backup, error;
+  TakeOption(args, "--backup", backup, error);
+  if (!error.empty()) return UsageError(io, error);
+  const bool verify = TakeFlag(args, "--verify");
+  if (!TakeCommonOptions(args, io, options, code)) return code;
+  if (args.size() != 1) return UsageError(io, "write takes one template file");
+
+  Image image{};
+  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok) return Refused(io, checked.message);
+
+  Session session;
+  if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
+  if (!backup.empty()) {
+    Image current{};
+    if (!ReadImage(session, io, current) || !SaveImage(backup, current, io)) return kExitRefused;
+  }
+  StderrProgress progress(io.err);
+  TransferResult written = session.connection->WriteIntoKeyboard(
+      [&](Image& out) {
+        out = image;
+        return Outcome::Success();
+      },
+      progress);
+  if (!written.outcome.ok) return Refused(io, written.outcome.message);
+  if (!verify) return kExitOk;
+
+  Image back{};
+  if (!ReadImage(session, io, back)) return kExitRefused;
+  std::string differing;
+  for (int block = 0; block < kBlockCount; ++block) {
+    const auto* a = image.data() + block * kBlockSize;
+    if (!std::equal(a, a + kBlockSize, back.data() + block * kBlockSize))
+      differing += (differing.empty() ? "" : ", ") + std::to_string(block);
+  }
+  if (!differing.empty()) return Refused(io, msg::FormatMessage(msg::kVerifyMismatch, differing.c_str()));
+  io.err << "verified: the keyboard holds the 2048 bytes written\n";
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunKeyboard(const Args& args, Io& io) {
+  if (args.empty()) return UsageError(io, "keyboard needs a subcommand: detect, read or write");
+  const std::string& sub = args[0];
+  Args rest(args.begin() + 1, args.end());
+  if (sub == "detect") return Detect(rest, io);
+  if (sub == "read") return Read(rest, io);
+  if (sub == "write") return Write(rest, io);
+  return UsageError(io, "unknown keyboard subcommand '" + sub + "'");
 }
 
 }  // namespace vexa::cli

@@ -49,7 +49,7 @@ bool KeyboardEmulator::StoreBlock(int block, const NibbleStream& s, bool applyWr
                                                           ((s[static_cast<size_t>(2 * i + 1)] & 0x0F) << 4));
   if (BlockChecksum(std::span<const std::uint8_t>(b.data(), kBlockBytes)) != b[kBlockBytes]) return false;
   if (applyWriteFault && Applies(m_faults.failWriteBlock, block) && Take(m_faults.failWriteCount)) return false;
-  std::copy_n(b.begin(), kBlockSize, m_memory.begin() + block * kBlockSize);
+  if (block != m_faults.forgetBlock) std::copy_n(b.begin(), kBlockSize, m_memory.begin() + block * kBlockSize);
   ++m_blocksWritten;
   return true;
 }
@@ -235,7 +235,7 @@ bool KeyboardEmulator::DriverRequest(DriverRecord& rec) {
     case driverreq::kWriteBlock:
       if (block >= kBlockCount || UnplugsAt(block)) return true;
       if (Applies(m_faults.failWriteBlock, block) && Take(m_faults.failWriteCount)) return true;
-      std::copy_n(rec.input.begin(), kBlockSize, m_memory.begin() + block * kBlockSize);
+      if (block != m_faults.forgetBlock) std::copy_n(rec.input.begin(), kBlockSize, m_memory.begin() + block * kBlockSize);
       ++m_blocksWritten;
       rec.count = kBlockSize;
       return true;

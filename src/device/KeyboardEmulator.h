@@ -39,6 +39,7 @@ struct KeyboardFaults {
   int failPolls = 0;             // USB: reads outside a block read fail
   int rejectCommands = 0;        // USB: command reports refused
   bool driverFails = false;      // every driver request fails
+  int forgetBlock = -1;          // writes of this block are confirmed but not stored
 };
 
 class KeyboardEmulator {

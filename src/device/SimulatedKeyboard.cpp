@@ -69,6 +69,7 @@ Outcome SimulatedKeyboard::Persist() {
 
 void SimulatedKeyboard::ApplyTestSwitches() {
   if (const char* n = std::getenv("VEXA_SIM_UNPLUG_AT_BLOCK"); n && *n) m_emulator.Faults().unplugAtBlock = std::atoi(n);
+  if (const char* n = std::getenv("VEXA_SIM_FORGET_BLOCK"); n && *n) m_emulator.Faults().forgetBlock = std::atoi(n);
   if (EnvSet("VEXA_SIM_ABSENT")) m_emulator.Faults().absent = true;
   if (EnvSet("VEXA_SIM_DENY_OPEN"))
     for (auto& i : m_hid.Interfaces())
