@@ -48,6 +48,17 @@ inline constexpr std::string_view kSelectKeyboardLine2 = "This will clear the ac
 // Code entry dialogs
 inline constexpr std::string_view kAsciiCodeNotByte = "Please enter an integer between 0 and 255.";
 inline constexpr std::string_view kAsciiCodeRange = "Please enter an integer between %1 and %2.";
+inline constexpr std::string_view kDelayTimeTitle = "Put Delay Time";
+inline constexpr std::string_view kDelayTimeLabel = "Time:";
+inline constexpr std::string_view kDelayTimeUnit = " x 0.1 second";
+inline constexpr std::string_view kShiftLevelTitle = "Put Shift Level Code";
+inline constexpr std::string_view kShiftLevelLabel = "Level No:";
+inline constexpr std::string_view kShiftLevelRange = "(1--9)";
+inline constexpr std::string_view kAsciiCodeTitle = "Input ASCII Code";
+inline constexpr std::string_view kAsciiCodeLabel = "ASCII code:";
+inline constexpr std::string_view kAsciiCodeBounds = "(1--240)";
+inline constexpr std::string_view kScanCodeTitle = "Input Scan Code";
+inline constexpr std::string_view kScanCodeLabel = "Scan Code:";
 
 // Driver port
 inline constexpr std::string_view kNoSystemInformation =
@@ -80,6 +91,14 @@ inline constexpr const char* kSimKeyboardCannotOpen = "The simulated keyboard fi
 inline constexpr const char* kSimKeyboardWrongSize =
     "The simulated keyboard file: <%s> is not a keyboard memory (%d bytes; it must have 2048)!!";
 inline constexpr const char* kSimKeyboardCannotWrite = "The simulated keyboard file: <%s> can't be written !!";
+
+// vexa-cli keyboard write: checks of the template file before anything is sent, and --verify
+inline constexpr const char* kTemplateTooLong =
+    "The template file: <%s> is too long (%d bytes; a template has 2048)!!";
+inline constexpr const char* kTemplateBadKeyData =
+    "The template file: <%s> holds key data that can't be decoded (key slot %d)!!";
+inline constexpr const char* kVerifyMismatch =
+    "The keyboard holds other data than was written: block(s) %s differ!!";
 
 // Card reader settings: the warning of each string field
 inline constexpr std::string_view kCardDataPrefixError = "Card data prefix string error!";
