@@ -18,19 +18,19 @@ struct NamedKey {
 
 // Caps Lock is left out: it has a name for its first press only.
 constexpr std::array<NamedKey, 51> kNamedKeys = {{
-    {0x001, "ESC"},        {0x00E, "Backspace"}, {0x00F, "Tab"},        {0x01C, "Enter"},
-    {0x01D, "Ctrl"},       {0x02A, "Shift"},     {0x036, "RightShift"}, {0x037, "PAD*"},
-    {0x039, "Space"},      {0x03B, "F1"},        {0x03C, "F2"},         {0x03D, "F3"},
-    {0x03E, "F4"},         {0x03F, "F5"},        {0x041, "F7"},         {0x042, "F8"},
-    {0x043, "F9"},         {0x045, "PauseBreak"}, {0x046, "ScrollLk"},  {0x047, "PAD7"},
-    {0x048, "PAD8"},       {0x049, "PAD9"},      {0x04A, "PAD-"},       {0x04B, "PAD4"},
-    {0x04C, "PAD5"},       {0x04D, "PAD6"},      {0x04E, "PAD+"},       {0x04F, "PAD1"},
-    {0x050, "PAD2"},       {0x051, "PAD3"},      {0x052, "PAD0"},       {0x053, "PAD."},
-    {0x057, "F11"},        {0x058, "F12"},       {0x11C, "PADEnter"},   {0x11D, "RightCtrl"},
-    {0x135, "PAD/"},       {0x145, "NumLock"},   {0x147, "Home"},       {0x148, "ArrowUp"},
-    {0x149, "PageUp"},     {0x14B, "ArrowLeft"}, {0x14D, "ArrowRight"}, {0x14F, "End"},
-    {0x150, "ArrowDown"},  {0x151, "PageDown"},  {0x152, "Insert"},     {0x153, "Delete"},
-    {0x15B, "Win"},        {0x15C, "RightWin"},  {0x15D, "Menu"},
+    {0x001, "ESC"},       {0x00E, "Backspace"},  {0x00F, "Tab"},        {0x01C, "Enter"},
+    {0x01D, "Ctrl"},      {0x02A, "Shift"},      {0x036, "RightShift"}, {0x037, "PAD*"},
+    {0x039, "Space"},     {0x03B, "F1"},         {0x03C, "F2"},         {0x03D, "F3"},
+    {0x03E, "F4"},        {0x03F, "F5"},         {0x041, "F7"},         {0x042, "F8"},
+    {0x043, "F9"},        {0x045, "PauseBreak"}, {0x046, "ScrollLk"},   {0x047, "PAD7"},
+    {0x048, "PAD8"},      {0x049, "PAD9"},       {0x04A, "PAD-"},       {0x04B, "PAD4"},
+    {0x04C, "PAD5"},      {0x04D, "PAD6"},       {0x04E, "PAD+"},       {0x04F, "PAD1"},
+    {0x050, "PAD2"},      {0x051, "PAD3"},       {0x052, "PAD0"},       {0x053, "PAD."},
+    {0x057, "F11"},       {0x058, "F12"},        {0x11C, "PADEnter"},   {0x11D, "RightCtrl"},
+    {0x135, "PAD/"},      {0x145, "NumLock"},    {0x147, "Home"},       {0x148, "ArrowUp"},
+    {0x149, "PageUp"},    {0x14B, "ArrowLeft"},  {0x14D, "ArrowRight"}, {0x14F, "End"},
+    {0x150, "ArrowDown"}, {0x151, "PageDown"},   {0x152, "Insert"},     {0x153, "Delete"},
+    {0x15B, "Win"},       {0x15C, "RightWin"},   {0x15D, "Menu"},
 }};
 
 struct CharacterKey {
@@ -39,10 +39,10 @@ struct CharacterKey {
 };
 
 constexpr std::array<CharacterKey, 21> kCharacterKeys = {{
-    {0x02, '1', '!'},  {0x03, '2', '@'},  {0x04, '3', '#'},  {0x05, '4', '$'}, {0x06, '5', '%'},
-    {0x07, '6', '^'},  {0x08, '7', '&'},  {0x09, '8', '*'},  {0x0A, '9', '('}, {0x0B, '0', ')'},
-    {0x0C, '-', '_'},  {0x0D, '=', '+'},  {0x1A, '[', '{'},  {0x1B, ']', '}'}, {0x27, ';', ':'},
-    {0x28, '\'', '"'}, {0x29, '`', '~'},  {0x2B, '\\', '|'}, {0x33, ',', '<'}, {0x34, '.', '>'},
+    {0x02, '1', '!'},  {0x03, '2', '@'}, {0x04, '3', '#'},  {0x05, '4', '$'}, {0x06, '5', '%'},
+    {0x07, '6', '^'},  {0x08, '7', '&'}, {0x09, '8', '*'},  {0x0A, '9', '('}, {0x0B, '0', ')'},
+    {0x0C, '-', '_'},  {0x0D, '=', '+'}, {0x1A, '[', '{'},  {0x1B, ']', '}'}, {0x27, ';', ':'},
+    {0x28, '\'', '"'}, {0x29, '`', '~'}, {0x2B, '\\', '|'}, {0x33, ',', '<'}, {0x34, '.', '>'},
     {0x35, '/', '?'},
 }};
 

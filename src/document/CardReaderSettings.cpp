@@ -40,7 +40,8 @@ struct Escape {
   std::string_view text;
   char byte;
 };
-constexpr std::array<Escape, 4> kEscapes = {{{"[CR]", '\x0D'}, {"[LF]", '\x0A'}, {"[TB]", '\x09'}, {"[[", '['}}};
+constexpr std::array<Escape, 4> kEscapes = {
+    {{"[CR]", '\x0D'}, {"[LF]", '\x0A'}, {"[TB]", '\x09'}, {"[[", '['}}};
 
 std::span<std::uint8_t> FieldOf(Image& image, const MrFieldInfo& info) {
   return std::span<std::uint8_t>(image).subspan(static_cast<size_t>(info.offset),
@@ -59,17 +60,28 @@ const MrFieldInfo& CardReaderSettings::Info(MrField field) { return kFields[stat
 
 std::string& CardReaderSettings::Text(MrField field) {
   switch (field) {
-    case MrField::Track1Prefix: return tracks[0].prefix;
-    case MrField::Track1Suffix: return tracks[0].suffix;
-    case MrField::Track1Terminator: return tracks[0].terminator;
-    case MrField::Track2Prefix: return tracks[1].prefix;
-    case MrField::Track2Suffix: return tracks[1].suffix;
-    case MrField::Track2Terminator: return tracks[1].terminator;
-    case MrField::Track3Prefix: return tracks[2].prefix;
-    case MrField::Track3Suffix: return tracks[2].suffix;
-    case MrField::Track3Terminator: return tracks[2].terminator;
-    case MrField::CardDataPrefix: return cardDataPrefix;
-    case MrField::CardDataSuffix: break;
+    case MrField::Track1Prefix:
+      return tracks[0].prefix;
+    case MrField::Track1Suffix:
+      return tracks[0].suffix;
+    case MrField::Track1Terminator:
+      return tracks[0].terminator;
+    case MrField::Track2Prefix:
+      return tracks[1].prefix;
+    case MrField::Track2Suffix:
+      return tracks[1].suffix;
+    case MrField::Track2Terminator:
+      return tracks[1].terminator;
+    case MrField::Track3Prefix:
+      return tracks[2].prefix;
+    case MrField::Track3Suffix:
+      return tracks[2].suffix;
+    case MrField::Track3Terminator:
+      return tracks[2].terminator;
+    case MrField::CardDataPrefix:
+      return cardDataPrefix;
+    case MrField::CardDataSuffix:
+      break;
   }
   return cardDataSuffix;
 }
@@ -139,11 +151,21 @@ std::string CardReaderSettings::BytesToText(std::span<const std::uint8_t> field)
   for (std::uint8_t byte : field) {
     if (byte == kUnusedByte || byte == 0x00) break;
     switch (byte) {
-      case 0x0D: text += "[CR]"; break;
-      case 0x0A: text += "[LF]"; break;
-      case 0x09: text += "[TB]"; break;
-      case '[': text += "[["; break;
-      default: text += static_cast<char>(byte); break;
+      case 0x0D:
+        text += "[CR]";
+        break;
+      case 0x0A:
+        text += "[LF]";
+        break;
+      case 0x09:
+        text += "[TB]";
+        break;
+      case '[':
+        text += "[[";
+        break;
+      default:
+        text += static_cast<char>(byte);
+        break;
     }
   }
   return text;

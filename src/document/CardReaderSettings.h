@@ -44,11 +44,11 @@ inline constexpr int kMrFieldCount = 11;
 
 struct MrFieldInfo {
   MrField field;
-  int controlId;            // the dialog's edit control
-  int offset;               // first byte in the memory image
-  int size;                 // bytes in the image
-  int maxChars;             // characters the edit accepts
-  std::string_view error;   // the warning of the live check
+  int controlId;           // the dialog's edit control
+  int offset;              // first byte in the memory image
+  int size;                // bytes in the image
+  int maxChars;            // characters the edit accepts
+  std::string_view error;  // the warning of the live check
 };
 
 struct MrTrack {

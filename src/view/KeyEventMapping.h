@@ -25,8 +25,8 @@
 //    keyboards report them, unlike the Linux console's tables.
 //    Keys pressed while Alt is held (and not Ctrl) carry bit 13 as well.
 //  - systemKey: F10 and keys held with Alt (without Ctrl), the Alt keys
-//    themselves included (the right one also where the layout makes it AltGr). The view never passes them to the key editor or to
-//    the output test; the window system keeps them for menus.
+//    themselves included (the right one also where the layout makes it AltGr). The view never passes them to
+//    the key editor or to the output test; the window system keeps them for menus.
 //
 // Auto-repeat releases (X11 without detectable auto-repeat sends a held key
 // as release+press pairs) are dropped, as are keys that have no PC equivalent

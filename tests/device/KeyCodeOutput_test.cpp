@@ -30,14 +30,18 @@ TEST(KeyCodeOutputTest, KeySequencesGiveTheirNames) {
        {Down('A', 0x1E), Up(0xC01E), Down(kShiftVk, 0x2A), Down(kShiftVk, 0x2A | kRepeat), Down('A', 0x1E),
         Up(0xC01E), Up(0xC02A), Down(kF1Vk, 0x3B)},
        "a, [Shift], [Shift]A, [F1]"},
-      {"Shift+1", {Down(kShiftVk, 0x2A), Down('1', 0x02), Up(0xC002), Up(0xC02A), Down('1', 0x02)},
+      {"Shift+1",
+       {Down(kShiftVk, 0x2A), Down('1', 0x02), Up(0xC002), Up(0xC02A), Down('1', 0x02)},
        ", [Shift]!1"},
-      {"right Shift release clears too", {Down(kShiftVk, 0x36), Up(0xC036), Down('2', 0x03)},
+      {"right Shift release clears too",
+       {Down(kShiftVk, 0x36), Up(0xC036), Down('2', 0x03)},
        ", [RightShift]2"},
       {"a lost Shift release keeps digits shifted",
        {Down(kShiftVk, 0x2A), Down('1', 0x02), Up(0x802A), Down('2', 0x03), Down(0xBA, 0x27)},
        ", [Shift]!@:"},
-      {"held 1 gives one digit", {Down('1', 0x02), Down('1', 0x02 | kRepeat), Down('1', 0x02 | kRepeat)}, "1"},
+      {"held 1 gives one digit",
+       {Down('1', 0x02), Down('1', 0x02 | kRepeat), Down('1', 0x02 | kRepeat)},
+       "1"},
       {"held F1 repeats", {Down(kF1Vk, 0x3B), Down(kF1Vk, 0x3B | kRepeat)}, ", [F1], [F1]"},
       {"held Caps Lock once", {Down(kCapsVk, 0x3A), Down(kCapsVk, 0x3A | kRepeat)}, ", [CapsLock]"},
       {"F6 gives nothing", {Down(kF6Vk, 0x40), Down(kF6Vk, 0x40 | kRepeat)}, ""},
@@ -83,8 +87,8 @@ TEST(KeyCodeOutputTest, QuitBoxIsHitStrictlyInside) {
     int x, y;
     bool hit;
   } cases[] = {
-      {551, 6, true},   {629, 24, true},  {590, 15, true},  {550, 15, false}, {630, 15, false},
-      {590, 5, false},  {590, 25, false}, {549, 15, false}, {631, 30, false}, {0, 0, false},
+      {551, 6, true},  {629, 24, true},  {590, 15, true},  {550, 15, false}, {630, 15, false},
+      {590, 5, false}, {590, 25, false}, {549, 15, false}, {631, 30, false}, {0, 0, false},
   };
   for (const auto& c : cases) EXPECT_EQ(KeyCodeOutput::IsInQuitBox(c.x, c.y), c.hit) << c.x << "," << c.y;
 }
