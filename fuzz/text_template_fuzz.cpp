@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -21,9 +22,15 @@
 
 namespace {
 
+// Every run writes two files (the export is made durable with fsync), so a
+// memory-backed directory keeps the harness fast: $TMPDIR, else /dev/shm, else /tmp.
 std::string TempPath(const char* name) {
-  const char* dir = std::getenv("TMPDIR");
-  return std::string(dir ? dir : "/tmp") + "/vexa_text_fuzz_" + std::to_string(::getpid()) + "_" + name;
+  std::string dir = "/tmp";
+  if (const char* tmp = std::getenv("TMPDIR"))
+    dir = tmp;
+  else if (::access("/dev/shm", W_OK) == 0)
+    dir = "/dev/shm";
+  return dir + "/vexa_text_fuzz_" + std::to_string(::getpid()) + "_" + name;
 }
 
 void Check(bool condition) {
@@ -38,6 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string file(reinterpret_cast<const char*>(data + 1), size - 1);
   static const std::string inPath = TempPath("in.txt");
   static const std::string outPath = TempPath("out.txt");
+  static const bool cleanup = [] {
+    std::atexit([] {
+      std::remove(inPath.c_str());
+      std::remove(outPath.c_str());
+    });
+    return true;
+  }();
+  (void)cleanup;
   {
     std::ofstream out(inPath, std::ios::binary | std::ios::trunc);
     out << file;
