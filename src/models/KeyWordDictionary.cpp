@@ -1,6 +1,5 @@
 #include "models/KeyWordDictionary.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace vexa {
@@ -118,31 +117,44 @@ constexpr CharacterKeyWord kCharacterWords[] = {
 
 constexpr std::uint8_t Byte(char c) { return static_cast<std::uint8_t>(c); }
 
+// FNV-1a; the word lookup runs for every word of every key on each repaint.
+constexpr std::uint32_t HashOf(std::string_view word) {
+  std::uint32_t h = 2166136261u;
+  for (char c : word) h = (h ^ Byte(c)) * 16777619u;
+  return h;
+}
+
 // Lookup tables derived once from the constant tables above.
 struct Tables {
-  // Sorted named words plus [Separator], for binary search by word.
+  // Named words plus [Separator], in an open-addressing hash table by word.
   struct Entry {
     std::string_view word;
     std::string_view bytes;
     bool counted;  // counted by EncodedLengthOfWord ([Separator] is not)
   };
-  std::vector<Entry> byWord;
+  static constexpr std::uint32_t kBuckets = 512;  // a power of two, several times the word count
+  std::vector<Entry> entries;
+  std::array<std::int16_t, kBuckets> buckets{};  // index into entries + 1; 0: free
   std::array<std::uint8_t, 256> characterCode{};  // 0: no character word
   std::array<std::string, 256> singleByteWord;    // read-back word of a single stored byte
   std::array<std::string_view, 256> e0Word;       // read-back word of E0 + byte
 
   Tables() {
     for (const NamedKeyWord& w : kNamedWords) {
-      byWord.push_back({w.word, w.bytes, true});
+      entries.push_back({w.word, w.bytes, true});
       if (w.bytes.size() == 1) {
         singleByteWord[Byte(w.bytes[0])] = std::string(w.word);
       } else if (w.bytes.size() == 2 && Byte(w.bytes[0]) == kCodeExtended) {
         e0Word[Byte(w.bytes[1])] = w.word;
       }
     }
-    byWord.push_back({kWordSeparator, "\xFE"sv, false});
+    entries.push_back({kWordSeparator, "\xFE"sv, false});
     singleByteWord[kCodeSeparator] = std::string(kWordSeparator);
-    std::sort(byWord.begin(), byWord.end(), [](const Entry& a, const Entry& b) { return a.word < b.word; });
+    for (size_t i = 0; i < entries.size(); ++i) {
+      std::uint32_t b = HashOf(entries[i].word) & (kBuckets - 1);
+      while (buckets[b] != 0) b = (b + 1) & (kBuckets - 1);
+      buckets[b] = static_cast<std::int16_t>(i + 1);
+    }
 
     for (const CharacterKeyWord& c : kCharacterWords) {
       characterCode[Byte(c.character)] = c.code;
@@ -185,10 +197,12 @@ ScanCodeBytes ToScanCodeBytes(std::string_view bytes) {
 // The table entry for a character or named word (or [Separator]); null when none.
 const Tables::Entry* FindEntry(std::string_view word) {
   const Tables& t = GetTables();
-  auto it = std::lower_bound(t.byWord.begin(), t.byWord.end(), word,
-                             [](const Tables::Entry& e, std::string_view w) { return e.word < w; });
-  if (it == t.byWord.end() || it->word != word) return nullptr;
-  return &*it;
+  for (std::uint32_t b = HashOf(word) & (Tables::kBuckets - 1); t.buckets[b] != 0;
+       b = (b + 1) & (Tables::kBuckets - 1)) {
+    const Tables::Entry& e = t.entries[static_cast<size_t>(t.buckets[b] - 1)];
+    if (e.word == word) return &e;
+  }
+  return nullptr;
 }
 
 int CharacterWordCode(std::string_view word) {
