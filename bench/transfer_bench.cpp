@@ -49,15 +49,16 @@ void Run(benchmark::State& state, PortKind kind, bool write) {
   std::int64_t waitedMs = 0;
   for (auto _ : state) {
     clock.Reset();
-    TransferResult r = write ? connection.WriteIntoKeyboard(source, progress) : connection.ReadFromKeyboard(progress);
+    TransferResult r =
+        write ? connection.WriteIntoKeyboard(source, progress) : connection.ReadFromKeyboard(progress);
     if (!r.outcome.ok) state.SkipWithError("transfer failed");
     benchmark::DoNotOptimize(r);
     waitedMs = clock.ElapsedMs();
   }
   // Seconds of mandated waits per transfer; inverted rate = elapsed / (iterations x waits).
-  state.counters["overhead"] = benchmark::Counter(static_cast<double>(waitedMs) / 1000.0,
-                                                  benchmark::Counter::kIsIterationInvariantRate |
-                                                      benchmark::Counter::kInvert);
+  state.counters["overhead"] =
+      benchmark::Counter(static_cast<double>(waitedMs) / 1000.0,
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["waits_ms"] = static_cast<double>(waitedMs);
 }
 

@@ -147,7 +147,8 @@ Outcome LoadTemplateForWrite(const std::string& path, Image& image) {
   const auto bytes = ReadFileBytes(path, kImageSize + 1);
   if (!bytes) return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotOpen, path.c_str()));
   const int size = static_cast<int>(bytes->size());
-  if (size < kImageSize) return Outcome::Failure(msg::FormatMessage(msg::kTemplateTooShort, path.c_str(), size));
+  if (size < kImageSize)
+    return Outcome::Failure(msg::FormatMessage(msg::kTemplateTooShort, path.c_str(), size));
   if (size > kImageSize) {
     std::error_code ec;
     const auto total = std::filesystem::file_size(path, ec);
@@ -161,7 +162,8 @@ Outcome LoadTemplateForWrite(const std::string& path, Image& image) {
     const auto* begin = image.data() + pos;
     const auto* limit = image.data() + kContentAreaSize;
     const auto* end = std::find(begin, limit, 0);
-    if (end == limit) return Outcome::Failure(msg::FormatMessage(msg::kTemplateBadKeyData, path.c_str(), slot));
+    if (end == limit)
+      return Outcome::Failure(msg::FormatMessage(msg::kTemplateBadKeyData, path.c_str(), slot));
     const std::string_view keyString(reinterpret_cast<const char*>(begin), static_cast<size_t>(end - begin));
     const std::string content = DecodeKeyString(keyString);
     if (!IsValidContent(content)) return Outcome::Failure(std::string(msg::kWrongKeyWord));
@@ -209,7 +211,8 @@ bool ReadImage(Session& session, Io& io, Image& image) {
 bool SaveImage(const std::string& path, const Image& image, Io& io) {
   std::string error;
   if (WriteFileAtomically(path, AsBytes(image), &error)) return true;
-  Refused(io, msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) + (error.empty() ? "" : " (" + error + ")"));
+  Refused(io, msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) +
+                  (error.empty() ? "" : " (" + error + ")"));
   return false;
 }
 
@@ -236,7 +239,8 @@ int Write(Args args, Io& io) {
   if (args.size() != 1) return UsageError(io, "write takes one template file");
 
   Image image{};
-  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok) return Refused(io, checked.message);
+  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
+    return Refused(io, checked.message);
 
   Session session;
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);

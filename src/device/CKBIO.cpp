@@ -42,7 +42,8 @@ Outcome CKBIO::OpenDriver() {
 std::optional<std::uint8_t> CKBIO::ReadControllerByte() {
   if (!m_ports) return std::nullopt;
   for (int i = 0; i < kReadPollLimit; ++i) {
-    if (m_ports->In(ioport::kControllerStatus) & kStatusOutputFull) return m_ports->In(ioport::kControllerData);
+    if (m_ports->In(ioport::kControllerStatus) & kStatusOutputFull)
+      return m_ports->In(ioport::kControllerData);
   }
   return std::nullopt;
 }
@@ -105,7 +106,8 @@ int CKBIO::IdentifyDirect() {
       std::array<std::uint8_t, 10> pairs{};
       for (auto& p : pairs) p = ReadOrZero();
       for (size_t k = 1; k <= 5; ++k) m_identity[k] = Combine(pairs[2 * k - 2], pairs[2 * k - 1]);
-      if (m_identity[0] == kIdentityMarker && m_identity[5] != 0 && m_identity[5] <= 0xFA) return kKeyboardFound;
+      if (m_identity[0] == kIdentityMarker && m_identity[5] != 0 && m_identity[5] <= 0xFA)
+        return kKeyboardFound;
       if (!SendAcked(kIdentifyCommand)) break;
     }
   }

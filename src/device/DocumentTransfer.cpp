@@ -14,7 +14,8 @@ ImageSource WriteSourceFromDocument(CVEXADoc& doc, int selectedKey) {
       return Outcome::Failure(std::string(msg::kWrongKeyWord));
     // Building a template that does not fit would silently drop keys: refuse
     // it with the same text as a save.
-    if (std::string refusal = doc.CheckKeyDataFits(); !refusal.empty()) return Outcome::Failure(std::move(refusal));
+    if (std::string refusal = doc.CheckKeyDataFits(); !refusal.empty())
+      return Outcome::Failure(std::move(refusal));
     doc.BuildImage();
     image = doc.MemoryImage();
     return Outcome::Success();

@@ -17,7 +17,8 @@ namespace vexa {
 
 class EmulatedController : public PortIo {
  public:
-  explicit EmulatedController(KeyboardEmulator& keyboard, std::uint8_t mask1 = 0xB8, std::uint8_t mask2 = 0x8F)
+  explicit EmulatedController(KeyboardEmulator& keyboard, std::uint8_t mask1 = 0xB8,
+                              std::uint8_t mask2 = 0x8F)
       : m_keyboard(keyboard), m_mask1(mask1), m_mask2(mask2) {}
 
   std::uint8_t In(std::uint16_t port) override;

@@ -12,7 +12,9 @@ class EmulatedHidDevice : public HidDevice {
   bool SetFeature(const FeatureReport& report) override {
     return m_iface.isKeyboard && m_keyboard.SetFeature(report);
   }
-  bool GetFeature(FeatureReport& report) override { return m_iface.isKeyboard && m_keyboard.GetFeature(report); }
+  bool GetFeature(FeatureReport& report) override {
+    return m_iface.isKeyboard && m_keyboard.GetFeature(report);
+  }
   std::optional<std::u16string> ManufacturerString() override { return m_iface.manufacturer; }
   std::optional<std::u16string> ProductString() override { return m_iface.info.product; }
   std::optional<HidAttributes> Attributes() override {
@@ -35,8 +37,8 @@ EmulatedHidInterface EmulatedHidBackend::KeyboardInterface(std::string path) {
   return k;
 }
 
-EmulatedHidInterface EmulatedHidBackend::Decoy(std::string path, std::u16string product, std::uint16_t vendorId,
-                                               std::uint16_t productId) {
+EmulatedHidInterface EmulatedHidBackend::Decoy(std::string path, std::u16string product,
+                                               std::uint16_t vendorId, std::uint16_t productId) {
   EmulatedHidInterface d;
   d.info = {std::move(path), vendorId, productId, std::move(product)};
   d.attributes = {vendorId, productId, 0x0100};

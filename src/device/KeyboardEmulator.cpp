@@ -48,8 +48,10 @@ bool KeyboardEmulator::StoreBlock(int block, const NibbleStream& s, bool applyWr
     b[static_cast<size_t>(i)] = static_cast<std::uint8_t>((s[static_cast<size_t>(2 * i)] & 0x0F) |
                                                           ((s[static_cast<size_t>(2 * i + 1)] & 0x0F) << 4));
   if (BlockChecksum(std::span<const std::uint8_t>(b.data(), kBlockBytes)) != b[kBlockBytes]) return false;
-  if (applyWriteFault && Applies(m_faults.failWriteBlock, block) && Take(m_faults.failWriteCount)) return false;
-  if (block != m_faults.forgetBlock) std::copy_n(b.begin(), kBlockSize, m_memory.begin() + block * kBlockSize);
+  if (applyWriteFault && Applies(m_faults.failWriteBlock, block) && Take(m_faults.failWriteCount))
+    return false;
+  if (block != m_faults.forgetBlock)
+    std::copy_n(b.begin(), kBlockSize, m_memory.begin() + block * kBlockSize);
   ++m_blocksWritten;
   return true;
 }
@@ -155,8 +157,8 @@ bool KeyboardEmulator::SetFeature(const FeatureReport& r) {
   if (m_logging) m_hostReports.push_back(r);
   // A command report has zero padding; every data report carries a nibble
   // byte (0xD0..0xDF) in its last payload byte, so the two never mix up.
-  const bool command = (r[1] == kRead || r[1] == kWrite) && r[4] == 0 && r[5] == 0 && r[6] == 0 &&
-                       r[7] == 0 && r[8] == 0;
+  const bool command =
+      (r[1] == kRead || r[1] == kWrite) && r[4] == 0 && r[5] == 0 && r[6] == 0 && r[7] == 0 && r[8] == 0;
   if (command) {
     if (Take(m_faults.rejectCommands)) return false;
     const int block = BlockOfAddress(r[2] | (r[3] << 8));
@@ -167,7 +169,8 @@ bool KeyboardEmulator::SetFeature(const FeatureReport& r) {
       const BlockBuffer b = AnswerBlock(block);
       m_hidStream.fill(kNibbleTag);
       for (int k = 0; k < kBlockWithChecksum; ++k) {
-        m_hidStream[static_cast<size_t>(2 * k)] = static_cast<std::uint8_t>(kNibbleTag | (b[static_cast<size_t>(k)] >> 4));
+        m_hidStream[static_cast<size_t>(2 * k)] =
+            static_cast<std::uint8_t>(kNibbleTag | (b[static_cast<size_t>(k)] >> 4));
         m_hidStream[static_cast<size_t>(2 * k + 1)] =
             static_cast<std::uint8_t>(kNibbleTag | (b[static_cast<size_t>(k)] & 0x0F));
       }
@@ -182,7 +185,8 @@ bool KeyboardEmulator::SetFeature(const FeatureReport& r) {
     m_hid = HidState::kIdle;
     return false;
   }
-  for (int j = 1; j <= 8; ++j) m_hidStream[static_cast<size_t>(m_hidReport * 8 + 8 - j)] = r[static_cast<size_t>(j)];
+  for (int j = 1; j <= 8; ++j)
+    m_hidStream[static_cast<size_t>(m_hidReport * 8 + 8 - j)] = r[static_cast<size_t>(j)];
   if (++m_hidReport == 9) {
     m_hid = HidState::kIdle;
     NibbleStream s{};
@@ -205,7 +209,8 @@ bool KeyboardEmulator::GetFeature(FeatureReport& r) {
     return false;
   }
   r[0] = 0;
-  for (int j = 1; j <= 8; ++j) r[static_cast<size_t>(j)] = m_hidStream[static_cast<size_t>(m_hidReport * 8 + 8 - j)];
+  for (int j = 1; j <= 8; ++j)
+    r[static_cast<size_t>(j)] = m_hidStream[static_cast<size_t>(m_hidReport * 8 + 8 - j)];
   if (++m_hidReport == 9) m_hid = HidState::kIdle;
   return true;
 }
@@ -235,7 +240,8 @@ bool KeyboardEmulator::DriverRequest(DriverRecord& rec) {
     case driverreq::kWriteBlock:
       if (block >= kBlockCount || UnplugsAt(block)) return true;
       if (Applies(m_faults.failWriteBlock, block) && Take(m_faults.failWriteCount)) return true;
-      if (block != m_faults.forgetBlock) std::copy_n(rec.input.begin(), kBlockSize, m_memory.begin() + block * kBlockSize);
+      if (block != m_faults.forgetBlock)
+        std::copy_n(rec.input.begin(), kBlockSize, m_memory.begin() + block * kBlockSize);
       ++m_blocksWritten;
       rec.count = kBlockSize;
       return true;

@@ -27,19 +27,19 @@ namespace vexa {
 
 // Counters: how many more times the fault happens; -1 = every time.
 struct KeyboardFaults {
-  bool absent = false;           // nothing answers at all
-  int unplugAtBlock = -1;        // unplugged when the host addresses this block
-  int lostAcks = 0;              // PS/2: the next bytes are lost (neither taken nor acknowledged)
-  int badChecksumBlock = -1;     // reads of this block (-1: any) answer with a wrong checksum
+  bool absent = false;        // nothing answers at all
+  int unplugAtBlock = -1;     // unplugged when the host addresses this block
+  int lostAcks = 0;           // PS/2: the next bytes are lost (neither taken nor acknowledged)
+  int badChecksumBlock = -1;  // reads of this block (-1: any) answer with a wrong checksum
   int badChecksumCount = 0;
-  int failWriteBlock = -1;       // writes of this block (-1: any) fail: a data report rejected,
-  int failWriteCount = 0;        //   wrong completion bytes, or a failed driver request
-  int failReadBlock = -1;        // USB: a data report read fails; driver: no bytes returned
+  int failWriteBlock = -1;  // writes of this block (-1: any) fail: a data report rejected,
+  int failWriteCount = 0;   //   wrong completion bytes, or a failed driver request
+  int failReadBlock = -1;   // USB: a data report read fails; driver: no bytes returned
   int failReadCount = 0;
-  int failPolls = 0;             // USB: reads outside a block read fail
-  int rejectCommands = 0;        // USB: command reports refused
-  bool driverFails = false;      // every driver request fails
-  int forgetBlock = -1;          // writes of this block are confirmed but not stored
+  int failPolls = 0;         // USB: reads outside a block read fail
+  int rejectCommands = 0;    // USB: command reports refused
+  bool driverFails = false;  // every driver request fails
+  int forgetBlock = -1;      // writes of this block are confirmed but not stored
 };
 
 class KeyboardEmulator {

@@ -32,9 +32,9 @@ using ImageSource = std::function<Outcome(Image& image)>;
 
 struct TransferResult {
   Outcome outcome;
-  bool started = false;         // the progress display was shown
-  int failedBlock = -1;         // the block that failed after every attempt, else -1
-  std::optional<Image> image;   // read: the complete image; never set after a failure
+  bool started = false;        // the progress display was shown
+  int failedBlock = -1;        // the block that failed after every attempt, else -1
+  std::optional<Image> image;  // read: the complete image; never set after a failure
 };
 
 class KeyboardTransfer {

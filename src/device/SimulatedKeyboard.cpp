@@ -43,8 +43,8 @@ Outcome SimulatedKeyboard::Load() {
     m_emulator.Memory() = initial;
     m_saved = initial;
     std::string error;
-    if (!WriteFileAtomically(m_path, std::string_view(reinterpret_cast<const char*>(initial.data()), initial.size()),
-                             &error))
+    if (!WriteFileAtomically(
+            m_path, std::string_view(reinterpret_cast<const char*>(initial.data()), initial.size()), &error))
       return Outcome::Failure(msg::FormatMessage(msg::kSimKeyboardCannotWrite, m_path.c_str()));
     return Outcome::Success();
   }
@@ -61,15 +61,18 @@ Outcome SimulatedKeyboard::Load() {
 Outcome SimulatedKeyboard::Persist() {
   if (m_emulator.Memory() == m_saved) return Outcome::Success();
   const Image& memory = m_emulator.Memory();
-  if (!WriteFileAtomically(m_path, std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size())))
+  if (!WriteFileAtomically(m_path,
+                           std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size())))
     return Outcome::Failure(msg::FormatMessage(msg::kSimKeyboardCannotWrite, m_path.c_str()));
   m_saved = memory;
   return Outcome::Success();
 }
 
 void SimulatedKeyboard::ApplyTestSwitches() {
-  if (const char* n = std::getenv("VEXA_SIM_UNPLUG_AT_BLOCK"); n && *n) m_emulator.Faults().unplugAtBlock = std::atoi(n);
-  if (const char* n = std::getenv("VEXA_SIM_FORGET_BLOCK"); n && *n) m_emulator.Faults().forgetBlock = std::atoi(n);
+  if (const char* n = std::getenv("VEXA_SIM_UNPLUG_AT_BLOCK"); n && *n)
+    m_emulator.Faults().unplugAtBlock = std::atoi(n);
+  if (const char* n = std::getenv("VEXA_SIM_FORGET_BLOCK"); n && *n)
+    m_emulator.Faults().forgetBlock = std::atoi(n);
   if (EnvSet("VEXA_SIM_ABSENT")) m_emulator.Faults().absent = true;
   if (EnvSet("VEXA_SIM_DENY_OPEN"))
     for (auto& i : m_hid.Interfaces())

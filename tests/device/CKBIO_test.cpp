@@ -5,10 +5,10 @@
 #include <deque>
 #include <vector>
 
+#include "EmulatedPlatform.h"
 #include "app/Messages.h"
 #include "device/EmulatedController.h"
 #include "device/KeyboardEmulator.h"
-#include "EmulatedPlatform.h"
 
 namespace vexa {
 namespace {
@@ -132,7 +132,8 @@ TEST(CKBIOTest, BlockCommandsCarryTheAddress) {
 
 TEST(CKBIOTest, ReadRoundTripAndChecksum) {
   DirectRig rig;
-  for (int i = 0; i < 32; ++i) rig.keyboard.Memory()[static_cast<size_t>(320 + i)] = static_cast<std::uint8_t>(i * 7 + 3);
+  for (int i = 0; i < 32; ++i)
+    rig.keyboard.Memory()[static_cast<size_t>(320 + i)] = static_cast<std::uint8_t>(i * 7 + 3);
   ASSERT_TRUE(rig.port.ReadBlock(10));
   for (int i = 0; i < 32; ++i) EXPECT_EQ(rig.port.Buffer()[static_cast<size_t>(i)], i * 7 + 3);
   rig.keyboard.Faults().badChecksumCount = 1;
@@ -154,7 +155,9 @@ TEST(CKBIOTest, WriteCompletionBytesMustOrToC0) {
   struct Row {
     std::uint8_t c[3];
     bool ok;
-  } rows[] = {{{0xC0, 0x00, 0x00}, true}, {{0x40, 0x80, 0x00}, true}, {{0xC0, 0x01, 0x00}, false},
+  } rows[] = {{{0xC0, 0x00, 0x00}, true},
+              {{0x40, 0x80, 0x00}, true},
+              {{0xC0, 0x01, 0x00}, false},
               {{0x00, 0x00, 0x00}, false}};
   for (const Row& r : rows) {
     ScriptedPlatform platform;

@@ -24,7 +24,9 @@ struct UsbRig {
     port.SetVendorId(0x0FA8);
     port.SetProductId(0xC280);
   }
-  void AddKeyboard(std::string path = "/dev/hidraw3") { hid.Add(EmulatedHidBackend::KeyboardInterface(path)); }
+  void AddKeyboard(std::string path = "/dev/hidraw3") {
+    hid.Add(EmulatedHidBackend::KeyboardInterface(path));
+  }
   void AddDecoys(int n) {
     for (int i = 0; i < n; ++i)
       hid.Add(EmulatedHidBackend::Decoy("/dev/hidraw-decoy" + std::to_string(i), u"Mouse", 0x046D, 0xC077));
@@ -135,9 +137,9 @@ TEST(CUSBportTest, DiagnosticLineFormats) {
   rig.AddKeyboard();
   ASSERT_TRUE(rig.port.DetectHIDDevice());
   const std::vector<std::string> expected = {
-      "DetectHIDDevice: HidDevice = 0\n",      "CheckHIDParam: Manufacturer=Tessaly\n",
-      "CheckHIDParam: Device Name=PX2400U\n",  "CheckHIDParam: VendorID = 0FA8\n",
-      "CheckHIDParam: ProductID = C280\n",     "CheckHIDParam: VersionNumber = 105\n",
+      "DetectHIDDevice: HidDevice = 0\n",     "CheckHIDParam: Manufacturer=Tessaly\n",
+      "CheckHIDParam: Device Name=PX2400U\n", "CheckHIDParam: VendorID = 0FA8\n",
+      "CheckHIDParam: ProductID = C280\n",    "CheckHIDParam: VersionNumber = 105\n",
   };
   EXPECT_EQ(rig.lines, expected);
 }
@@ -172,7 +174,8 @@ TEST(CUSBportTest, WriteSendsReversedNibbleReportsLowHalfFirst) {
 TEST(CUSBportTest, ReadDecodesHighHalfFirstAndChecksChecksum) {
   UsbRig rig;
   rig.AddKeyboard();
-  for (int i = 0; i < 32; ++i) rig.keyboard.Memory()[static_cast<size_t>(64 + i)] = static_cast<std::uint8_t>(0x5A + i);
+  for (int i = 0; i < 32; ++i)
+    rig.keyboard.Memory()[static_cast<size_t>(64 + i)] = static_cast<std::uint8_t>(0x5A + i);
   ASSERT_TRUE(rig.port.DetectHIDDevice());
   ASSERT_TRUE(rig.port.OpenDevice());
   rig.clock.Reset();

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "EmulatedPlatform.h"
 #include "app/Messages.h"
 #include "device/EmulatedHidBackend.h"
 #include "device/KeyboardConnection.h"
 #include "device/VirtualClock.h"
-#include "EmulatedPlatform.h"
 
 namespace vexa {
 namespace {
@@ -31,11 +31,13 @@ TEST(DocumentTransferTest, WriteChecksOnlyTheSelectedKey) {
   DocRig rig;
   rig.doc.Content(5) = "[NoSuchWord]";
   rig.doc.Content(7) = "Hello";
-  TransferResult refused = rig.connection.WriteIntoKeyboard(WriteSourceFromDocument(rig.doc, 5), rig.progress);
+  TransferResult refused =
+      rig.connection.WriteIntoKeyboard(WriteSourceFromDocument(rig.doc, 5), rig.progress);
   EXPECT_EQ(refused.outcome.message, msg::kWrongKeyWord);
   EXPECT_EQ(rig.keyboard.BlocksWritten(), 0);
 
-  TransferResult written = rig.connection.WriteIntoKeyboard(WriteSourceFromDocument(rig.doc, 7), rig.progress);
+  TransferResult written =
+      rig.connection.WriteIntoKeyboard(WriteSourceFromDocument(rig.doc, 7), rig.progress);
   EXPECT_TRUE(written.outcome.ok) << written.outcome.message;
   EXPECT_EQ(rig.keyboard.Memory(), rig.doc.MemoryImage());  // the freshly built image arrived
 }
@@ -67,7 +69,8 @@ TEST(DocumentTransferTest, FailedReadLeavesTheDocumentAsItWas) {
 TEST(DocumentTransferTest, CompleteReadReplacesImageAndContents) {
   DocRig source;
   source.doc.Content(9) = "from the keyboard";
-  ASSERT_TRUE(source.connection.WriteIntoKeyboard(WriteSourceFromDocument(source.doc, 9), source.progress).outcome.ok);
+  ASSERT_TRUE(source.connection.WriteIntoKeyboard(WriteSourceFromDocument(source.doc, 9), source.progress)
+                  .outcome.ok);
 
   DocRig rig;
   rig.keyboard.Memory() = source.keyboard.Memory();

@@ -84,7 +84,8 @@ TEST_P(KeyboardTransferTest, WriteThenReadMovesTheWholeImage) {
   EXPECT_EQ(rig.keyboard.Memory(), image);
   EXPECT_EQ(rig.progress.events, (std::vector<std::string>{"begin Writing data into keyboard", "end"}));
   ASSERT_EQ(rig.progress.steps.size(), 64u);
-  for (int b = 0; b < 64; ++b) EXPECT_EQ(rig.progress.steps[static_cast<size_t>(b)], std::to_string((b + 1) * 100 / 64) + "%");
+  for (int b = 0; b < 64; ++b)
+    EXPECT_EQ(rig.progress.steps[static_cast<size_t>(b)], std::to_string((b + 1) * 100 / 64) + "%");
   EXPECT_EQ(rig.progress.steps[0], "1%");
   EXPECT_EQ(rig.progress.steps[31], "50%");
   EXPECT_EQ(rig.progress.steps[63], "100%");

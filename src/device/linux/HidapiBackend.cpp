@@ -81,7 +81,8 @@ std::optional<std::vector<HidInterfaceInfo>> HidapiBackend::Enumerate() {
   for (const hid_device_info* d = list; d; d = d->next) {
     if (!d->path) continue;
     const std::string path = d->path;
-    if (std::any_of(out.begin(), out.end(), [&](const HidInterfaceInfo& i) { return i.path == path; })) continue;
+    if (std::any_of(out.begin(), out.end(), [&](const HidInterfaceInfo& i) { return i.path == path; }))
+      continue;
     out.push_back({path, d->vendor_id, d->product_id, ToU16(d->product_string)});
   }
   hid_free_enumeration(list);
