@@ -74,10 +74,14 @@ class CVEXADoc {
 
   // --- Text template files -------------------------------------------------
   // Writes one line per layout position: escaped label, comma, escaped content,
-  // CR LF. The modified flag is not changed.
+  // CR LF. The file is replaced atomically. The modified flag is not changed.
   [[nodiscard]] Outcome ExportTextTemplate(const std::string& path) const;
   // Reads a text template into the labels and contents, position by position.
-  // A wrong row count still applies the lines read and returns a Warning.
+  // A wrong row count still applies the lines read and returns a Warning. A
+  // file that cannot be read, or is far too large for a text template, is
+  // refused and nothing changes. On the PX2400 a KeyLock line also sets the
+  // hidden twin key, so an emptied KeyLock stays empty on save. Flags and the
+  // modified flag are not changed.
   [[nodiscard]] Outcome ImportTextTemplate(const std::string& path);
   // Reads <start-up directory>/<model default file>; sets the title from the path.
   [[nodiscard]] Outcome LoadDefaultTextTemplate();

@@ -418,6 +418,15 @@ TEST_F(CVEXADocTest, TextTemplateImportMessagesAndPartialApplication) {
   const Outcome missing = doc->ImportTextTemplate(Path("none.txt"));
   EXPECT_FALSE(missing.ok);
   EXPECT_EQ(missing.message, msg::FormatMessage(msg::kTextFileMissing, Path("none.txt").c_str()));
+  // A huge file (a device or a stray binary picked by mistake) is refused, not read.
+  doc->NewTemplate();
+  WriteAll(Path("huge.txt"), "");
+  fs::resize_file(Path("huge.txt"), 17u << 20);
+  const Outcome huge = doc->ImportTextTemplate(Path("huge.txt"));
+  EXPECT_FALSE(huge.ok);
+  EXPECT_EQ(huge.message, msg::FormatMessage(msg::kTextFileTooLarge, Path("huge.txt").c_str()));
+  EXPECT_EQ(doc->Labels()[0], LayoutOf(kDV3100)[0].label);
+
   const Outcome unwritable = doc->ExportTextTemplate(Path("no-dir/out.txt"));
   EXPECT_FALSE(unwritable.ok);
   EXPECT_EQ(unwritable.message,
