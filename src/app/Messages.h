@@ -38,6 +38,9 @@ inline constexpr const char* kTemplateCannotWrite = "The template file: <%s> can
 inline constexpr const char* kTextFileCannotWrite = "The text file: <%s> can't be written !!";
 inline constexpr const char* kTextFileMissing = "The text file: <%s> is NOT in the directory !!";
 inline constexpr const char* kTextFileTooLarge = "The text file: <%s> is too large for a text template !!";
+inline constexpr const char* kTextFileLineFeed =
+    "The text file: <%s> is written, but the key at position %d holds a line feed, which a text file "
+    "can't carry: importing it will misplace the keys after it !!";
 inline constexpr std::string_view kTextFileRowCount = "The number of rows in the text file is wrong\n";
 
 // Model switch confirmation

@@ -86,7 +86,9 @@ int RunExport(Args& args, int modelId, Io& io) {
   CliDocument cli(modelId);
   if (const Outcome opened = cli.doc.OpenTemplate(args[0]); !opened.ok) return Refused(io, opened.message);
   const Outcome exported = cli.doc.ExportTextTemplate(args[1]);
-  return exported.ok ? kExitOk : Refused(io, exported.message);
+  if (!exported.ok) return Refused(io, exported.message);
+  if (!exported.message.empty()) io.err << exported.message << '\n';  // written, with a warning
+  return kExitOk;
 }
 
 int RunImport(Args& args, int modelId, const std::string* base, Io& io) {

@@ -142,6 +142,16 @@ Outcome CVEXADoc::ExportTextTemplate(const std::string& path) const {
   const std::string text = FormatTextTemplate(m_labels, m_contents, m_keyMap, m_keyCount);
   if (!WriteFileAtomically(path, text))
     return Outcome::Failure(msg::FormatMessage(msg::kTextFileCannotWrite, path.c_str()));
+  // A line feed inside a label or content ends the line in the file (the format
+  // has no escape for it), so the import would shift every later key. Tell the
+  // user which key it is.
+  for (int p = 0; p < m_keyCount; ++p) {
+    const auto pos = static_cast<size_t>(p);
+    const int key = m_keyMap[pos];
+    const bool contentHasLf = key >= 0 && key < kKeyCount && Content(key).find('\n') != std::string::npos;
+    if (contentHasLf || m_labels[pos].find('\n') != std::string::npos)
+      return Outcome::Warning(msg::FormatMessage(msg::kTextFileLineFeed, path.c_str(), p));
+  }
   return Outcome::Success();
 }
 

@@ -433,6 +433,16 @@ TEST_F(CVEXADocTest, TextTemplateImportMessagesAndPartialApplication) {
             msg::FormatMessage(msg::kTextFileCannotWrite, Path("no-dir/out.txt").c_str()));
 }
 
+TEST_F(CVEXADocTest, ExportWarnsAboutALineFeedItCannotCarry) {
+  // A key read from a template file or the keyboard may hold the byte 0x0A.
+  auto doc = NewDoc(kDV3100);
+  doc->Content(doc->KeyMap()[4]) = "a\nb";
+  const Outcome result = doc->ExportTextTemplate(Path("out.txt"));
+  EXPECT_TRUE(result.ok);
+  EXPECT_EQ(result.message, msg::FormatMessage(msg::kTextFileLineFeed, Path("out.txt").c_str(), 4));
+  EXPECT_TRUE(fs::exists(Path("out.txt")));
+}
+
 TEST_F(CVEXADocTest, ImportedLabelsLastUntilTheModelIsAppliedAgain) {
   auto doc = NewDoc(kDV3100);
   WriteAll(Path("in.txt"), "Mine,x\n");
