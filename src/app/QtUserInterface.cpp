@@ -5,6 +5,9 @@
 
 #include "app/CAboutDlg.h"
 #include "app/Messages.h"
+#include "device/ui/CSelectPort.h"
+#include "document/ui/CMREdit.h"
+#include "document/ui/CProperty.h"
 #include "models/ui/CKeyWordTable.h"
 #include "models/ui/CSelectKeyboard.h"
 #include "models/ui/CTextFileNamePath.h"
@@ -79,6 +82,26 @@ void QtUserInterface::ShowAbout() {
 void QtUserInterface::ShowKeyWordTable() {
   CKeyWordTable dialog(m_parent);
   dialog.exec();
+}
+
+std::optional<PortKind> QtUserInterface::ChoosePort() {
+  CSelectPort dialog(m_parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
+bool QtUserInterface::EditFeatureSettings(FeatureSettings& values) {
+  CProperty dialog(values, m_parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  values = dialog.Values();
+  return true;
+}
+
+bool QtUserInterface::EditCardReaderSettings(CardReaderSettings& values) {
+  CMREdit dialog(values, *this, m_parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  values = dialog.Values();
+  return true;
 }
 
 }  // namespace vexa

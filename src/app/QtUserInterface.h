@@ -23,6 +23,9 @@ class QtUserInterface final : public UserInterface {
   std::optional<std::string> ChooseTextFile(TextFileUse use) override;
   void ShowAbout() override;
   void ShowKeyWordTable() override;
+  std::optional<PortKind> ChoosePort() override;
+  bool EditFeatureSettings(FeatureSettings& values) override;
+  bool EditCardReaderSettings(CardReaderSettings& values) override;
 
  private:
   QPointer<QWidget> m_parent;

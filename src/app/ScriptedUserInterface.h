@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "app/UserInterface.h"
+#include "device/KeyboardConnection.h"
+#include "document/CardReaderSettings.h"
+#include "document/FeatureSettings.h"
 
 namespace vexa {
 
@@ -17,6 +20,10 @@ class ScriptedUserInterface final : public UserInterface {
   std::deque<SaveAnswer> saveAnswers;
   std::deque<bool> modelSwitchAnswers;
   std::deque<std::optional<std::string>> fileAnswers;  // for all three choosers, in order
+  std::deque<std::optional<PortKind>> portAnswers;
+  // The values a settings dialog returns with OK; nullopt answers Cancel.
+  std::deque<std::optional<FeatureSettings>> featureAnswers;
+  std::deque<std::optional<CardReaderSettings>> cardReaderAnswers;
 
   std::vector<std::string> messages;
   std::vector<std::string> saveQuestions;  // the titles asked about
@@ -26,6 +33,9 @@ class ScriptedUserInterface final : public UserInterface {
   int saveChoosers = 0;
   int aboutShown = 0;
   int keyWordTableShown = 0;
+  int portChoosers = 0;
+  std::vector<FeatureSettings> featureDialogs;  // the values each dialog opened with
+  std::vector<CardReaderSettings> cardReaderDialogs;
 
   void Message(const std::string& text) override { messages.push_back(text); }
   SaveAnswer AskSaveChanges(const std::string& title) override {
@@ -50,6 +60,18 @@ class ScriptedUserInterface final : public UserInterface {
   }
   void ShowAbout() override { ++aboutShown; }
   void ShowKeyWordTable() override { ++keyWordTableShown; }
+  std::optional<PortKind> ChoosePort() override {
+    ++portChoosers;
+    return Pop(portAnswers, std::optional<PortKind>{});
+  }
+  bool EditFeatureSettings(FeatureSettings& values) override {
+    featureDialogs.push_back(values);
+    return Answer(featureAnswers, values);
+  }
+  bool EditCardReaderSettings(CardReaderSettings& values) override {
+    cardReaderDialogs.push_back(values);
+    return Answer(cardReaderAnswers, values);
+  }
 
  private:
   template <typename T>
@@ -58,6 +80,13 @@ class ScriptedUserInterface final : public UserInterface {
     T value = std::move(queue.front());
     queue.pop_front();
     return value;
+  }
+  template <typename T>
+  static bool Answer(std::deque<std::optional<T>>& queue, T& values) {
+    std::optional<T> answer = Pop(queue, std::optional<T>{});
+    if (!answer) return false;
+    values = std::move(*answer);
+    return true;
   }
 };
 

@@ -9,6 +9,10 @@
 
 namespace vexa {
 
+struct CardReaderSettings;
+struct FeatureSettings;
+enum class PortKind : int;  // device/KeyboardConnection.h
+
 enum class SaveAnswer { Yes, No, Cancel };
 enum class TextFileUse { Import, Export };
 
@@ -29,6 +33,13 @@ class UserInterface {
   virtual std::optional<std::string> ChooseTextFile(TextFileUse use) = 0;
   virtual void ShowAbout() = 0;
   virtual void ShowKeyWordTable() = 0;
+  // "Select Communication Port" at start; nullopt when cancelled.
+  virtual std::optional<PortKind> ChoosePort() = 0;
+  // "Config KB properties" and "Config MR properties": the dialog opens with
+  // `values` and writes the user's values back into them; true for OK, false
+  // (values untouched) for Cancel.
+  virtual bool EditFeatureSettings(FeatureSettings& values) = 0;
+  virtual bool EditCardReaderSettings(CardReaderSettings& values) = 0;
 };
 
 }  // namespace vexa

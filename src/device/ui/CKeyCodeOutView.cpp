@@ -1,0 +1,113 @@
+#include "device/ui/CKeyCodeOutView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/Messages.h"
+#include "device/KeyCodeOutput.h"
+#include "device/ui/CKeyCodeOutEdit.h"
+
+namespace vexa {
+
+namespace {
+
+const QColor kBackground(220, 220, 220);
+
+QString Q(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Left, top, right, bottom with right and bottom outside the rectangle.
+QRect ToQRect(const KeyCodeOutput::Box& box) {
+  return QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1));
+}
+
+// Bold, 16-pixel character cell, fixed pitch; no particular face.
+QFont MakeTitleFont() {
+  QFont font(QStringLiteral("monospace"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setBold(true);
+  for (int pixels = 14; pixels >= 10; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).height() <= 16) break;
+  }
+  return font;
+}
+
+}  // namespace
+
+CKeyCodeOutView::CKeyCodeOutView(QWidget* view)
+    : QWidget(view), m_view(view), m_edit(new CKeyCodeOutEdit(this)), m_titleFont(MakeTitleFont()) {
+  setObjectName(QStringLiteral("KeyCodeTest"));
+  setProperty("controlId", KeyCodeOutput::kWindowControlId);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  setGeometry(ToQRect(KeyCodeOutput::kWindowRect));
+  m_edit->setGeometry(ToQRect(KeyCodeOutput::kTextAreaRect));
+  m_view->installEventFilter(this);
+  hide();
+}
+
+void CKeyCodeOutView::Open() {
+  m_edit->Clear();
+  show();
+  raise();
+  m_active = true;
+  // The keys are taken from the layout view, so it keeps the focus.
+  if (!m_edit->hasFocus()) m_view->setFocus(Qt::OtherFocusReason);
+  update();
+}
+
+void CKeyCodeOutView::Close() {
+  hide();
+  m_active = false;
+  m_view->setFocus(Qt::OtherFocusReason);
+  m_view->update();
+}
+
+void CKeyCodeOutView::Recreate() {
+  if (m_active) Close();
+  hide();
+  m_edit->Reset();
+}
+
+bool CKeyCodeOutView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_view && m_active &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    m_edit->HandleKey(static_cast<QKeyEvent&>(*event));
+    update();
+    return true;  // never to the key editor
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void CKeyCodeOutView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), kBackground);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.setFont(m_titleFont);
+  const QFontMetrics metrics(m_titleFont);
+  painter.drawText(KeyCodeOutput::kTitleX, KeyCodeOutput::kTitleY + metrics.ascent(),
+                   Q(msg::kKeyCodeTestTitle));
+  // The Quit box: lit from the top left, shadowed at the bottom right.
+  const auto& box = KeyCodeOutput::kQuitBox;
+  painter.setPen(QPen(Qt::white, 1));
+  painter.drawLine(box.left, box.bottom, box.left, box.top);
+  painter.drawLine(box.left, box.top, box.right, box.top);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawLine(box.right, box.top, box.right, box.bottom);
+  painter.drawLine(box.right, box.bottom, box.left, box.bottom);
+  painter.drawText(KeyCodeOutput::kQuitTextX, KeyCodeOutput::kQuitTextY + metrics.ascent(),
+                   Q(msg::kKeyCodeTestQuit));
+}
+
+void CKeyCodeOutView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (event->button() == Qt::LeftButton && KeyCodeOutput::IsInQuitBox(at.x(), at.y())) Close();
+  event->accept();
+}
+
+}  // namespace vexa
