@@ -7,7 +7,10 @@
 #include "app/ModelCommands.h"
 #include "app/TextTemplateCommands.h"
 #include "app/UserInterface.h"
+#include "device/ui/CKeyCodeOutView.h"
+#include "device/ui/KeyboardCommands.h"
 #include "document/CVEXADoc.h"
+#include "document/ui/SettingsCommands.h"
 #include "view/ui/CVEXAView.h"
 
 namespace vexa {
@@ -32,7 +35,20 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_frame->SetCloseQuery([this] { return m_documentCommands->SaveModified(); });
   QObject::connect(m_view, &CVEXAView::stateChanged, m_frame.get(), &CMainFrame::RefreshCommandStates);
 
-  m_events.documentReplaced = [this] { (void)m_view->OnInitialUpdate(); };
+  // Keyboard communication, the settings dialogs and the output test.
+  m_keyboardCommands = std::make_unique<KeyboardCommands>(*m_doc, *m_view, ui);
+  m_keyboardCommands->Register(m_router);
+  m_view->SetStartupHook([this](ViewState& state) { return m_keyboardCommands->ChoosePort(state); });
+  m_settingsCommands = std::make_unique<SettingsCommands>(*m_doc, *m_view, ui,
+                                                          [this] { return m_keyboardCommands->UsbInUse(); });
+  m_settingsCommands->Register(m_router);
+  m_outputTest = new CKeyCodeOutView(m_view);
+  m_router.Register(cmd::kKeyboardOutput, [this] { m_outputTest->Open(); });
+
+  m_events.documentReplaced = [this] {
+    (void)m_view->OnInitialUpdate();
+    m_outputTest->Recreate();
+  };
   m_events.modelSwitched = [this] { m_view->OnModelSwitched(); };
   m_events.contentsReplaced = [this] { m_view->OnContentsReplaced(); };
   m_events.titleChanged = [this] { UpdateCaption(); };
@@ -53,7 +69,9 @@ StartResult CVEXAApp::Start(const StartupOptions& options) {
   UpdateCaption();
   // The first initial update runs before the window is visible; the port is
   // chosen in the view's start-up hook.
-  if (!m_view->OnInitialUpdate()) return StartResult::Cancelled;
+  m_keyboardCommands->SetSimulatedKeyboard(options.simulatedKeyboardFile);
+  if (!m_view->OnInitialUpdate())
+    return m_keyboardCommands->ExitStatus() == 0 ? StartResult::Cancelled : StartResult::PortFailed;
   m_frame->RefreshCommandStates();
   return StartResult::Ok;
 }

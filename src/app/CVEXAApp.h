@@ -13,11 +13,14 @@
 
 namespace vexa {
 
+class CKeyCodeOutView;
 class CMainFrame;
 class CVEXADoc;
 class CVEXAView;
 class DocumentCommands;
+class KeyboardCommands;
 class ModelCommands;
+class SettingsCommands;
 class SettingsStore;
 class TextTemplateCommands;
 class UserInterface;
@@ -26,6 +29,7 @@ enum class StartResult {
   Ok,
   OpenFailed,  // the template file of the command line could not be opened (message shown)
   Cancelled,   // the user cancelled at start-up (the port choice): end quietly
+  PortFailed,  // the keyboard connection could not be set up (message shown): end with status 1
 };
 
 struct StartupOptions {
@@ -51,6 +55,8 @@ class CVEXAApp {
   [[nodiscard]] CommandRouter& Router() { return m_router; }
   [[nodiscard]] DocumentCommands& FileCommands() { return *m_documentCommands; }
   [[nodiscard]] const StartupOptions& Options() const { return m_options; }
+  [[nodiscard]] KeyboardCommands& Keyboard() { return *m_keyboardCommands; }
+  [[nodiscard]] CKeyCodeOutView& OutputTest() { return *m_outputTest; }
 
  private:
   void UpdateCaption();
@@ -66,6 +72,9 @@ class CVEXAApp {
   std::unique_ptr<TextTemplateCommands> m_textCommands;
   std::unique_ptr<CMainFrame> m_frame;
   CVEXAView* m_view = nullptr;  // owned by the frame
+  std::unique_ptr<KeyboardCommands> m_keyboardCommands;
+  std::unique_ptr<SettingsCommands> m_settingsCommands;
+  CKeyCodeOutView* m_outputTest = nullptr;  // owned by the view
 };
 
 }  // namespace vexa

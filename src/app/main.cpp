@@ -9,6 +9,7 @@
 #include "app/CVEXAApp.h"
 #include "app/Messages.h"
 #include "app/QtUserInterface.h"
+#include "device/RealPortGuard.h"
 #include "document/qt/QtSettingsStore.h"
 
 int main(int argc, char** argv) {
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
   if (!files.isEmpty()) options.templateFile = files.front().toLocal8Bit().toStdString();
   options.simulatedKeyboardFile = parser.value(simulate).toLocal8Bit().toStdString();
 
+  // Only a run with the real keyboard may touch the keyboard controller.
+  if (options.simulatedKeyboardFile.empty()) vexa::RealPortGuard::GrantFromMain();
+
   vexa::QtSettingsStore settings;
   vexa::QtUserInterface ui;
   vexa::CVEXAApp editor(settings, ui, QDir::currentPath().toLocal8Bit().toStdString());
@@ -48,6 +52,8 @@ int main(int argc, char** argv) {
       return 1;
     case vexa::StartResult::Cancelled:
       return 0;
+    case vexa::StartResult::PortFailed:
+      return 1;
   }
   editor.Show();
   return QApplication::exec();
