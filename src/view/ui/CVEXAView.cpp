@@ -48,7 +48,8 @@ CVEXAView::CVEXAView(CVEXADoc& doc, UserInterface& ui, QWidget* parent)
   m_ascent = QFontMetrics(m_font).ascent();
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(760, 370);
+  // Tall enough for the progress display of a transfer, whose last line sits at y = 398.
+  setMinimumSize(760, 420);
 }
 
 bool CVEXAView::OnInitialUpdate() {
