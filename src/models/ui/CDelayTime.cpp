@@ -1,0 +1,27 @@
+#include "models/ui/CDelayTime.h"
+
+#include <QLabel>
+#include <QSpinBox>
+
+#include "app/Messages.h"
+#include "models/CodeEntry.h"
+
+namespace vexa {
+
+CDelayTime::CDelayTime(QWidget* parent)
+    : CodeEntryDialog(msg::kDelayTimeTitle, 186, 49, parent), m_value(CodeEntry::kDelayInitial) {
+  const QRect field(QPoint(65, 25), QPoint(109, 44));  // (65,25)-(110,45)
+  m_spin = AddSpin(field, CodeEntry::kDelayMin, CodeEntry::kDelayMax, CodeEntry::kDelayInitial);
+  AddText(msg::kDelayTimeLabel, Units(7, 0, 0, 0).left(), field);
+  QLabel* unit = AddText(msg::kDelayTimeUnit, m_spin->geometry().right() + 2, field);
+  PlaceButtons(129, 7, 26, unit->geometry().right());
+  m_spin->setFocus();
+  m_spin->selectAll();
+}
+
+void CDelayTime::done(int result) {
+  m_value = m_spin->value();
+  CodeEntryDialog::done(result);
+}
+
+}  // namespace vexa

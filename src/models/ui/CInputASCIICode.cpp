@@ -1,0 +1,46 @@
+#include "models/ui/CInputASCIICode.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "app/Messages.h"
+#include "models/CodeEntry.h"
+
+namespace vexa {
+
+CInputASCIICode::CInputASCIICode(QWidget* parent) : CodeEntryDialog(msg::kAsciiCodeTitle, 186, 42, parent) {
+  m_field = new QLineEdit(this);
+  m_field->setObjectName(QStringLiteral("value"));
+  m_field->setGeometry(Units(52, 12, 36, 12));
+  AddText(msg::kAsciiCodeLabel, Units(7, 0, 0, 0).left(), m_field->geometry());
+  QLabel* bounds = AddText(msg::kAsciiCodeBounds, m_field->geometry().right() + 6, m_field->geometry());
+  PlaceButtons(129, 5, 22, bounds->geometry().right());
+  m_showMessage = [this](const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(msg::kAppTitle.data(), msg::kAppTitle.size()),
+                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    box.exec();
+  };
+  SetValue(0);
+  m_field->setFocus();
+}
+
+void CInputASCIICode::SetValue(int code) {
+  m_value = code;
+  m_field->setText(QString::number(code));
+  m_field->selectAll();
+}
+
+void CInputASCIICode::accept() {
+  const CodeEntry::AsciiCheck check = CodeEntry::CheckAsciiCode(m_field->text().toStdString());
+  if (!check.ok) {
+    m_showMessage(check.message);
+    m_field->setFocus();
+    m_field->selectAll();
+    return;
+  }
+  m_value = check.value;
+  CodeEntryDialog::accept();
+}
+
+}  // namespace vexa

@@ -1,0 +1,64 @@
+// The ten commands of the Key Edit menu and toolbar: they work on the selected
+// key of the layout view with the same steps as the key editor, and insert the
+// codes that cannot be typed ([Caps], [Delay n], [Separator], [ShiftLevelN], a
+// character by its code, a scan code word picked from a list).
+//
+// Each command has an enabling rule, asked whenever the menus and the toolbar
+// are refreshed; a disabled command does nothing. The value dialogs go through
+// the UserInterface, and Cancel there changes nothing.
+//
+// Set ASCII Mode and Set ScanCode Mode empty the content (a content is only
+// valid in one mode) but do not mark the template modified.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "view/KeyEditor.h"
+
+namespace vexa {
+
+class CVEXADoc;
+class UserInterface;
+struct ViewState;
+
+class KeyEditCommands {
+ public:
+  KeyEditCommands(CVEXADoc& doc, ViewState& state, UserInterface& ui);
+
+  // The command ids handled here, in menu order.
+  [[nodiscard]] static std::span<const int> Ids();
+
+  [[nodiscard]] bool IsEnabled(int id) const;
+  // Runs command `id` when it is one of ours and enabled; returns what the
+  // view must redraw.
+  Repaint Execute(int id);
+
+  Repaint ClearKey();
+  Repaint SetAsciiMode();
+  Repaint SetScanCodeMode();
+  Repaint InsertCaps();
+  Repaint InsertDelay();
+  Repaint LevelSeparator();
+  Repaint ShiftLevel();
+  Repaint EnterAsciiCode();
+  Repaint SwitchDisplay();
+  Repaint SelectScanCode();
+
+ private:
+  [[nodiscard]] const std::string& Content() const;
+  [[nodiscard]] bool SelectedIsAscii() const;
+  // The insert command: marks the template modified, inserts at the cursor if
+  // there is space left, marks the key edited. In the decimal display the
+  // cursors go back to the start afterwards (the inserted word has no decimal
+  // group boundary to stand on).
+  Repaint InsertCommand(std::string_view text);
+  void SetMode(bool ascii);
+
+  CVEXADoc& m_doc;
+  ViewState& m_state;
+  UserInterface& m_ui;
+  KeyEditor m_editor;
+};
+
+}  // namespace vexa
