@@ -12,6 +12,7 @@
 #include "document/CVEXADoc.h"
 #include "document/ui/SettingsCommands.h"
 #include "view/ui/CVEXAView.h"
+#include "view/ui/KeyEditing.h"
 
 namespace vexa {
 
@@ -34,6 +35,7 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_frame->setCentralWidget(m_view);
   m_frame->SetCloseQuery([this] { return m_documentCommands->SaveModified(); });
   QObject::connect(m_view, &CVEXAView::stateChanged, m_frame.get(), &CMainFrame::RefreshCommandStates);
+  m_keyEditing = std::make_unique<KeyEditing>(*m_doc, *m_view, ui, m_router);
 
   // Keyboard communication, the settings dialogs and the output test.
   m_keyboardCommands = std::make_unique<KeyboardCommands>(*m_doc, *m_view, ui);

@@ -19,6 +19,7 @@ class CVEXADoc;
 class CVEXAView;
 class DocumentCommands;
 class KeyboardCommands;
+class KeyEditing;
 class ModelCommands;
 class SettingsCommands;
 class SettingsStore;
@@ -55,6 +56,7 @@ class CVEXAApp {
   [[nodiscard]] CommandRouter& Router() { return m_router; }
   [[nodiscard]] DocumentCommands& FileCommands() { return *m_documentCommands; }
   [[nodiscard]] const StartupOptions& Options() const { return m_options; }
+  [[nodiscard]] KeyEditing& Editing() { return *m_keyEditing; }
   [[nodiscard]] KeyboardCommands& Keyboard() { return *m_keyboardCommands; }
   [[nodiscard]] CKeyCodeOutView& OutputTest() { return *m_outputTest; }
 
@@ -72,6 +74,7 @@ class CVEXAApp {
   std::unique_ptr<TextTemplateCommands> m_textCommands;
   std::unique_ptr<CMainFrame> m_frame;
   CVEXAView* m_view = nullptr;  // owned by the frame
+  std::unique_ptr<KeyEditing> m_keyEditing;  // keystrokes and the Key Edit commands
   std::unique_ptr<KeyboardCommands> m_keyboardCommands;
   std::unique_ptr<SettingsCommands> m_settingsCommands;
   CKeyCodeOutView* m_outputTest = nullptr;  // owned by the view

@@ -8,7 +8,11 @@
 #include "device/ui/CSelectPort.h"
 #include "document/ui/CMREdit.h"
 #include "document/ui/CProperty.h"
+#include "models/ui/CDelayTime.h"
+#include "models/ui/CInputASCIICode.h"
+#include "models/ui/CInputSCanCode.h"
 #include "models/ui/CKeyWordTable.h"
+#include "models/ui/CShiftLevel.h"
 #include "models/ui/CSelectKeyboard.h"
 #include "models/ui/CTextFileNamePath.h"
 
@@ -82,6 +86,32 @@ void QtUserInterface::ShowAbout() {
 void QtUserInterface::ShowKeyWordTable() {
   CKeyWordTable dialog(m_parent);
   dialog.exec();
+}
+
+std::optional<int> QtUserInterface::AskDelayTime() {
+  CDelayTime dialog(m_parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Value();
+}
+
+std::optional<int> QtUserInterface::AskShiftLevel() {
+  CShiftLevel dialog(m_parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Value();
+}
+
+std::optional<int> QtUserInterface::AskAsciiCode(int initial) {
+  CInputASCIICode dialog(m_parent);
+  dialog.SetValue(initial);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Value();
+}
+
+std::optional<std::string> QtUserInterface::AskScanCode(const std::string& initial) {
+  CInputSCanCode dialog(m_parent);
+  dialog.SetValue(initial);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Value();
 }
 
 std::optional<PortKind> QtUserInterface::ChoosePort() {

@@ -23,6 +23,10 @@ class QtUserInterface final : public UserInterface {
   std::optional<std::string> ChooseTextFile(TextFileUse use) override;
   void ShowAbout() override;
   void ShowKeyWordTable() override;
+  std::optional<int> AskDelayTime() override;
+  std::optional<int> AskShiftLevel() override;
+  std::optional<int> AskAsciiCode(int initial) override;
+  std::optional<std::string> AskScanCode(const std::string& initial) override;
   std::optional<PortKind> ChoosePort() override;
   bool EditFeatureSettings(FeatureSettings& values) override;
   bool EditCardReaderSettings(CardReaderSettings& values) override;

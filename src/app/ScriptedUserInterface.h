@@ -20,6 +20,12 @@ class ScriptedUserInterface final : public UserInterface {
   std::deque<SaveAnswer> saveAnswers;
   std::deque<bool> modelSwitchAnswers;
   std::deque<std::optional<std::string>> fileAnswers;  // for all three choosers, in order
+  // The code entry dialogs' answers; nullopt answers Cancel.
+  std::deque<std::optional<int>> delayAnswers;
+  std::deque<std::optional<int>> shiftLevelAnswers;
+  std::deque<std::optional<int>> asciiCodeAnswers;
+  std::deque<std::optional<std::string>> scanCodeAnswers;
+  std::vector<std::string> codeDialogs;  // "delay", "shift level", "ascii 32", "scan code [F6]"
   std::deque<std::optional<PortKind>> portAnswers;
   // The values a settings dialog returns with OK; nullopt answers Cancel.
   std::deque<std::optional<FeatureSettings>> featureAnswers;
@@ -60,6 +66,22 @@ class ScriptedUserInterface final : public UserInterface {
   }
   void ShowAbout() override { ++aboutShown; }
   void ShowKeyWordTable() override { ++keyWordTableShown; }
+  std::optional<int> AskDelayTime() override {
+    codeDialogs.push_back("delay");
+    return Pop(delayAnswers, std::optional<int>{});
+  }
+  std::optional<int> AskShiftLevel() override {
+    codeDialogs.push_back("shift level");
+    return Pop(shiftLevelAnswers, std::optional<int>{});
+  }
+  std::optional<int> AskAsciiCode(int initial) override {
+    codeDialogs.push_back("ascii " + std::to_string(initial));
+    return Pop(asciiCodeAnswers, std::optional<int>{});
+  }
+  std::optional<std::string> AskScanCode(const std::string& initial) override {
+    codeDialogs.push_back("scan code " + initial);
+    return Pop(scanCodeAnswers, std::optional<std::string>{});
+  }
   std::optional<PortKind> ChoosePort() override {
     ++portChoosers;
     return Pop(portAnswers, std::optional<PortKind>{});

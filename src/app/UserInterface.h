@@ -33,6 +33,14 @@ class UserInterface {
   virtual std::optional<std::string> ChooseTextFile(TextFileUse use) = 0;
   virtual void ShowAbout() = 0;
   virtual void ShowKeyWordTable() = 0;
+  // The code entry dialogs of the Key Edit menu; nullopt when cancelled.
+  // Delay time in tenths of a second (1..100), shift level (1..9), a character
+  // code (1..240; the field opens showing `initial`) and a scan code word (the
+  // list opens at `initial`; the text is returned as picked or typed).
+  virtual std::optional<int> AskDelayTime() = 0;
+  virtual std::optional<int> AskShiftLevel() = 0;
+  virtual std::optional<int> AskAsciiCode(int initial) = 0;
+  virtual std::optional<std::string> AskScanCode(const std::string& initial) = 0;
   // "Select Communication Port" at start; nullopt when cancelled.
   virtual std::optional<PortKind> ChoosePort() = 0;
   // "Config KB properties" and "Config MR properties": the dialog opens with

@@ -55,6 +55,8 @@ class CVEXAView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab are keys of the key editor ([Tab]), not focus moves.
+  bool focusNextPrevChild(bool) override { return false; }
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
