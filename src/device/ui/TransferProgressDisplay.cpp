@@ -61,7 +61,9 @@ void TransferProgressDisplay::Begin(std::string_view title) {
   m_bar->show();
   raise();
   show();
-  repaint();
+  // Whatever the closing menu or message box uncovered is drawn now: the
+  // event loop won't run again before the transfer ends.
+  window()->repaint();
 }
 
 void TransferProgressDisplay::Step(int block, std::string_view percentText) {

@@ -1,0 +1,361 @@
+// Read From KB and Write Into KB in the editor, on both ports, against the
+// simulated keyboard with virtual waits: the port choice, the document and
+// view afterwards, every message, and the progress display as it is drawn.
+#include <QImage>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+
+#include "app/CMainFrame.h"
+#include "app/CVEXAApp.h"
+#include "app/Messages.h"
+#include "app/ScriptedUserInterface.h"
+#include "device/SimulatedKeyboard.h"
+#include "device/VirtualClock.h"
+#include "device/ui/KeyboardCommands.h"
+#include "device/ui/TransferProgressDisplay.h"
+#include "document/CVEXADoc.h"
+#include "document/KeyContent.h"
+#include "document/SettingsStore.h"
+#include "view/ui/CVEXAView.h"
+
+using namespace vexa;
+
+Q_DECLARE_METATYPE(std::optional<PortKind>)
+
+namespace {
+
+struct Rig {
+  QTemporaryDir dir;
+  MemorySettingsStore settings;
+  ScriptedUserInterface ui;
+  CVEXADoc doc{settings, "."};
+  CVEXAView view{doc, ui};
+  SimulatedKeyboard sim{dir.filePath(QStringLiteral("kb.bin")).toStdString()};
+  VirtualClock clock;
+  KeyboardCommands commands{doc, view, ui};
+  PortKind port;
+
+  explicit Rig(PortKind kind) : port(kind) {
+    if (!sim.Load().ok) qFatal("simulated keyboard file");
+    doc.NewTemplate();
+    view.State().ResetForInitialUpdate(doc);
+    view.resize(800, 600);
+    view.show();
+    commands.SetEnvironment(DeviceEnvironment{&sim.Hid(), &sim, &clock, {}, {}});
+  }
+  bool Choose() {
+    ui.portAnswers.push_back(port);
+    return commands.ChoosePort(view.State());
+  }
+  // Selects a layout position as a click would.
+  void Select(int position) {
+    ViewState& s = view.State();
+    s.selectedPosition = position;
+    s.selectedKey = doc.KeyMap()[static_cast<size_t>(position)];
+  }
+  std::string& SelectedContent() { return doc.Content(view.State().selectedKey); }
+  Image& Keyboard() { return sim.Emulator().Memory(); }
+  // Makes every attempt at `block` fail on this port's read path.
+  void FailReadsAt(int block) {
+    KeyboardFaults& f = sim.Emulator().Faults();
+    if (port == PortKind::kPs2)
+      f.badChecksumBlock = block, f.badChecksumCount = -1;
+    else
+      f.failReadBlock = block, f.failReadCount = -1;
+  }
+};
+
+bool HasInk(const QImage& image, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (qGray(image.pixel(x, y)) < 100) return true;
+  return false;
+}
+
+void AddPorts() {
+  QTest::addColumn<PortKind>("port");
+  QTest::newRow("PS/2") << PortKind::kPs2;
+  QTest::newRow("USB") << PortKind::kUsb;
+}
+
+}  // namespace
+
+class TransferTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void portChoice_data();
+  void portChoice();
+  void cancelledPortChoiceEndsTheProgramQuietly();
+  void unusableSimulatedKeyboardEndsWithAnError();
+  void writeSendsTheImage_data() { AddPorts(); }
+  void writeSendsTheImage();
+  void writeChecksOnlyTheSelectedKey_data() { AddPorts(); }
+  void writeChecksOnlyTheSelectedKey();
+  void writeFailureNamesTheBlock_data() { AddPorts(); }
+  void writeFailureNamesTheBlock();
+  void readTakesTheKeyboardImage_data() { AddPorts(); }
+  void readTakesTheKeyboardImage();
+  void failedReadLeavesTheDocumentAlone_data() { AddPorts(); }
+  void failedReadLeavesTheDocumentAlone();
+  void usbKeyboardMissingAtStartStaysMissing();
+  void progressIsDrawnDuringTheTransfer_data() { AddPorts(); }
+  void progressIsDrawnDuringTheTransfer();
+};
+
+void TransferTest::portChoice_data() {
+  QTest::addColumn<std::optional<PortKind>>("answer");
+  QTest::addColumn<QString>("fault");
+  QTest::addColumn<bool>("keepsRunning");
+  QTest::addColumn<QString>("portName");
+  QTest::addColumn<QString>("message");
+  const QString none;
+  QTest::newRow("PS/2") << std::optional(PortKind::kPs2) << none << true << "PS2" << none;
+  QTest::newRow("USB found") << std::optional(PortKind::kUsb) << none << true << "USB" << none;
+  QTest::newRow("USB not found") << std::optional(PortKind::kUsb) << "absent" << true << "USB"
+                                 << QString::fromLatin1(msg::kNoKeyboardConnected.data());
+  QTest::newRow("USB not permitted") << std::optional(PortKind::kUsb) << "denied" << true << "USB"
+                                     << QString::fromLatin1(msg::kKeyboardNotPermitted.data());
+  QTest::newRow("Cancel") << std::optional<PortKind>() << none << false << "" << none;
+}
+
+void TransferTest::portChoice() {
+  QFETCH(std::optional<PortKind>, answer);
+  QFETCH(QString, fault);
+  QFETCH(bool, keepsRunning);
+  QFETCH(QString, portName);
+  QFETCH(QString, message);
+  Rig rig(PortKind::kPs2);
+  if (fault == "absent") rig.sim.Emulator().Faults().absent = true;
+  if (fault == "denied")
+    for (auto& iface : rig.sim.Hid().Interfaces())
+      if (iface.isKeyboard) iface.openError = HidOpenError::kPermissionDenied;
+  rig.ui.portAnswers.push_back(answer);
+
+  QCOMPARE(rig.commands.ChoosePort(rig.view.State()), keepsRunning);
+  QCOMPARE(rig.ui.portChoosers, 1);
+  QCOMPARE(QString::fromStdString(rig.view.State().portName), portName);
+  if (message.isEmpty()) {
+    QVERIFY(rig.ui.messages.empty());
+  } else {
+    QCOMPARE(rig.ui.messages.size(), size_t{1});
+    QCOMPARE(QString::fromStdString(rig.ui.messages.front()), message);
+  }
+  if (!keepsRunning) QCOMPARE(rig.commands.ExitStatus(), 0);
+  // Asked once per run.
+  QVERIFY(rig.commands.ChoosePort(rig.view.State()) || !keepsRunning);
+  QCOMPARE(rig.ui.portChoosers, keepsRunning ? 1 : 2);
+}
+
+void TransferTest::cancelledPortChoiceEndsTheProgramQuietly() {
+  MemorySettingsStore settings;
+  ScriptedUserInterface ui;  // no answer: the port dialog is cancelled
+  CVEXAApp app(settings, ui, ".");
+  QCOMPARE(app.Start(StartupOptions{}), StartResult::Cancelled);
+  QCOMPARE(ui.portChoosers, 1);
+  QVERIFY(ui.messages.empty());
+  QVERIFY(!app.Frame().isVisible());
+}
+
+void TransferTest::unusableSimulatedKeyboardEndsWithAnError() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("short.bin"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("12345");
+  file.close();
+  MemorySettingsStore settings;
+  ScriptedUserInterface ui;
+  ui.portAnswers.push_back(PortKind::kUsb);
+  CVEXAApp app(settings, ui, ".");
+  StartupOptions options;
+  options.simulatedKeyboardFile = path.toStdString();
+  QCOMPARE(app.Start(options), StartResult::PortFailed);
+  QCOMPARE(ui.messages.size(), size_t{1});
+  QCOMPARE(ui.messages.front(),
+           msg::FormatMessage(msg::kSimKeyboardWrongSize, path.toStdString().c_str(), 5));
+}
+
+void TransferTest::writeSendsTheImage() {
+  QFETCH(PortKind, port);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  rig.Select(3);
+  rig.SelectedContent() = "abc";
+  rig.view.State().cursor = 2;
+  rig.view.State().caretColumn = 2;
+  rig.doc.SetModified(true);
+
+  rig.commands.WriteIntoKeyboard();
+
+  QVERIFY2(rig.ui.messages.empty(), rig.ui.messages.empty() ? "" : rig.ui.messages.front().c_str());
+  QVERIFY(rig.Keyboard() == rig.doc.MemoryImage());
+  const std::string memory(rig.Keyboard().begin(), rig.Keyboard().end());
+  QVERIFY(memory.find(std::string("abc\0", 4)) != std::string::npos);
+  QVERIFY(rig.doc.IsModified());  // a write leaves the modified flag alone
+  const ViewState& s = rig.view.State();
+  QCOMPARE(s.selectedPosition, 0);
+  QCOMPARE(s.selectedKey, rig.doc.KeyMap()[0]);
+  QCOMPARE(s.cursor, 0);
+  QCOMPARE(s.caretColumn, 0);
+  QVERIFY(!rig.commands.Progress().isVisible());
+}
+
+void TransferTest::writeChecksOnlyTheSelectedKey() {
+  QFETCH(PortKind, port);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  const Image before = rig.Keyboard();
+  rig.Select(2);
+  rig.SelectedContent() = "[NoSuchWord]";
+  rig.view.State().cursor = 4;
+
+  rig.commands.WriteIntoKeyboard();
+  QCOMPARE(rig.ui.messages.size(), size_t{1});
+  QCOMPARE(rig.ui.messages.front(), std::string(msg::kWrongKeyWord));
+  QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
+  QVERIFY(rig.Keyboard() == before);
+  QCOMPARE(rig.view.State().selectedPosition, 2);  // nothing started, nothing reset
+  QCOMPARE(rig.view.State().cursor, 4);
+
+  // The same invalid content on a key that is not selected doesn't stop the write.
+  rig.ui.messages.clear();
+  rig.Select(5);
+  rig.SelectedContent() = "ok";
+  rig.commands.WriteIntoKeyboard();
+  QVERIFY(rig.ui.messages.empty());
+  QCOMPARE(rig.sim.Emulator().BlocksWritten(), kBlockCount);
+}
+
+void TransferTest::writeFailureNamesTheBlock() {
+  QFETCH(PortKind, port);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  rig.sim.Emulator().Faults().failWriteBlock = 10;
+  rig.sim.Emulator().Faults().failWriteCount = -1;
+  rig.Select(4);
+
+  rig.commands.WriteIntoKeyboard();
+  QCOMPARE(rig.ui.messages.size(), size_t{1});
+  QCOMPARE(rig.ui.messages.front(), msg::FormatMessage(msg::kDataWrittenError, 10));
+  if (port == PortKind::kPs2) QCOMPARE(rig.sim.Emulator().EndWrites(), 1);  // the keyboard is told anyway
+  QCOMPARE(rig.view.State().selectedPosition, 0);
+  QVERIFY(!rig.commands.Progress().isVisible());
+}
+
+void TransferTest::readTakesTheKeyboardImage() {
+  QFETCH(PortKind, port);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  // The keyboard holds a template with a scan code key at position 0.
+  MemorySettingsStore otherSettings;
+  CVEXADoc other(otherSettings, ".");
+  other.NewTemplate();
+  const int first = other.KeyMap()[0];
+  const int third = other.KeyMap()[3];
+  other.Content(first) = "[F1]";
+  other.Content(third) = "hello";
+  QVERIFY(IsScanCodeContent(other.Content(first)) && !IsAsciiContent(other.Content(first)));
+  other.BuildImage();
+  rig.Keyboard() = other.MemoryImage();
+  rig.Select(3);
+  rig.view.State().cursor = 1;
+
+  rig.commands.ReadFromKeyboard();
+
+  QVERIFY(rig.ui.messages.empty());
+  QVERIFY(rig.doc.MemoryImage() == other.MemoryImage());
+  QCOMPARE(rig.doc.Content(first), std::string("[F1]"));
+  QCOMPARE(rig.doc.Content(third), std::string("hello"));
+  QCOMPARE(rig.doc.DefinedFlags()[static_cast<size_t>(third)], 1);
+  QCOMPARE(rig.doc.BlankFlags()[static_cast<size_t>(third)], 0);
+  QCOMPARE(rig.doc.BlankFlags()[static_cast<size_t>(other.KeyMap()[1])], 1);
+  QVERIFY(!rig.doc.IsModified());
+  const ViewState& s = rig.view.State();
+  QCOMPARE(s.selectedPosition, 0);
+  QCOMPARE(s.cursor, 0);
+  QVERIFY(!s.SelectedIsAscii());  // the selected key's mode follows its new content
+}
+
+void TransferTest::failedReadLeavesTheDocumentAlone() {
+  QFETCH(PortKind, port);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  rig.Select(6);
+  rig.SelectedContent() = "unsaved work";
+  rig.doc.DefinedFlags()[static_cast<size_t>(rig.view.State().selectedKey)] = 0;
+  rig.doc.SetModified(true);
+  const KeyContents contents = rig.doc.Contents();
+  const Image image = rig.doc.MemoryImage();
+  const auto blank = rig.doc.BlankFlags();
+  const auto defined = rig.doc.DefinedFlags();
+  rig.Keyboard().fill(0x41);
+  rig.FailReadsAt(5);
+
+  rig.commands.ReadFromKeyboard();
+
+  QCOMPARE(rig.ui.messages.size(), size_t{1});
+  QCOMPARE(rig.ui.messages.front(), msg::FormatMessage(msg::kDataReadError, 5));
+  QVERIFY(rig.doc.Contents() == contents);
+  QVERIFY(rig.doc.MemoryImage() == image);
+  QVERIFY(rig.doc.BlankFlags() == blank);
+  QVERIFY(rig.doc.DefinedFlags() == defined);
+  QVERIFY(rig.doc.IsModified());
+  QCOMPARE(rig.view.State().selectedPosition, 0);
+}
+
+void TransferTest::usbKeyboardMissingAtStartStaysMissing() {
+  Rig rig(PortKind::kUsb);
+  rig.sim.Emulator().Faults().absent = true;
+  QVERIFY(rig.Choose());
+  rig.sim.Emulator().Faults().absent = false;  // plugged in later: not used in this run
+  rig.Select(2);
+  rig.commands.ReadFromKeyboard();
+  rig.commands.WriteIntoKeyboard();
+  const std::string missing(msg::kNoKeyboardConnected);
+  QCOMPARE(rig.ui.messages, (std::vector<std::string>{missing, missing, missing}));
+  QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
+  QCOMPARE(rig.view.State().selectedPosition, 2);
+}
+
+void TransferTest::progressIsDrawnDuringTheTransfer() {
+  QFETCH(PortKind, port);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  TransferProgressDisplay& progress = rig.commands.Progress();
+  QStringList percents;
+  QImage first, last;
+  bool visibleEveryStep = true;
+  progress.SetStepObserver([&](int block) {
+    percents << progress.Percent();
+    visibleEveryStep =
+        visibleEveryStep && progress.isVisible() && progress.Bar() && progress.Bar()->value() == block + 1;
+    if (block == 0) first = rig.view.grab().toImage();
+    if (block == kBlockCount - 1) last = rig.view.grab().toImage();
+  });
+
+  rig.commands.ReadFromKeyboard();
+
+  QVERIFY(rig.ui.messages.empty());
+  QCOMPARE(percents.size(), kBlockCount);
+  QCOMPARE(percents.front(), QStringLiteral("1%"));
+  QCOMPARE(percents[31], QStringLiteral("50%"));
+  QCOMPARE(percents.back(), QStringLiteral("100%"));
+  QVERIFY(visibleEveryStep);
+  const QRect title(250, 360, 150, 16), warning(200, 398, 250, 16), percent(460, 380, 30, 16);
+  QVERIFY(HasInk(first, title));
+  QVERIFY(HasInk(first, warning));
+  QVERIFY(HasInk(first, percent));
+  // The bar fills from the left: empty after block 0, full after block 63.
+  QVERIFY(first.pixel(440, 387) != last.pixel(440, 387));
+
+  // Afterwards the view is itself again.
+  QVERIFY(!progress.isVisible());
+  QVERIFY(progress.Bar() == nullptr);
+  const QImage after = rig.view.grab().toImage();
+  QVERIFY(!HasInk(after, warning));
+}
+
+QTEST_MAIN(TransferTest)
+#include "tst_transfer.moc"
