@@ -13,14 +13,14 @@ namespace {
 
 KeyContents FullTemplate() {
   const char* samples[] = {
-      "Coffee [CR]",                       // 8 bytes
-      "[F1][Shift][A][Delay5][Enter]",     // 7
-      "Tea a[[1]][Separator]b",            // 10
-      "[PrintScreen][PauseBreak][Mute]",   // 10
-      "[Caps]Espresso[Delay250]",          // 12
-      "[Ctrl][C][Separator][PageDown]",    // 6
-      "[ShiftLevel2]",                     // 3
-      "Total[CR]",                         // 6
+      "Coffee [CR]",                      // 8 bytes
+      "[F1][Shift][A][Delay5][Enter]",    // 7
+      "Tea a[[1]][Separator]b",           // 10
+      "[PrintScreen][PauseBreak][Mute]",  // 10
+      "[Caps]Espresso[Delay250]",         // 12
+      "[Ctrl][C][Separator][PageDown]",   // 6
+      "[ShiftLevel2]",                    // 3
+      "Total[CR]",                        // 6
   };
   KeyContents contents;
   for (size_t k = 0; k < contents.size(); ++k) contents[k] = samples[k % std::size(samples)];

@@ -2,9 +2,9 @@
 // decimal form, the decoder and the image builder.
 #include <cstdint>
 #include <cstdio>
-#include <iterator>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "document/KeyContent.h"
@@ -23,13 +23,14 @@ void Check(bool ok, const char* what) {
 // rest is read: when it is odd, each byte below 0x40 stands for one of these
 // pieces, so valid contents of both key modes come up often; when it is even,
 // the rest is the content as it is.
+// clang-format off
 const char* const kPieces[] = {
-    "[CR]",   "[Caps]",      "[Separator]", "[Delay5]",  "[Delay250]", "[Delay0]",        "[Delay007]",
-    "[Delay", "[ShiftLevel", "[ShiftLevel3]", "[F1]",    "[A]",        "[a]",             "[{]",
-    "[0E0]",  "[0F0]",       "[PrintScreen]", "[PauseBreak]", "[Mute]", "[Ctrl+PrintScreen]", "[PAD/]",
-    "[[",     "]]",          "[",           "]",         "\xFD",      "\xFE",           "\xFF",
-    "\x0D",  "\x5D",       "1",           "9",
+    "[CR]", "[Caps]", "[Separator]", "[Delay5]", "[Delay250]", "[Delay0]", "[Delay007]", "[Delay",
+    "[ShiftLevel", "[ShiftLevel3]", "[F1]", "[A]", "[a]", "[{]", "[0E0]", "[0F0]", "[PrintScreen]",
+    "[PauseBreak]", "[Mute]", "[Ctrl+PrintScreen]", "[PAD/]", "[[", "]]", "[", "]", "\xFD", "\xFE",
+    "\xFF", "\x0D", "1", "9",
 };
+// clang-format on
 
 std::string ContentOf(const std::uint8_t* data, size_t size) {
   if (size == 0) return {};
@@ -73,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   // Reading the stored bytes back: a valid text is a fixed point of save and
   // load, and an ASCII mode string is kept byte for byte.
   const std::string text = DecodeKeyString(bytes);
-  if (IsValidContent(text)) Check(DecodeKeyString(EncodeContent(text)) == text, "a second load and save keeps the text");
+  if (IsValidContent(text))
+    Check(DecodeKeyString(EncodeContent(text)) == text, "a second load and save keeps the text");
   if (!bytes.empty() && static_cast<std::uint8_t>(bytes[0]) != 0xFF) {
     Check(IsAsciiContent(text), "an ASCII mode string decodes to a valid content");
     Check(EncodeContent(text) == bytes, "an ASCII mode string survives load and save");
@@ -96,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   DecodeImage(image, decoded, 2013);
   const bool fits = KeyDataBytesOver(contents) == 0;
   for (const std::string& c : decoded) {
-    Check(c == text || (!fits && c.empty()), "each key reads back as its own string, or empty when it did not fit");
+    Check(c == text || (!fits && c.empty()),
+          "each key reads back as its own string, or empty when it did not fit");
   }
   if (ascii || scan) Check(fits == (SpaceLeft(contents) >= 0), "the size check agrees with the space left");
   return 0;

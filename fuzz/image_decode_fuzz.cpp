@@ -20,8 +20,8 @@ void Check(bool ok, const char* what) {
 
 bool SettingsKept(const vexa::Image& a, const vexa::Image& b) {
   using namespace vexa;
-  return std::memcmp(a.data() + kContentAreaSize, b.data() + kContentAreaSize, offs::kGroupIndex - kContentAreaSize) ==
-             0 &&
+  return std::memcmp(a.data() + kContentAreaSize, b.data() + kContentAreaSize,
+                     offs::kGroupIndex - kContentAreaSize) == 0 &&
          std::memcmp(a.data() + offs::kInterCharDelay, b.data() + offs::kInterCharDelay,
                      kImageSize - offs::kInterCharDelay) == 0;
 }
@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
   // A second load and save changes no valid key.
   for (const std::string& c : contents) {
-    if (IsValidContent(c)) Check(DecodeKeyString(EncodeContent(c)) == c, "a valid decoded key is a fixed point");
+    if (IsValidContent(c))
+      Check(DecodeKeyString(EncodeContent(c)) == c, "a valid decoded key is a fixed point");
   }
 
   // Every ASCII mode string (and every string up to 1967 in an image that holds

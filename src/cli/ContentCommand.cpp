@@ -114,7 +114,8 @@ int ExactlyOneText(const std::string& command, const Args& texts, Io& io) {
 }  // namespace
 
 int RunContent(const Args& args, Io& io) {
-  if (args.empty()) return UsageError(io, "'content' needs a sub-command: check, encode, length, decode, decimal, words");
+  if (args.empty())
+    return UsageError(io, "'content' needs a sub-command: check, encode, length, decode, decimal, words");
   const std::string& command = args.front();
   if (args.size() > 1 && (args[1] == "--help" || args[1] == "-h")) {
     io.out << kContentHelp;

@@ -293,8 +293,8 @@ void DecodeAsciiString(std::string_view bytes, std::string& out) {
         continue;
       }
       const std::uint8_t value = at(i + 1);
-      const bool word = !closeBracketAt(i + 2) &&
-                        (value == kCodeCapsValue || (value >= kMinDelay && value <= kMaxDelay));
+      const bool word =
+          !closeBracketAt(i + 2) && (value == kCodeCapsValue || (value >= kMinDelay && value <= kMaxDelay));
       if (!word) {
         // Also a delay value no delay word can hold: plain characters keep the bytes.
         AppendPlain(out, b);
@@ -343,7 +343,9 @@ bool IsScanCodeContent(std::string_view content) {
   return !inWord;
 }
 
-bool IsValidContent(std::string_view content) { return IsAsciiContent(content) || IsScanCodeContent(content); }
+bool IsValidContent(std::string_view content) {
+  return IsAsciiContent(content) || IsScanCodeContent(content);
+}
 
 void EncodeContentInto(std::string_view content, std::string& out) {
   out.clear();

@@ -11,7 +11,7 @@
 namespace vexa {
 
 inline constexpr int kImageSize = 2048;
-inline constexpr int kKeyCount = 176;         // key indexes 0..175, whatever the model
+inline constexpr int kKeyCount = 176;          // key indexes 0..175, whatever the model
 inline constexpr int kContentAreaSize = 1968;  // offsets 0..1967, terminators included
 inline constexpr int kBlockSize = 32;
 inline constexpr int kBlockCount = 64;

@@ -134,7 +134,7 @@ struct Tables {
   };
   static constexpr std::uint32_t kBuckets = 512;  // a power of two, several times the word count
   std::vector<Entry> entries;
-  std::array<std::int16_t, kBuckets> buckets{};  // index into entries + 1; 0: free
+  std::array<std::int16_t, kBuckets> buckets{};   // index into entries + 1; 0: free
   std::array<std::uint8_t, 256> characterCode{};  // 0: no character word
   std::array<std::string, 256> singleByteWord;    // read-back word of a single stored byte
   std::array<std::string_view, 256> e0Word;       // read-back word of E0 + byte

@@ -37,12 +37,12 @@ inline constexpr int kMaxDelay = 250;
 inline constexpr std::uint8_t kCodeCR = 0x0D;
 inline constexpr std::uint8_t kCodeOpenBracket = 0x5B;
 inline constexpr std::uint8_t kCodeCloseBracket = 0x5D;
-inline constexpr std::uint8_t kCodeFunction = 0xFD;   // followed by FC (Caps) or a delay value
+inline constexpr std::uint8_t kCodeFunction = 0xFD;  // followed by FC (Caps) or a delay value
 inline constexpr std::uint8_t kCodeCapsValue = 0xFC;
 inline constexpr std::uint8_t kCodeSeparator = 0xFE;
-inline constexpr std::uint8_t kCodeScanMode = 0xFF;   // first byte: scan code mode; repeated: shift level
-inline constexpr std::uint8_t kCodeExtended = 0xE0;   // prefix of the extended keys
-inline constexpr std::uint8_t kCodePause = 0xE1;      // prefix of Pause
+inline constexpr std::uint8_t kCodeScanMode = 0xFF;  // first byte: scan code mode; repeated: shift level
+inline constexpr std::uint8_t kCodeExtended = 0xE0;  // prefix of the extended keys
+inline constexpr std::uint8_t kCodePause = 0xE1;     // prefix of Pause
 inline constexpr std::uint8_t kCodeBreak = 0xF0;
 
 // One row of the named scan code words, in the order of the key word help text.

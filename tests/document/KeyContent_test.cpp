@@ -10,7 +10,8 @@ namespace {
 // "0D 5D" -> the two bytes.
 std::string Hex(std::string_view hex) {
   std::string out;
-  for (size_t i = 0; i + 1 < hex.size(); i += 3) out.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+  for (size_t i = 0; i + 1 < hex.size(); i += 3)
+    out.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
   return out;
 }
 
@@ -63,8 +64,8 @@ TEST(KeyContentTest, Validators) {
       {"abc[", false, false},
       {"[f1]", false, false},
       {"[F1 ]", false, false},
-      {"[ab[CR]", true, false},   // a '[' inside a word starts the word again
-      {"[C]]R]", true, false},    // "]]" inside a word is an escape, not part of the word
+      {"[ab[CR]", true, false},  // a '[' inside a word starts the word again
+      {"[C]]R]", true, false},   // "]]" inside a word is an escape, not part of the word
       {"[[F1]", false, false},
       {"\xFF\x80\xE9", true, false},  // 8-bit characters are plain characters
       // A 0x00 byte would end the key string in the image.
@@ -141,8 +142,8 @@ TEST(KeyContentTest, DecodeKeyString) {
       {"FF E0 2A E0 37", "[PrintScreen]"},
       {"FF E0 37", "[Ctrl+PrintScreen]"},
       {"FF E0 20", "[Mute]"},
-      {"FF E0 1E 3B", "[F1]"},        // E0 + a byte without an extended word: both dropped
-      {"FF E0 2A 1E 3B", "[F1]"},     // an unfinished Print Screen drops what it examined
+      {"FF E0 1E 3B", "[F1]"},     // E0 + a byte without an extended word: both dropped
+      {"FF E0 2A 1E 3B", "[F1]"},  // an unfinished Print Screen drops what it examined
       {"FF E0 2A E0 1E 3B", "[F1]"},
       {"FF E1 1D 45", "[PauseBreak]"},
       {"FF E1 1D 3B 3C", "[F2]"},
@@ -169,7 +170,9 @@ TEST(KeyContentTest, DecodeKeyString) {
       {"5D 0D", "]][CR]"},
       // A delay value no delay word can hold stays as plain characters.
       {"FD FB", "\xFD\xFB"},
-      {"FD FF 41", "\xFD\xFF" "A"},
+      {"FD FF 41",
+       "\xFD\xFF"
+       "A"},
   };
   for (const Case& c : cases) EXPECT_EQ(DecodeKeyString(Hex(c.bytes)), c.content) << c.bytes;
 }

@@ -17,9 +17,14 @@ int GroupIndex(const Image& image, int j) {
 
 // A template close to full: ASCII and scan code keys of every kind.
 KeyContents FullTemplate() {
-  const char* samples[] = {"Coffee[CR]",           "[F1][Shift][A][Delay5][Enter]", "[ShiftLevel2]",
-                           "Tea a[[1]][Separator]b", "[PrintScreen][PauseBreak]",    "",
-                           "[Caps]x[Delay250]",    "[Mute][VolumeUp][0E0][0F0]"};
+  const char* samples[] = {"Coffee[CR]",
+                           "[F1][Shift][A][Delay5][Enter]",
+                           "[ShiftLevel2]",
+                           "Tea a[[1]][Separator]b",
+                           "[PrintScreen][PauseBreak]",
+                           "",
+                           "[Caps]x[Delay250]",
+                           "[Mute][VolumeUp][0E0][0F0]"};
   KeyContents contents;
   for (size_t k = 0; k < contents.size(); ++k) contents[k] = samples[k % std::size(samples)];
   return contents;
@@ -28,7 +33,7 @@ KeyContents FullTemplate() {
 TEST(MemoryImageTest, SlotTable) {
   const int first[] = {121, 122, 123, 124, 125, 126, 127, 128, 120, 119, 118, 117, 116, 115, 114, 113};
   for (int s = 0; s < 16; ++s) EXPECT_EQ(KeyNumberOfSlot(s), first[s]) << s;
-  const std::pair<int, int> rows[] = {{16, 105}, {23, 112}, {24, 104}, {31, 97}, {112, 9},  {120, 8},
+  const std::pair<int, int> rows[] = {{16, 105}, {23, 112},  {24, 104},  {31, 97},   {112, 9},   {120, 8},
                                       {127, 1},  {128, 137}, {136, 136}, {143, 129}, {160, 169}, {175, 161}};
   for (const auto& [slot, key] : rows) EXPECT_EQ(KeyNumberOfSlot(slot), key) << slot;
   std::set<int> keys;
@@ -68,7 +73,8 @@ TEST(MemoryImageTest, BuildEmptyTemplate) {
   for (int j = 0; j < kGroupIndexCount; ++j) EXPECT_EQ(GroupIndex(image, j), 32 * (j + 1));
   // Everything after the key strings, and the settings area but the group index, is untouched.
   EXPECT_TRUE(std::equal(image.begin() + 176, image.begin() + offs::kGroupIndex, before.begin() + 176));
-  EXPECT_TRUE(std::equal(image.begin() + offs::kInterCharDelay, image.end(), before.begin() + offs::kInterCharDelay));
+  EXPECT_TRUE(
+      std::equal(image.begin() + offs::kInterCharDelay, image.end(), before.begin() + offs::kInterCharDelay));
 }
 
 TEST(MemoryImageTest, BuildPlacesKeysBySlot) {
@@ -168,7 +174,8 @@ TEST(MemoryImageTest, OversizedKeyDataNeverReachTheSettingsArea) {
   BuildImage(image, contents, 2014);
   EXPECT_TRUE(std::equal(image.begin() + kContentAreaSize, image.begin() + offs::kGroupIndex,
                          before.begin() + kContentAreaSize));
-  EXPECT_TRUE(std::equal(image.begin() + offs::kInterCharDelay, image.end(), before.begin() + offs::kInterCharDelay));
+  EXPECT_TRUE(
+      std::equal(image.begin() + offs::kInterCharDelay, image.end(), before.begin() + offs::kInterCharDelay));
   KeyContents decoded;
   DecodeImage(image, decoded, 2014);
   int kept = 0;

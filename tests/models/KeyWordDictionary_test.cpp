@@ -67,9 +67,13 @@ TEST(KeyWordDictionaryTest, ScanCodeOfWord) {
 
 TEST(KeyWordDictionaryTest, EncodedLengthOfWord) {
   const std::pair<const char*, int> cases[] = {
-      {"[a]", 1},         {"[F1]", 1},    {"[0E0]", 1},     {"[0F0]", 1},       {"[Mute]", 2},
-      {"[RightCtrl]", 2}, {"[PAD/]", 2},  {"[PauseBreak]", 3}, {"[PrintScreen]", 4}, {"[f1]", 0},
-      {"[Separator]", 0}, {"[Delay5]", 0}, {"[CR]", 0},      {"", 0},
+      {"[a]", 1},           {"[F1]", 1},
+      {"[0E0]", 1},         {"[0F0]", 1},
+      {"[Mute]", 2},        {"[RightCtrl]", 2},
+      {"[PAD/]", 2},        {"[PauseBreak]", 3},
+      {"[PrintScreen]", 4}, {"[f1]", 0},
+      {"[Separator]", 0},   {"[Delay5]", 0},
+      {"[CR]", 0},          {"", 0},
   };
   for (const auto& [word, length] : cases) EXPECT_EQ(EncodedLengthOfWord(word), length) << word;
 }
@@ -95,7 +99,7 @@ TEST(KeyWordDictionaryTest, NamedWordsReadBackAsThemselves) {
 
 TEST(KeyWordDictionaryTest, CharacterWordsReadBackAsTheirUnshiftedSpelling) {
   const std::pair<int, const char*> canonical[] = {
-      {0x02, "[1]"}, {0x0C, "[-]"}, {0x0D, "[=]"}, {0x1A, "[{]"}, {0x1B, "[}]"}, {0x1E, "[A]"},
+      {0x02, "[1]"}, {0x0C, "[-]"}, {0x0D, "[=]"}, {0x1A, "[{]"},  {0x1B, "[}]"}, {0x1E, "[A]"},
       {0x27, "[;]"}, {0x28, "[']"}, {0x29, "[`]"}, {0x2B, "[\\]"}, {0x33, "[,]"}, {0x35, "[/]"},
   };
   for (const auto& [code, word] : canonical) EXPECT_EQ(WordOfScanCode(static_cast<std::uint8_t>(code)), word);
@@ -114,11 +118,21 @@ TEST(KeyWordDictionaryTest, WordOfScanCode) {
     const char* word;
   };
   const Case cases[] = {
-      {0xFD, 0x00, "[Delay1]"}, {0xFD, 0x05, "[Delay5]"},   {0xFD, 0xFA, "[Delay250]"},
-      {0xFD, 0xFB, "[Delay249]"}, {0xFD, 0xFF, "[Delay249]"}, {0xFD, 0xFC, ""},
-      {0xF0, 0, "[0F0]"},       {0xFE, 0, "[Separator]"},   {0xE0, 0, "[0E0]"},
-      {0x55, 0, ""},            {0x00, 0, ""},              {0x59, 0, ""},
-      {0xE1, 0, ""},            {0xFF, 0, ""},              {0x3B, 0, "[F1]"},
+      {0xFD, 0x00, "[Delay1]"},
+      {0xFD, 0x05, "[Delay5]"},
+      {0xFD, 0xFA, "[Delay250]"},
+      {0xFD, 0xFB, "[Delay249]"},
+      {0xFD, 0xFF, "[Delay249]"},
+      {0xFD, 0xFC, ""},
+      {0xF0, 0, "[0F0]"},
+      {0xFE, 0, "[Separator]"},
+      {0xE0, 0, "[0E0]"},
+      {0x55, 0, ""},
+      {0x00, 0, ""},
+      {0x59, 0, ""},
+      {0xE1, 0, ""},
+      {0xFF, 0, ""},
+      {0x3B, 0, "[F1]"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WordOfScanCode(static_cast<std::uint8_t>(c.b), static_cast<std::uint8_t>(c.next)), c.word)
@@ -126,7 +140,8 @@ TEST(KeyWordDictionaryTest, WordOfScanCode) {
   }
   EXPECT_EQ(WordOfE0ScanCode(0x37), "[Ctrl+PrintScreen]");
   EXPECT_EQ(WordOfE0ScanCode(0x1C), "[PADEnter]");
-  for (int x : {0x1E, 0x2A, 0xF0, 0xE0, 0x00}) EXPECT_EQ(WordOfE0ScanCode(static_cast<std::uint8_t>(x)), "") << x;
+  for (int x : {0x1E, 0x2A, 0xF0, 0xE0, 0x00})
+    EXPECT_EQ(WordOfE0ScanCode(static_cast<std::uint8_t>(x)), "") << x;
 }
 
 TEST(KeyWordDictionaryTest, HelpText) {
@@ -142,11 +157,12 @@ TEST(KeyWordDictionaryTest, HelpText) {
       "\t[1] [2] [3] [-] [;] [,] [/].\n";
   ASSERT_GE(text.size(), tail.size());
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-  for (const char* piece : {" [F12]\t\t\tFunction key <F12>\n\n [ESC]", " [Space]\t\tkey <space bar>\n\n [Insert]",
-                            " [Menu]\t\tFunction key <Menu>\n\n [Ctrl+PauseBreak]\tFunction",
-                            " [Alt+PrintScreen]\tFunction key <Alt>+<Print Screen>\n\n [PAD0]",
-                            " [PADEnter]\t\tnumber key <Enter> in keypad\n\n [SystemPower]",
-                            " [WWWFavorites]\tWWW Favorites\n\n [0E0]"}) {
+  for (const char* piece :
+       {" [F12]\t\t\tFunction key <F12>\n\n [ESC]", " [Space]\t\tkey <space bar>\n\n [Insert]",
+        " [Menu]\t\tFunction key <Menu>\n\n [Ctrl+PauseBreak]\tFunction",
+        " [Alt+PrintScreen]\tFunction key <Alt>+<Print Screen>\n\n [PAD0]",
+        " [PADEnter]\t\tnumber key <Enter> in keypad\n\n [SystemPower]",
+        " [WWWFavorites]\tWWW Favorites\n\n [0E0]"}) {
     EXPECT_NE(text.find(piece), std::string::npos) << piece;
   }
   EXPECT_EQ(text.find('\r'), std::string::npos);
