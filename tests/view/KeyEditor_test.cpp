@@ -1,0 +1,383 @@
+// The key editor's dispatch of keystrokes into the selected key's content: both
+// key modes, the ESC prefix, the keypad with and without Num Lock, the decimal
+// display, the deletes, Shift tracking and the PX2400 linked key.
+#include "view/KeyEditor.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/CVEXADoc.h"
+#include "document/KeyContent.h"
+#include "document/SettingsStore.h"
+#include "models/KeyLayout.h"
+#include "view/ViewState.h"
+
+namespace vexa {
+namespace {
+
+// A key as the mapping hands it over: virtual key and make code | extended bit.
+struct Key {
+  int vk;
+  int flags;
+};
+constexpr Key kEsc{27, 0x01}, kF1{112, 0x3B}, kF2{113, 0x3C}, kF12{123, 0x58}, kTab{9, 0x0F};
+constexpr Key kBackspace{8, 0x0E}, kEnter{13, 0x1C}, kSpace{32, 0x39}, kLeftShift{16, 0x2A}, kRightCtrl{17, 0x11D};
+constexpr Key kA{65, 0x1E}, kE{69, 0x12}, kF{70, 0x21}, kOne{49, 0x02}, kSemicolon{186, 0x27};
+constexpr Key kOpenBracket{219, 0x1A}, kCloseBracket{221, 0x1B}, kNumLock{144, 0x145}, kPause{19, 0x45};
+constexpr Key kHome{36, 0x147}, kEnd{35, 0x14F}, kLeft{37, 0x14B}, kRight{39, 0x14D}, kUp{38, 0x148};
+constexpr Key kDelete{46, 0x153}, kInsert{45, 0x152};
+// Keypad: with Num Lock on the digit codes, off the navigation codes.
+constexpr Key kPad7On{103, 0x47}, kPad7Off{36, 0x47}, kPad4Off{37, 0x4B}, kPad1Off{35, 0x4F};
+constexpr Key kPad0On{96, 0x52}, kPad0Off{45, 0x52}, kPadDotOn{110, 0x53}, kPadDotOff{46, 0x53};
+constexpr Key kPad5Off{12, 0x4C}, kPadStar{106, 0x37}, kPadSeparator{108, 0x53}, kPadEnter{13, 0x11C};
+constexpr Key kCtrlF6{117, 0x40};
+
+constexpr int kPx2400 = 2013;
+
+struct Press {
+  Key key;
+  bool shift = false;
+  bool caps = false;
+};
+
+class KeyEditorTest : public ::testing::Test {
+ protected:
+  void UseModel(int modelId) {
+    settings.WriteInt(kSettingsSection, kSettingsModelEntry, modelId);
+    doc = std::make_unique<CVEXADoc>(settings, "/tmp");
+    doc->NewTemplate();
+    state = ViewState();
+    state.ResetForInitialUpdate(*doc);
+    editor = std::make_unique<KeyEditor>(*doc, state);
+  }
+  void SetUp() override { UseModel(kPx2400); }
+
+  void Down(Key key, bool shift = false, bool caps = false) {
+    PcKeyEvent e;
+    e.virtualKey = key.vk;
+    e.flags = key.flags;
+    e.shift = shift;
+    e.capsLock = caps;
+    (void)editor->KeyDown(e);
+  }
+  void Type(std::initializer_list<Press> presses) {
+    for (const Press& p : presses) Down(p.key, p.shift, p.caps);
+  }
+  // Puts `text` into the selected key with the cursor at its end.
+  void SetContent(const std::string& text, bool ascii = true) {
+    content() = text;
+    state.keyModes[static_cast<size_t>(state.selectedKey)] = ascii ? 1 : 0;
+    state.cursor = static_cast<int>(text.size());
+    state.caretColumn = std::min(state.cursor, kContentColumns);
+  }
+  std::string& content() { return doc->Content(state.selectedKey); }
+  // Leaves no space: one other key takes every free byte.
+  void FillMemory() {
+    const int other = state.selectedKey == 0 ? 1 : 0;
+    doc->Content(other) = std::string(static_cast<size_t>(doc->SpaceLeft()) + doc->Content(other).size(), 'x');
+    ASSERT_EQ(doc->SpaceLeft(), 0);
+  }
+
+  MemorySettingsStore settings;
+  std::unique_ptr<CVEXADoc> doc;
+  ViewState state;
+  std::unique_ptr<KeyEditor> editor;
+};
+
+TEST_F(KeyEditorTest, KeystrokesGiveTheirTextInBothModes) {
+  struct Case {
+    const char* name;
+    bool ascii;
+    std::vector<Press> presses;
+    std::string content;
+    bool escPrefixAfter;
+  } cases[] = {
+      {"Esc F1, ASCII", true, {{kEsc}, {kF1}}, "[F1]", false},
+      {"Esc F1, scan", false, {{kEsc}, {kF1}}, "[F1]", false},
+      {"F1 alone", true, {{kF1}}, "", false},
+      {"Esc Esc keeps the prefix", true, {{kEsc}, {kEsc}}, "[ESC]", true},
+      {"Esc Esc F2", false, {{kEsc}, {kEsc}, {kF2}}, "[ESC][F2]", false},
+      {"Esc E, ASCII", true, {{kEsc}, {kE}}, "[0E0]", false},
+      {"Esc F, scan", false, {{kEsc}, {kF}}, "[0F0]", false},
+      {"E without Esc", false, {{kE}}, "[E]", false},
+      {"Esc A, ASCII", true, {{kEsc}, {kA}}, "a", false},
+      {"Esc A, scan", false, {{kEsc}, {kA}}, "[A]", false},
+      {"Esc Tab, Tab", true, {{kEsc}, {kTab}, {kTab}}, "[Tab]", false},
+      {"Esc right Ctrl", true, {{kEsc}, {kRightCtrl}}, "[RightCtrl]", false},
+      {"Esc F12, Esc Num Lock, Esc Pause", false, {{kEsc}, {kF12}, {kEsc}, {kNumLock}, {kEsc}, {kPause}},
+       "[F12][NumLock][PauseBreak]", false},
+      {"Esc arrows, Home, Delete, Insert", true,
+       {{kEsc}, {kLeft}, {kEsc}, {kUp}, {kEsc}, {kHome}, {kEsc}, {kDelete}, {kEsc}, {kInsert}},
+       "[ArrowLeft][ArrowUp][Home][Delete][Insert]", false},
+      {"Esc Backspace", true, {{kEsc}, {kBackspace}}, "[Backspace]", false},
+      {"Esc Shift", true, {{kEsc}, {kLeftShift}}, "[Shift]", false},
+      {"keypad 7, Num Lock on, ASCII", true, {{kPad7On}}, "7", false},
+      {"keypad 7, Num Lock on, scan", false, {{kPad7On}}, "[PAD7]", false},
+      {"Esc keypad 7 keeps the prefix", true, {{kEsc}, {kPad7On}}, "7", true},
+      {"Esc keypad 7 then F1", false, {{kEsc}, {kPad7On}, {kF1}}, "[PAD7][F1]", false},
+      {"keypad 0 and ., Num Lock on, scan", false, {{kPad0On}, {kPadDotOn}}, "[PAD0][PAD.]", false},
+      {"keypad ., Num Lock on, ASCII", true, {{kPadDotOn}}, ".", false},
+      {"keypad 0 and ., Num Lock off, scan", false, {{kPad0Off}, {kPadDotOff}}, "", false},
+      {"keypad 5, Num Lock off", true, {{kPad5Off}}, "5", false},
+      {"keypad 5, Num Lock off, scan", false, {{kPad5Off}}, "[PAD5]", false},
+      {"keypad *, separator, Enter, scan", false, {{kPadStar}, {kPadSeparator}, {kPadEnter}},
+       "[PAD*][PAD,][Enter]", false},
+      {"Ctrl+F6 names no key", false, {{kCtrlF6}}, "", false},
+      {"Caps Lock with Shift", true, {{kA, true, true}}, "a", false},
+      {"Caps Lock alone", true, {{kA, false, true}}, "A", false},
+      {"Shift alone", true, {{kA, true, false}}, "A", false},
+      {"shifted digit and semicolon", true, {{kOne, true}, {kSemicolon, true}, {kSemicolon}}, "!:;", false},
+      {"Enter and Space, ASCII", true, {{kEnter}, {kSpace}}, "[CR] ", false},
+      {"Enter and Space, scan", false, {{kEnter}, {kSpace}}, "[Enter][Space]", false},
+      {"brackets, scan", false, {{kOpenBracket}, {kCloseBracket}}, "[{][}]", false},
+      {"brackets, ASCII", true, {{kOpenBracket}, {kCloseBracket, true}}, "[}", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    UseModel(kPx2400);
+    state.keyModes[static_cast<size_t>(state.selectedKey)] = c.ascii ? 1 : 0;
+    for (const Press& p : c.presses) Down(p.key, p.shift, p.caps);
+    EXPECT_EQ(content(), c.content);
+    EXPECT_EQ(state.cursor, static_cast<int>(c.content.size()));
+    EXPECT_EQ(state.caretColumn, static_cast<int>(c.content.size()));
+    EXPECT_EQ(state.escPrefix, c.escPrefixAfter);
+    EXPECT_TRUE(doc->IsModified());
+  }
+}
+
+TEST_F(KeyEditorTest, EveryKeyMarksModifiedAndClearsTheErrorLine) {
+  state.errorFlag = true;
+  Down(kF1);
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_FALSE(state.errorFlag);
+  // A key with no text still turns the key green; a navigation key does not.
+  EXPECT_EQ(doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)], 1);
+  Down(kCtrlF6);
+  EXPECT_EQ(doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)], 0);
+  EXPECT_EQ(doc->BlankFlags()[static_cast<size_t>(state.selectedKey)], 0);
+}
+
+TEST_F(KeyEditorTest, SystemKeysAndReleasesAreIgnored) {
+  PcKeyEvent altA;
+  altA.virtualKey = 65;
+  altA.flags = 0x201E;
+  altA.systemKey = true;
+  EXPECT_EQ(editor->KeyDown(altA), Repaint::None);
+  PcKeyEvent release;
+  release.press = false;
+  release.virtualKey = 65;
+  release.flags = 0xC01E;
+  EXPECT_EQ(editor->KeyDown(release), Repaint::None);
+  EXPECT_EQ(content(), "");
+  EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(KeyEditorTest, NoSpaceLeftDropsTextButMarksTheKey) {
+  FillMemory();
+  state.escPrefix = true;
+  Down(kA);
+  EXPECT_EQ(content(), "");
+  EXPECT_FALSE(state.escPrefix);
+  EXPECT_EQ(doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)], 0);
+  Type({{kEsc}, {kF1}});
+  EXPECT_EQ(content(), "");
+}
+
+TEST_F(KeyEditorTest, WordLongerThanTheSpaceLeftStillGoesIn) {
+  FillMemory();
+  doc->Content(state.selectedKey == 0 ? 1 : 0).pop_back();  // one byte free
+  state.keyModes[static_cast<size_t>(state.selectedKey)] = 0;
+  Down(kEnter);
+  EXPECT_EQ(content(), "[Enter]");
+  EXPECT_LT(doc->SpaceLeft(), 0);
+}
+
+TEST_F(KeyEditorTest, CaretColumnStopsAt85WhileTheCursorGoesOn) {
+  SetContent(std::string(84, 'a'));
+  Down(kEnter);
+  EXPECT_EQ(state.cursor, 88);
+  EXPECT_EQ(state.caretColumn, 85);
+}
+
+TEST_F(KeyEditorTest, CharacterCursorMoves) {
+  struct Case {
+    const char* name;
+    int cursor, caret;
+    Key key;
+    int cursorAfter, caretAfter;
+  } cases[] = {
+      {"Home", 5, 5, kHome, 0, 0},
+      {"keypad 7 without Num Lock", 5, 5, kPad7Off, 0, 0},
+      {"End", 0, 0, kEnd, 100, 85},
+      {"keypad 1 without Num Lock", 0, 0, kPad1Off, 100, 85},
+      {"Left", 5, 5, kLeft, 4, 4},
+      {"Left at caret 0 scrolls", 50, 0, kLeft, 49, 0},
+      {"Left at 0", 0, 0, kLeft, 0, 0},
+      {"keypad 4 without Num Lock", 5, 5, kPad4Off, 4, 4},
+      {"Right", 5, 5, kRight, 6, 6},
+      {"Right at column 85 scrolls", 90, 85, kRight, 91, 85},
+      {"Right at the end", 100, 85, kRight, 100, 85},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetContent(std::string(100, 'a'));
+    state.cursor = c.cursor;
+    state.caretColumn = c.caret;
+    Down(c.key);
+    EXPECT_EQ(state.cursor, c.cursorAfter);
+    EXPECT_EQ(state.caretColumn, c.caretAfter);
+    EXPECT_EQ(content(), std::string(100, 'a'));
+  }
+}
+
+TEST_F(KeyEditorTest, DeletesInCharacterDisplay) {
+  struct Case {
+    const char* name;
+    int cursor, caret;
+    Key key;
+    std::string after;
+    int cursorAfter;
+  } cases[] = {
+      {"Backspace", 3, 3, kBackspace, "abde", 2},
+      {"Backspace at 0", 0, 0, kBackspace, "abcde", 0},
+      {"Backspace at caret column 0 of a scrolled window", 3, 0, kBackspace, "abcde", 3},
+      {"Delete", 1, 1, kDelete, "acde", 1},
+      {"Delete at the end", 5, 5, kDelete, "abcde", 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    UseModel(kPx2400);
+    SetContent("abcde");
+    state.cursor = c.cursor;
+    state.caretColumn = c.caret;
+    Down(c.key);
+    EXPECT_EQ(content(), c.after);
+    EXPECT_EQ(state.cursor, c.cursorAfter);
+  }
+}
+
+TEST_F(KeyEditorTest, BackspaceAtCaretColumnZeroStillMarksTheKey) {
+  SetContent("abcde");
+  state.caretColumn = 0;
+  Down(kBackspace);
+  EXPECT_EQ(content(), "abcde");
+  EXPECT_EQ(doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)], 0);
+}
+
+TEST_F(KeyEditorTest, DecimalDisplayMovesGroupByGroup) {
+  // [65][CR][91][66]: A, the function word, an escaped bracket, B.
+  SetContent("A[CR][[B");
+  state.decimalDisplay = true;
+  Down(kHome);
+  struct Step {
+    Key key;
+    int decimalCursor, cursor;
+  } steps[] = {
+      {kRight, 4, 1}, {kRight, 8, 5},  {kRight, 12, 7}, {kRight, 16, 8}, {kRight, 16, 8},
+      {kLeft, 12, 7}, {kLeft, 8, 5},   {kLeft, 4, 1},   {kLeft, 0, 0},   {kLeft, 0, 0},
+      {kEnd, 16, 8},  {kHome, 0, 0},
+  };
+  for (const Step& s : steps) {
+    Down(s.key);
+    EXPECT_EQ(state.decimalCursor, s.decimalCursor);
+    EXPECT_EQ(state.caretColumn, s.decimalCursor);
+    EXPECT_EQ(state.cursor, s.cursor);
+  }
+}
+
+TEST_F(KeyEditorTest, DecimalDisplayDeletesWholeGroups) {
+  SetContent("A[CR][[B");
+  state.decimalDisplay = true;
+  Down(kEnd);
+  const char* afterEachBackspace[] = {"A[CR][[", "A[CR]", "A", "", ""};
+  for (const char* expected : afterEachBackspace) {
+    Down(kBackspace);
+    EXPECT_EQ(content(), expected);
+    EXPECT_TRUE(IsAsciiContent(content()));
+  }
+  SetContent("A[Delay5]B");
+  state.decimalDisplay = true;
+  Down(kHome);
+  Down(kRight);
+  Down(kDelete);
+  EXPECT_EQ(content(), "AB");
+  EXPECT_EQ(state.cursor, 1);
+}
+
+TEST_F(KeyEditorTest, DecimalDisplayTypesNothing) {
+  SetContent("AB");
+  state.decimalDisplay = true;
+  Down(kHome);
+  Type({{kA}, {kEnter}, {kEsc}, {kF1}, {kPad7On}});
+  EXPECT_EQ(content(), "AB");
+  // Esc still sets the prefix, and the keypad key moved the cursor home.
+  EXPECT_TRUE(state.escPrefix);
+  EXPECT_EQ(state.decimalCursor, 0);
+}
+
+TEST_F(KeyEditorTest, ShiftHeldTurnsLeftAndRightIntoSelectionMoves) {
+  Down(kLeftShift);
+  EXPECT_FALSE(state.shiftReleased);
+  Down(kRight);
+  EXPECT_EQ(state.selectedPosition, Neighbour(kPx2400, 1, 0));
+  EXPECT_EQ(editor->KeyUp(0xC02A), Repaint::None);
+  EXPECT_TRUE(state.shiftReleased);
+  // Released while Alt was down: still a Shift release.
+  Down(kLeftShift);
+  (void)editor->KeyUp(0xE02A);
+  EXPECT_TRUE(state.shiftReleased);
+  // Esc Shift gives the word and leaves Shift released.
+  Type({{kEsc}, {kLeftShift}});
+  EXPECT_TRUE(state.shiftReleased);
+}
+
+TEST_F(KeyEditorTest, UpAndDownMoveTheSelectionUnlessTheContentIsInvalid) {
+  Down(kUp);
+  const int up = Neighbour(kPx2400, 2, 0);
+  EXPECT_EQ(state.selectedPosition, up);
+  SetContent("[Nonsense]");
+  Down(kUp);
+  EXPECT_EQ(state.selectedPosition, up);
+  EXPECT_TRUE(state.errorFlag);
+  Down(kEnd);
+  EXPECT_FALSE(state.errorFlag);
+}
+
+TEST_F(KeyEditorTest, LinkedKeyOfThePx2400FollowsEveryEdit) {
+  state.selectedKey = kLinkedKeyIndex;
+  doc->Content(kLinkedKeyTwinIndex) = "old";
+  Type({{kA}, {kOne}});
+  EXPECT_EQ(doc->Content(kLinkedKeyTwinIndex), "a1");
+  Down(kBackspace);
+  Down(kBackspace);
+  EXPECT_EQ(doc->Content(kLinkedKeyIndex), "");
+  EXPECT_EQ(doc->Content(kLinkedKeyTwinIndex), "");
+
+  UseModel(2016);  // another model: the keys are independent
+  state.selectedKey = kLinkedKeyIndex;
+  Down(kA);
+  EXPECT_EQ(doc->Content(kLinkedKeyTwinIndex), "");
+}
+
+TEST(KeyEditorTranslation, DecimalGroupsCoverTheDecimalForm) {
+  for (const char* content : {"", "A", "[CR]x", "[[]]", "a[Delay 12]b[Caps]", "[ShiftLevel3]", "\xE9[Separator]"}) {
+    SCOPED_TRACE(content);
+    std::string joined;
+    int contentLength = 0;
+    for (const DecimalGroup& g : KeyEditor::DecimalGroups(content)) {
+      EXPECT_EQ(g.contentStart, contentLength);
+      contentLength += g.contentLength;
+      joined += ToDecimalForm(std::string(content).substr(static_cast<size_t>(g.contentStart),
+                                                          static_cast<size_t>(g.contentLength)));
+    }
+    EXPECT_EQ(joined, ToDecimalForm(content));
+  }
+  EXPECT_TRUE(KeyEditor::DecimalGroups("[F1]").empty());  // not an ASCII mode content
+}
+
+}  // namespace
+}  // namespace vexa
