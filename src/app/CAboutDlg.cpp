@@ -11,13 +11,15 @@
 namespace vexa {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromLatin1(msg::kAboutTitle.data(), static_cast<qsizetype>(msg::kAboutTitle.size())));
+  setWindowTitle(
+      QString::fromLatin1(msg::kAboutTitle.data(), static_cast<qsizetype>(msg::kAboutTitle.size())));
   auto* row = new QHBoxLayout;
   auto* icon = new QLabel(this);
   icon->setPixmap(ToolbarIcons::Application().pixmap(32, 32));
   row->addWidget(icon);
   row->addWidget(new QLabel(
-      QString::fromLatin1(msg::kAboutVersion.data(), static_cast<qsizetype>(msg::kAboutVersion.size())), this));
+      QString::fromLatin1(msg::kAboutVersion.data(), static_cast<qsizetype>(msg::kAboutVersion.size())),
+      this));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/CommandRouter.h"
 #include "app/CommandTable.h"
@@ -18,7 +19,9 @@ namespace vexa {
 
 namespace {
 
-QString Q(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -42,8 +45,9 @@ QAction* CMainFrame::MakeAction(int id) {
     // shortcut (only the accelerator table binds keys).
     action->setText(Q(info->text));
     action->setStatusTip(Q(info->prompt));
-    action->setToolTip(info->tip.empty() ? Q(info->text).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0)
-                                         : Q(info->tip));
+    action->setToolTip(info->tip.empty()
+                           ? Q(info->text).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0)
+                           : Q(info->tip));
   }
   action->setIcon(ToolbarIcons::ForCommand(id));
   action->setIconVisibleInMenu(false);
@@ -84,7 +88,8 @@ void CMainFrame::RebuildRecentFiles() {
   if (files.empty()) return;
   for (size_t i = 0; i < files.size() && i < static_cast<size_t>(kRecentFileCount); ++i) {
     const int id = cmd::kRecentFile1 + static_cast<int>(i);
-    auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromLocal8Bit(files[i])), this);
+    auto* action =
+        new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromLocal8Bit(files[i])), this);
     action->setStatusTip(QStringLiteral("Open this document"));
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
@@ -137,7 +142,8 @@ void CMainFrame::BuildStatusBar() {
     m_indicators[i] = new QLabel(QString::fromLatin1(names[i]), this);
     m_indicators[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_indicators[i]->setAlignment(Qt::AlignCenter);
-    m_indicators[i]->setMinimumWidth(m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+    m_indicators[i]->setMinimumWidth(
+        m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
     statusBar()->addPermanentWidget(m_indicators[i]);
   }
   m_router.Register(
@@ -193,6 +199,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
+    case QEvent::ToolTip:
+      // A toolbar button whose command has no tool tip shows none (Qt would
+      // fall back to the menu text).
+      if (auto* button = qobject_cast<QToolButton*>(watched); button && button->defaultAction()) {
+        const CommandInfo* info = FindCommand(button->defaultAction()->data().toInt());
+        if (info && info->tip.empty()) return true;
+      }
+      break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ApplicationActivate:

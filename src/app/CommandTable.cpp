@@ -35,7 +35,8 @@ constexpr std::array kCommands{
                 "Insert Delay time"},
     CommandInfo{kLevelSeparator, "Enter &Level Separator", "Enter level-separator function code",
                 "Enter Level separator"},
-    CommandInfo{kShiftLevel, "Enter &Shift Level code", "Enter multi-level function code", "Multi-level code"},
+    CommandInfo{kShiftLevel, "Enter &Shift Level code", "Enter multi-level function code",
+                "Multi-level code"},
     CommandInfo{kEnterAsciiCode, "&Enter ASCII Code", "Enter ASCII code as decimal", "Enter ASCII code"},
     CommandInfo{kSwitchDisplay, "Switch ASCII Display mode", "Switch ASCII display mode", "Display mode"},
     CommandInfo{kSelectScanCode, "Select Scan Code", "Enter scan code from list", "Enter Scan code"},
@@ -47,16 +48,18 @@ constexpr std::array kCommands{
     CommandInfo{kKeyboardOutput, "Keyboard Output", "", ""},
     CommandInfo{kToggleToolbar, "&Toolbar", "Show or hide the toolbar", "Toggle ToolBar"},
     CommandInfo{kToggleStatusBar, "&Status Bar", "Show or hide the status bar", "Toggle StatusBar"},
-    CommandInfo{kAbout, "&About VEXA...", "Display program information, version number and copyright", "About"},
+    CommandInfo{kAbout, "&About VEXA...", "Display program information, version number and copyright",
+                "About"},
     CommandInfo{kKeyWordList, "Key Word &List", "Special Function Key Word Table", "Key Word"},
 };
 
-constexpr std::array kTemplateMenu{kNew,         kLoad,       kSave,      kSaveAs, kSeparator, kLoadDefault,
-                                   kSeparator,   kImportText, kExportText, kSeparator, kExit};
+constexpr std::array kTemplateMenu{kNew,       kLoad,       kSave,       kSaveAs,    kSeparator, kLoadDefault,
+                                   kSeparator, kImportText, kExportText, kSeparator, kExit};
 constexpr std::array kKeyboardMenu{kModelPX2100, kModelPX2200, kModelPX2400,
                                    kModelDV3300, kModelDV3500, kModelDV3100};
-constexpr std::array kKeyEditMenu{kClearKey,   kSetAsciiMode, kSetScanCodeMode, kInsertCaps,     kInsertDelay,
-                                  kLevelSeparator, kShiftLevel, kEnterAsciiCode, kSwitchDisplay, kSelectScanCode};
+constexpr std::array kKeyEditMenu{kClearKey,      kSetAsciiMode,   kSetScanCodeMode, kInsertCaps,
+                                  kInsertDelay,   kLevelSeparator, kShiftLevel,      kEnterAsciiCode,
+                                  kSwitchDisplay, kSelectScanCode};
 constexpr std::array kConfigMenu{kReadFromKeyboard, kWriteIntoKeyboard, kConfigKeyboard, kConfigCardReader};
 constexpr std::array kTestingMenu{kKeyboardOutput};
 constexpr std::array kViewMenu{kToggleToolbar, kToggleStatusBar};
@@ -69,17 +72,35 @@ constexpr std::array kMenuBar{
     MenuInfo{"&Help", kHelpMenu},
 };
 
-constexpr std::array kToolbar{kNew,           kLoad,           kSave,          kSeparator,       kConfigRs232,
-                              kConfigKeyboard, kConfigCardReader, kSeparator,  kReadFromKeyboard, kWriteIntoKeyboard,
-                              kSeparator,     kClearKey,       kSetAsciiMode,  kSetScanCodeMode, kSeparator,
-                              kInsertCaps,    kInsertDelay,    kLevelSeparator, kShiftLevel,     kSeparator,
-                              kSelectScanCode, kEnterAsciiCode, kSwitchDisplay};
+constexpr std::array kToolbar{kNew,
+                              kLoad,
+                              kSave,
+                              kSeparator,
+                              kConfigRs232,
+                              kConfigKeyboard,
+                              kConfigCardReader,
+                              kSeparator,
+                              kReadFromKeyboard,
+                              kWriteIntoKeyboard,
+                              kSeparator,
+                              kClearKey,
+                              kSetAsciiMode,
+                              kSetScanCodeMode,
+                              kSeparator,
+                              kInsertCaps,
+                              kInsertDelay,
+                              kLevelSeparator,
+                              kShiftLevel,
+                              kSeparator,
+                              kSelectScanCode,
+                              kEnterAsciiCode,
+                              kSwitchDisplay};
 
 constexpr std::array kAccelerators{
-    Accelerator{"Ctrl+N", kNew},       Accelerator{"Ctrl+O", kLoad},           Accelerator{"Ctrl+S", kSave},
-    Accelerator{"Ctrl+Z", kUndo},      Accelerator{"Alt+Backspace", kUndo},    Accelerator{"Ctrl+X", kCut},
-    Accelerator{"Shift+Del", kCut},    Accelerator{"Ctrl+C", kCopy},           Accelerator{"Ctrl+Ins", kCopy},
-    Accelerator{"Ctrl+V", kPaste},     Accelerator{"Shift+Ins", kPaste},       Accelerator{"F6", kNextPane},
+    Accelerator{"Ctrl+N", kNew},        Accelerator{"Ctrl+O", kLoad},        Accelerator{"Ctrl+S", kSave},
+    Accelerator{"Ctrl+Z", kUndo},       Accelerator{"Alt+Backspace", kUndo}, Accelerator{"Ctrl+X", kCut},
+    Accelerator{"Shift+Del", kCut},     Accelerator{"Ctrl+C", kCopy},        Accelerator{"Ctrl+Ins", kCopy},
+    Accelerator{"Ctrl+V", kPaste},      Accelerator{"Shift+Ins", kPaste},    Accelerator{"F6", kNextPane},
     Accelerator{"Shift+F6", kPrevPane},
 };
 

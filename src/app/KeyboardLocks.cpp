@@ -2,9 +2,8 @@
 
 #include <dlfcn.h>
 
-#include <memory>
-
 #include <QGuiApplication>
+#include <memory>
 
 namespace vexa {
 
@@ -38,7 +37,8 @@ KeyboardLocks::KeyboardLocks() {
   x->openDisplay = reinterpret_cast<decltype(x->openDisplay)>(dlsym(x->library, "XOpenDisplay"));
   x->closeDisplay = reinterpret_cast<decltype(x->closeDisplay)>(dlsym(x->library, "XCloseDisplay"));
   x->internAtom = reinterpret_cast<decltype(x->internAtom)>(dlsym(x->library, "XInternAtom"));
-  x->getNamedIndicator = reinterpret_cast<decltype(x->getNamedIndicator)>(dlsym(x->library, "XkbGetNamedIndicator"));
+  x->getNamedIndicator =
+      reinterpret_cast<decltype(x->getNamedIndicator)>(dlsym(x->library, "XkbGetNamedIndicator"));
   if (!x->openDisplay || !x->closeDisplay || !x->internAtom || !x->getNamedIndicator ||
       !(x->display = x->openDisplay(nullptr))) {
     dlclose(x->library);

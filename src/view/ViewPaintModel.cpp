@@ -20,8 +20,8 @@ class Painter {
  public:
   explicit Painter(std::vector<DrawOp>& ops) : m_ops(ops) {}
 
-  void Text(int x, int y, std::string text, Rgb colour = colours::kBlack, Rgb background = colours::kBackground,
-            int position = -1) {
+  void Text(int x, int y, std::string text, Rgb colour = colours::kBlack,
+            Rgb background = colours::kBackground, int position = -1) {
     DrawOp op;
     op.kind = DrawOp::Kind::Text;
     op.x1 = x;
@@ -80,9 +80,9 @@ void PaintKeys(const CVEXADoc& doc, const ViewState& state, Painter& paint) {
     const bool enterKey = lShapedEnter && p == kEnterKey;
 
     paint.Line(enterKey ? x + w - enterTopInset : x + w, y, x, y, lightPen, pen, p);  // top
-    paint.Line(x, y, x, y + h, lightPen, pen, p);                                      // left
-    paint.Line(x + w, y, x + w, y + h, colours::kBlack, pen, p);                       // right
-    if (!upperBlock) paint.Line(x + w, y + h, x, y + h, colours::kBlack, pen, p);      // bottom
+    paint.Line(x, y, x, y + h, lightPen, pen, p);                                     // left
+    paint.Line(x + w, y, x + w, y + h, colours::kBlack, pen, p);                      // right
+    if (!upperBlock) paint.Line(x + w, y + h, x, y + h, colours::kBlack, pen, p);     // bottom
     if (enterKey && selected) {
       const KeyRect& u = doc.KeyRects()[kEnterUpperBlock];
       paint.Line(u.left + u.width, u.top, u.left, u.top, colours::kBlack, 2, kEnterUpperBlock);
@@ -137,9 +137,10 @@ std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int cl
   paint.Line(29, 299, 29, 19, colours::kWhite);
 
   paint.Text(35, 25,
-             state.SelectedIsAscii() ? "Use Mouse or <Shift> + <Arrow> to Select Key.  "
-                                     : "Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then <Func Key> to "
-                                       "Input Function Key Code.");
+             state.SelectedIsAscii()
+                 ? "Use Mouse or <Shift> + <Arrow> to Select Key.  "
+                 : "Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then <Func Key> to "
+                   "Input Function Key Code.");
   paint.Text(620, 2, "Port Name: " + state.portName);
 
   paint.Text(35, 2, "Black Key: blank key");

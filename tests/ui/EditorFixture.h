@@ -20,7 +20,9 @@ struct EditorFixture {
     app = std::make_unique<CVEXAApp>(settings, ui, dir.path().toStdString());
     (void)app->Start({});
   }
-  [[nodiscard]] std::string Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
+  [[nodiscard]] std::string Path(const char* name) const {
+    return dir.filePath(QString::fromLatin1(name)).toStdString();
+  }
   CVEXADoc& doc() { return app->Document(); }
   CVEXAView& view() { return app->View(); }
   CMainFrame& frame() { return app->Frame(); }

@@ -192,7 +192,8 @@ class TestDocumentFlows : public QObject {
     // Missing file.
     e.ui.fileAnswers.push_back(e.Path("nothere.txt"));
     e.frame().Dispatch(cmd::kImportText);
-    QCOMPARE(e.ui.messages.back(), "The text file: <" + e.Path("nothere.txt") + "> is NOT in the directory !!");
+    QCOMPARE(e.ui.messages.back(),
+             "The text file: <" + e.Path("nothere.txt") + "> is NOT in the directory !!");
     // Wrong row count: the lines read are applied, then the message.
     QFile f(QString::fromStdString(e.Path("short.txt")));
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -218,7 +219,8 @@ class TestDocumentFlows : public QObject {
 
     QFile f(QString::fromStdString(path));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 17; ++i) f.write(QByteArray("L") + QByteArray::number(i) + ",[F" + QByteArray::number(i % 9 + 1) + "]\r\n");
+    for (int i = 0; i < 17; ++i)
+      f.write(QByteArray("L") + QByteArray::number(i) + ",[F" + QByteArray::number(i % 9 + 1) + "]\r\n");
     f.close();
     // The selected key's content changes under the cursor: the view starts over.
     e.view().State().cursor = 40;

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QToolTip>
 #include <QtTest>
 
 #include "EditorFixture.h"
@@ -47,12 +48,12 @@ class TestMainFrame : public QObject {
     EditorFixture e;
     QStringList titles;
     for (QAction* a : e.frame().menuBar()->actions()) titles << a->text();
-    QCOMPARE(titles, (QStringList{"&Template", "Key&board", "&Key Edit", "&Configuration", "T&esting", "&View",
-                                  "&Help"}));
+    QCOMPARE(titles, (QStringList{"&Template", "Key&board", "&Key Edit", "&Configuration", "T&esting",
+                                  "&View", "&Help"}));
     QCOMPARE(MenuTexts(MenuAt(e.frame(), 0)),
              (QStringList{"&New\tCtrl+N", "&Load...\tCtrl+L", "&Save\tCtrl+S", "Save &As...", "-",
-                          "Load &Default\tCtrl+D", "-", "&Import Text Data\tCtrl+I", "&Export Text Data\tCtrl+E", "-",
-                          "E&xit"}));
+                          "Load &Default\tCtrl+D", "-", "&Import Text Data\tCtrl+I",
+                          "&Export Text Data\tCtrl+E", "-", "E&xit"}));
     QCOMPARE(MenuTexts(MenuAt(e.frame(), 1)),
              (QStringList{"PX2100", "PX2200", "PX2400", "DV3300", "DV3500", "DV3100"}));
     // Shortcut texts are shown, but no menu item carries a real shortcut.
@@ -73,10 +74,21 @@ class TestMainFrame : public QObject {
     EditorFixture e;
     QList<int> ids;
     for (QAction* a : e.frame().ToolBar()->actions()) ids << (a->isSeparator() ? 0 : a->data().toInt());
-    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 0, 32812, 32773, 32810, 0, 32771, 32772, 0, 32785, 32783, 32784,
-                              0, 32788, 32789, 32790, 32791, 0, 32816, 32801, 32807}));
+    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 0,     32812, 32773, 32810, 0, 32771, 32772, 0,    32785,
+                              32783, 32784, 0,     32788, 32789, 32790, 32791, 0, 32816, 32801, 32807}));
     for (QAction* a : e.frame().ToolBar()->actions()) {
       if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(a->toolTip()));
+    }
+    // Tool tips: the table's text, and none at all for Config KB Properties.
+    e.frame().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e.frame()));
+    for (auto [id, tip] :
+         {std::pair{cmd::kConfigKeyboard, QString()}, std::pair{cmd::kNew, QStringLiteral("New Template")}}) {
+      QWidget* button = e.frame().ToolBar()->widgetForAction(e.frame().Action(id));
+      QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
+      QApplication::sendEvent(button, &help);
+      QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+      QToolTip::hideText();
     }
   }
 
@@ -103,7 +115,8 @@ class TestMainFrame : public QObject {
       QCOMPARE(entry->isChecked(), modelId == model);
       QVERIFY(entry->isEnabled());
     }
-    for (int id : {cmd::kNew, cmd::kLoad, cmd::kSave, cmd::kSaveAs, cmd::kExit, cmd::kKeyWordList, cmd::kAbout}) {
+    for (int id :
+         {cmd::kNew, cmd::kLoad, cmd::kSave, cmd::kSaveAs, cmd::kExit, cmd::kKeyWordList, cmd::kAbout}) {
       QVERIFY(e.frame().Action(id)->isEnabled());
     }
     QVERIFY(e.frame().Action(cmd::kToggleToolbar)->isChecked());
@@ -145,7 +158,7 @@ class TestMainFrame : public QObject {
     QTest::keyClick(&e.view(), keys.key(), keys.keyboardModifiers());
     QCOMPARE(e.ui.openChoosers, openChoosers);
     QCOMPARE(spy.pressed.contains(keys), reachesView);
-    QVERIFY(e.ui.textChoosers.empty());  // Ctrl+I / Ctrl+E never import or export
+    QVERIFY(e.ui.textChoosers.empty());      // Ctrl+I / Ctrl+E never import or export
     QCOMPARE(e.doc().Title(), titleBefore);  // nor Load Default (it retitles)
   }
 
@@ -168,7 +181,8 @@ class TestMainFrame : public QObject {
     // A highlighted item shows its prompt in place of "Ready".
     QStatusTipEvent tip(e.frame().Action(cmd::kImportText)->statusTip());
     QApplication::sendEvent(&e.frame(), &tip);
-    QCOMPARE(e.frame().statusBar()->currentMessage(), QStringLiteral("Import template data from a text file"));
+    QCOMPARE(e.frame().statusBar()->currentMessage(),
+             QStringLiteral("Import template data from a text file"));
   }
 
   void viewTogglesKeepBars() {
@@ -203,8 +217,8 @@ class TestMainFrame : public QObject {
     CKeyWordTable dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Special Function Key Word Table"));
     QVERIFY(dialog.TextControl()->isReadOnly());
-    QCOMPARE(dialog.TextControl()->toPlainText(), QString::fromLatin1(KeyWordHelpText().data(),
-                                                                       static_cast<qsizetype>(KeyWordHelpText().size())));
+    QCOMPARE(dialog.TextControl()->toPlainText(),
+             QString::fromLatin1(KeyWordHelpText().data(), static_cast<qsizetype>(KeyWordHelpText().size())));
     QCOMPARE(dialog.TextControl()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);

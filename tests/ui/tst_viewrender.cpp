@@ -47,8 +47,8 @@ class TestViewRender : public QObject {
   void fillFrameAndContentBox() {
     EditorFixture e;
     const QImage image = Render(e.view());
-    QCOMPARE(image.pixelColor(400, 385), kGrey);     // below everything
-    QCOMPARE(image.pixelColor(0, 200), QColor(Qt::black));  // outline of the fill
+    QCOMPARE(image.pixelColor(400, 385), kGrey);              // below everything
+    QCOMPARE(image.pixelColor(0, 200), QColor(Qt::black));    // outline of the fill
     QCOMPARE(image.pixelColor(730, 150), QColor(Qt::black));  // keyboard frame, right edge
     QCOMPARE(image.pixelColor(729, 150), QColor(Qt::white));  // its white inner outline
     QCOMPARE(image.pixelColor(600, 340), QColor(Qt::white));  // content box inside

@@ -46,8 +46,9 @@ TEST_F(ViewLogicTest, ContentWindowSubstitutesUnprintableBytes) {
   struct Case {
     unsigned char byte;
     bool substituted;
-  } cases[] = {{0x01, true}, {0x1F, true}, {0x20, false}, {'A', false}, {128, false}, {129, true}, {141, true},
-               {143, true},  {144, true},  {157, true},   {162, true},  {173, true}, {174, false}, {248, false}};
+  } cases[] = {{0x01, true}, {0x1F, true}, {0x20, false}, {'A', false}, {128, false},
+               {129, true},  {141, true},  {143, true},   {144, true},  {157, true},
+               {162, true},  {173, true},  {174, false},  {248, false}};
   for (const Case& c : cases) {
     doc->Content(state.selectedKey) = std::string(1, static_cast<char>(c.byte));
     const std::string shown = content_window::ShownText(*doc, state);
@@ -79,9 +80,9 @@ TEST_F(ViewLogicTest, ContentBoxClickPlacesCursor) {
     int x;
     int wantCursor, wantCaret;
   } cases[] = {
-      {"abcdef", 0, 0, 99 + 7 * 3 + 2, 3, 3},     // inside a short content
-      {"abcdef", 0, 0, 99 + 7 * 40, 6, 6},        // right of the end: at the end
-      {"abcdef", 2, 2, 97, 0, 0},                 // x 96..98 is column 0
+      {"abcdef", 0, 0, 99 + 7 * 3 + 2, 3, 3},          // inside a short content
+      {"abcdef", 0, 0, 99 + 7 * 40, 6, 6},             // right of the end: at the end
+      {"abcdef", 2, 2, 97, 0, 0},                      // x 96..98 is column 0
       {std::string(100, 'x'), 100, 85, 699, 100, 85},  // long content, last column
       // Scrolled window ending before the box: stops at the end of the text.
       {std::string(100, 'x'), 20, 0, 99 + 7 * 84, 100, 80},
@@ -115,8 +116,8 @@ TEST_F(ViewLogicTest, HitTestIsStrict) {
   struct Case {
     int dx, dy;
     bool hit;
-  } cases[] = {{1, 1, true},           {0, 5, false}, {r.width, 5, false}, {5, 0, false},
-               {5, r.height, false}, {r.width - 1, r.height - 1, true}};
+  } cases[] = {{1, 1, true},  {0, 5, false},        {r.width, 5, false},
+               {5, 0, false}, {5, r.height, false}, {r.width - 1, r.height - 1, true}};
   for (const Case& c : cases) {
     EXPECT_EQ(view_selection::HitTest(*doc, r.left + c.dx, r.top + c.dy) == 5, c.hit) << c.dx << "," << c.dy;
   }
@@ -232,7 +233,10 @@ TEST_F(ViewLogicTest, LabelColoursFollowTheKeyFlags) {
     std::string content;
     int defined;
     Rgb colour;
-  } cases[] = {{"", 1, colours::kBlack}, {"", 0, colours::kBlack}, {"q", 1, colours::kBlue}, {"q", 0, colours::kGreen}};
+  } cases[] = {{"", 1, colours::kBlack},
+               {"", 0, colours::kBlack},
+               {"q", 1, colours::kBlue},
+               {"q", 0, colours::kGreen}};
   for (const Case& c : cases) {
     doc->Content(k) = c.content;
     doc->DefinedFlags()[static_cast<size_t>(k)] = c.defined;
@@ -286,7 +290,8 @@ TEST_F(ViewLogicTest, LShapedEnterEdges) {
     bool insetTop = false;
     for (const DrawOp& op : ops) {
       if (op.kind != DrawOp::Kind::Line) continue;
-      if (op.position == 41 && op.y1 == e.top && op.y2 == e.top) insetTop = op.x1 == e.left + e.width - c.inset;
+      if (op.position == 41 && op.y1 == e.top && op.y2 == e.top)
+        insetTop = op.x1 == e.left + e.width - c.inset;
       if (op.position == 28) {
         ++upperEdges;
         upperBold += op.penWidth == 2;

@@ -10,7 +10,9 @@
 namespace vexa {
 
 namespace {
-QString Q(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 }  // namespace
 
 CSelectKeyboard::CSelectKeyboard(QWidget* parent) : QDialog(parent) {
