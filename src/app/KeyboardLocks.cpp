@@ -18,13 +18,13 @@ struct KeyboardLocks::X11 {
   Display* (*openDisplay)(const char*) = nullptr;
   int (*closeDisplay)(Display*) = nullptr;
   Atom (*internAtom)(Display*, const char*, int) = nullptr;
-  int (*getNamedIndicator)(Display*, unsigned int, Atom, int*, int*, void*, int*) = nullptr;
+  // Bool XkbGetNamedIndicator(Display*, Atom, int* index, Bool* state, XkbIndicatorMapPtr, Bool* real)
+  int (*getNamedIndicator)(Display*, Atom, int*, int*, void*, int*) = nullptr;
   Atom caps = 0, num = 0, scroll = 0;
 
   [[nodiscard]] bool Indicator(Atom atom) const {
     int on = 0;
-    const unsigned int kUseCoreKeyboard = 0x0100;
-    if (!getNamedIndicator(display, kUseCoreKeyboard, atom, nullptr, &on, nullptr, nullptr)) return false;
+    if (!getNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr)) return false;
     return on != 0;
   }
 };
