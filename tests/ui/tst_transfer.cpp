@@ -100,6 +100,7 @@ class TransferTest : public QObject {
   void failedReadLeavesTheDocumentAlone_data() { AddPorts(); }
   void failedReadLeavesTheDocumentAlone();
   void usbKeyboardMissingAtStartStaysMissing();
+  void usbDiagnosticsOnlyWhenAskedFor();
   void progressIsDrawnDuringTheTransfer_data() { AddPorts(); }
   void progressIsDrawnDuringTheTransfer();
 };
@@ -317,6 +318,33 @@ void TransferTest::usbKeyboardMissingAtStartStaysMissing() {
   QCOMPARE(rig.ui.messages, (std::vector<std::string>{missing, missing, missing}));
   QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
   QCOMPARE(rig.view.State().selectedPosition, 2);
+}
+
+namespace {
+QStringList g_logged;
+void Collect(QtMsgType, const QMessageLogContext& context, const QString& text) {
+  if (QByteArray(context.category) == "vexa.usb") g_logged << text;
+}
+}  // namespace
+
+void TransferTest::usbDiagnosticsOnlyWhenAskedFor() {
+  g_logged.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(Collect);
+  {
+    Rig quiet(PortKind::kUsb);
+    QVERIFY(quiet.Choose());
+  }
+  QVERIFY(g_logged.isEmpty());  // off by default
+  QLoggingCategory::setFilterRules(QStringLiteral("vexa.usb.debug=true"));
+  {
+    Rig verbose(PortKind::kUsb);
+    QVERIFY(verbose.Choose());
+  }
+  QLoggingCategory::setFilterRules(QString());
+  qInstallMessageHandler(previous);
+  QVERIFY(!g_logged.isEmpty());
+  QVERIFY(g_logged.front().startsWith(QStringLiteral("DetectHIDDevice: HidDevice = ")));
+  for (const QString& line : g_logged) QVERIFY(!line.endsWith(QLatin1Char('\n')));
 }
 
 void TransferTest::progressIsDrawnDuringTheTransfer() {
