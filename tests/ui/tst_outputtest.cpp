@@ -1,6 +1,7 @@
 // The keyboard output test window: key names for real key events (as X11
 // delivers them), the Quit box, reopening, and the key editor getting no key
 // while the test is open.
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QtTest>
@@ -88,6 +89,7 @@ class OutputTestTest : public QObject {
   void quitBoxEdges();
   void reopeningStartsEmpty();
   void keysNeverReachTheEditorWhileOpen();
+  void acceleratorsWaitWhileOpen();
   void newTemplateGivesAFreshTest();
   void windowIsDrawnInsideTheView();
 };
@@ -192,6 +194,26 @@ void OutputTestTest::keysNeverReachTheEditorWhileOpen() {
   QCOMPARE(rig.editor.presses, 1);
   QCOMPARE(rig.editor.releases, 1);
   QCOMPARE(rig.Text(), QStringLiteral("a, [Enter], [F1]"));
+}
+
+void OutputTestTest::acceleratorsWaitWhileOpen() {
+  Rig rig;
+  int cuts = 0;
+  QAction cut(&rig.view);
+  cut.setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+  cut.setShortcutContext(Qt::WindowShortcut);
+  connect(&cut, &QAction::triggered, [&cuts] { ++cuts; });
+  rig.view.addAction(&cut);
+  rig.view.activateWindow();
+  rig.view.setFocus();
+  QVERIFY(QTest::qWaitForWindowActive(&rig.view));
+
+  rig.test.Open();
+  QTest::keyClick(&rig.view, Qt::Key_X, Qt::ControlModifier);
+  QCOMPARE(cuts, 0);
+  rig.test.Close();
+  QTest::keyClick(&rig.view, Qt::Key_X, Qt::ControlModifier);
+  QCOMPARE(cuts, 1);
 }
 
 void OutputTestTest::newTemplateGivesAFreshTest() {

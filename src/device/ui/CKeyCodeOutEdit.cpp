@@ -74,7 +74,15 @@ void CKeyCodeOutEdit::ShowText() {
   bar->setValue(bar->maximum());
 }
 
+bool CKeyCodeOutEdit::TakesShortcut(QEvent& event) {
+  if (event.type() != QEvent::ShortcutOverride) return false;
+  if (static_cast<QKeyEvent&>(event).modifiers().testFlag(Qt::AltModifier)) return false;
+  event.accept();
+  return true;
+}
+
 bool CKeyCodeOutEdit::event(QEvent* event) {
+  if (TakesShortcut(*event)) return true;
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
     HandleKey(static_cast<QKeyEvent&>(*event));
     event->accept();

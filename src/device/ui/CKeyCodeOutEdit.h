@@ -34,6 +34,12 @@ class CKeyCodeOutEdit : public QPlainTextEdit {
 
   [[nodiscard]] const KeyCodeOutput& Output() const { return m_output; }
 
+  // While the test is open a key that is also an accelerator (Ctrl+S,
+  // Shift+Del, F6 ...) is shown, not run: the keyboard under test may send
+  // any of them. Keys with Alt stay with the menus. True when `event` was such
+  // a shortcut request and is now accepted as an ordinary key.
+  static bool TakesShortcut(QEvent& event);
+
  protected:
   // With the focus on the text area itself, keys reach it directly. Tab and
   // Backtab are taken here too, before they could move the focus.

@@ -74,8 +74,9 @@ void CKeyCodeOutView::Recreate() {
 }
 
 bool CKeyCodeOutView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == m_view && m_active &&
-      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+  if (watched != m_view || !m_active) return QWidget::eventFilter(watched, event);
+  if (CKeyCodeOutEdit::TakesShortcut(*event)) return true;
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
     m_edit->HandleKey(static_cast<QKeyEvent&>(*event));
     update();
     return true;  // never to the key editor
