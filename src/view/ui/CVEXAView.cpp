@@ -21,6 +21,22 @@ constexpr int kCellHeight = 16;
 
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// The pixels a drawing operation may touch.
+QRect OpBounds(const DrawOp& op) {
+  switch (op.kind) {
+    case DrawOp::Kind::Fill:
+    case DrawOp::Kind::Box:
+      return QRect(QPoint(op.x1, op.y1), QPoint(op.x2 - 1, op.y2 - 1));
+    case DrawOp::Kind::Line:
+      return QRect(QPoint(op.x1, op.y1), QPoint(op.x2, op.y2))
+          .normalized()
+          .adjusted(-op.penWidth, -op.penWidth, op.penWidth, op.penWidth);
+    case DrawOp::Kind::Text:
+      return QRect(op.x1, op.y1, content_window::kColumnWidth * static_cast<int>(op.text.size()), kCellHeight);
+  }
+  return {};
+}
+
 // The display font: bold and fixed-pitch, a 16-pixel character cell, and
 // exactly one 7-pixel column per character so that key labels fit their keys
 // and the caret and mouse columns of the content window line up with the text.
@@ -83,11 +99,12 @@ void CVEXAView::MoveSelection(int direction) {
   emit stateChanged();
 }
 
-void CVEXAView::PaintView(QPainter& painter) {
+void CVEXAView::PaintView(QPainter& painter, const QRect& dirty) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setFont(m_font);
   const std::vector<DrawOp> ops = BuildViewPaint(m_doc, m_state, width(), height());
   for (const DrawOp& op : ops) {
+    if (!dirty.isNull() && !OpBounds(op).intersects(dirty)) continue;
     switch (op.kind) {
       case DrawOp::Kind::Fill:
         painter.fillRect(QRect(QPoint(op.x1, op.y1), QPoint(op.x2 - 1, op.y2 - 1)), ToQColor(op.colour));
@@ -118,9 +135,9 @@ void CVEXAView::PaintView(QPainter& painter) {
   }
 }
 
-void CVEXAView::paintEvent(QPaintEvent*) {
+void CVEXAView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  PaintView(painter);
+  PaintView(painter, event->rect());
 }
 
 void CVEXAView::mousePressEvent(QMouseEvent* event) {

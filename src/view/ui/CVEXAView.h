@@ -40,8 +40,10 @@ class CVEXAView : public QWidget {
   // Arrow navigation: 0 left, 1 right, 2 up, 3 down.
   void MoveSelection(int direction);
 
-  // Paints the whole view into `painter` (also used for offscreen rendering).
-  void PaintView(QPainter& painter);
+  // Paints the view into `painter` (also used for offscreen rendering). With a
+  // `dirty` rectangle only what meets it is drawn: a keystroke repaints the
+  // information area without laying out the 176 key labels again.
+  void PaintView(QPainter& painter, const QRect& dirty = QRect());
 
   static QRect InformationArea() { return {10, 300, 740, 60}; }
   static QRect ContentBoxArea() { return {95, 330, 605, 20}; }
