@@ -13,9 +13,10 @@
 namespace vexa {
 namespace {
 
-constexpr std::array kIds{cmd::kClearKey,       cmd::kSetAsciiMode,   cmd::kSetScanCodeMode, cmd::kInsertCaps,
-                          cmd::kInsertDelay,    cmd::kLevelSeparator, cmd::kShiftLevel,      cmd::kEnterAsciiCode,
-                          cmd::kSwitchDisplay,  cmd::kSelectScanCode};
+constexpr std::array kIds{cmd::kClearKey,      cmd::kSetAsciiMode,   cmd::kSetScanCodeMode,
+                          cmd::kInsertCaps,    cmd::kInsertDelay,    cmd::kLevelSeparator,
+                          cmd::kShiftLevel,    cmd::kEnterAsciiCode, cmd::kSwitchDisplay,
+                          cmd::kSelectScanCode};
 
 // The content text of a character code: the brackets are written doubled, as
 // a single one would open (or close) a key word.

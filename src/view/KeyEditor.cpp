@@ -31,12 +31,12 @@ struct Punctuation {
   char shifted;
 };
 constexpr Punctuation kPunctuation[] = {
-    {186, ';', ':'}, {187, '=', '+'}, {188, ',', '<'}, {189, '-', '_'},  {190, '.', '>'}, {191, '/', '?'},
+    {186, ';', ':'}, {187, '=', '+'}, {188, ',', '<'},  {189, '-', '_'}, {190, '.', '>'},  {191, '/', '?'},
     {192, '`', '~'}, {219, '[', '{'}, {220, '\\', '|'}, {221, ']', '}'}, {222, '\'', '"'},
 };
 // The scan code words of the punctuation keys name the key by its shifted
 // character where the plain one is a bracket.
-constexpr std::string_view kPunctuationWords[] = {"[;]", "[=]", "[,]", "[-]", "[.]", "[/]",
+constexpr std::string_view kPunctuationWords[] = {"[;]", "[=]", "[,]",  "[-]", "[.]", "[/]",
                                                   "[`]", "[{]", "[\\]", "[}]", "[']"};
 
 constexpr char kShiftedDigits[] = ")!@#$%^&*(";
@@ -66,7 +66,8 @@ std::string KeyEditor::AsciiText(int v, bool shift, bool capsLock) {
 std::string KeyEditor::ScanCodeText(int v) {
   if ((v >= 'A' && v <= 'Z') || (v >= '0' && v <= '9')) return {'[', static_cast<char>(v), ']'};
   if (v >= kVkPad0 && v <= kVkPad9) return "[PAD" + std::string(1, static_cast<char>(v - 48)) + "]";
-  if (v >= kVkPadMultiply && v <= kVkPadDivide) return "[PAD" + std::string(1, static_cast<char>(v - 64)) + "]";
+  if (v >= kVkPadMultiply && v <= kVkPadDivide)
+    return "[PAD" + std::string(1, static_cast<char>(v - 64)) + "]";
   if (v == kVkClear) return "[PAD5]";
   if (v == kVkEnter) return "[Enter]";
   if (v == kVkSpace) return "[Space]";
@@ -309,7 +310,8 @@ void KeyEditor::DeleteBack() {
       const int at = EditCursor();
       const auto group = std::find_if(groups.begin(), groups.end(),
                                       [at](const DecimalGroup& g) { return g.contentStart == at; });
-      if (group != groups.end()) content.erase(static_cast<size_t>(at), static_cast<size_t>(group->contentLength));
+      if (group != groups.end())
+        content.erase(static_cast<size_t>(at), static_cast<size_t>(group->contentLength));
       m_state.cursor = at;
     }
   }
@@ -327,7 +329,8 @@ void KeyEditor::DeleteForward() {
       const std::vector<DecimalGroup> groups = DecimalGroups(content);
       const auto group = std::find_if(groups.begin(), groups.end(),
                                       [at](const DecimalGroup& g) { return g.contentStart == at; });
-      content.erase(static_cast<size_t>(at), group == groups.end() ? 1 : static_cast<size_t>(group->contentLength));
+      content.erase(static_cast<size_t>(at),
+                    group == groups.end() ? 1 : static_cast<size_t>(group->contentLength));
     }
   }
   SyncLinkedKey();
@@ -448,10 +451,10 @@ Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
     case kMenu: {
       if (!words) break;
       static constexpr std::pair<int, std::string_view> kWords[] = {
-          {kTab, "[Tab]"},         {kLeftCtrl, "[Ctrl]"},        {kRightCtrl, "[RightCtrl]"},
-          {kCapsLock, "[CapsLock]"}, {kPause, "[PauseBreak]"},   {kScrollLock, "[ScrollLk]"},
-          {kNumLock, "[NumLock]"}, {kPageUp, "[PageUp]"},        {kPageDown, "[PageDown]"},
-          {kInsert, "[Insert]"},   {kLeftWin, "[Win]"},          {kRightWin, "[RightWin]"},
+          {kTab, "[Tab]"},           {kLeftCtrl, "[Ctrl]"},    {kRightCtrl, "[RightCtrl]"},
+          {kCapsLock, "[CapsLock]"}, {kPause, "[PauseBreak]"}, {kScrollLock, "[ScrollLk]"},
+          {kNumLock, "[NumLock]"},   {kPageUp, "[PageUp]"},    {kPageDown, "[PageDown]"},
+          {kInsert, "[Insert]"},     {kLeftWin, "[Win]"},      {kRightWin, "[RightWin]"},
           {kMenu, "[Menu]"},
       };
       for (const auto& [code, word] : kWords) {

@@ -129,11 +129,21 @@ class TestCodeEntry : public QObject {
     QTest::addColumn<QString>("picked");  // a list entry to pick, or empty
     QTest::addColumn<QString>("typed");   // else this is typed into the field
     QTest::addColumn<QString>("value");
-    QTest::newRow("unchanged") << "[F6]" << "" << "[F6]";
-    QTest::newRow("picked") << "[Forward]" << "" << "[Forward]";
-    QTest::newRow("typed non-word") << "" << "[a]" << "[a]";
-    QTest::newRow("typed lower case") << "" << "[f6]" << "[f6]";
-    QTest::newRow("typed prefix of a word") << "" << "[Alt" << "[Alt";
+    QTest::newRow("unchanged") << "[F6]"
+                               << ""
+                               << "[F6]";
+    QTest::newRow("picked") << "[Forward]"
+                            << ""
+                            << "[Forward]";
+    QTest::newRow("typed non-word") << ""
+                                    << "[a]"
+                                    << "[a]";
+    QTest::newRow("typed lower case") << ""
+                                      << "[f6]"
+                                      << "[f6]";
+    QTest::newRow("typed prefix of a word") << ""
+                                            << "[Alt"
+                                            << "[Alt";
   }
   void scanCodeValue() {
     QFETCH(QString, picked);

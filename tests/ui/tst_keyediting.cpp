@@ -43,7 +43,8 @@ void Send(QWidget& view, QEvent::Type type, const NativeKey& key, quint32 modifi
   Qt::KeyboardModifiers qt;
   if (modifiers & kShift) qt |= Qt::ShiftModifier;
   if (modifiers & kAlt) qt |= Qt::AltModifier;
-  QKeyEvent event(type, key.qtKey, qt, key.evdev + 8, key.keysym, modifiers, QString::fromLatin1(key.text), repeat);
+  QKeyEvent event(type, key.qtKey, qt, key.evdev + 8, key.keysym, modifiers, QString::fromLatin1(key.text),
+                  repeat);
   QApplication::sendEvent(&view, &event);
 }
 

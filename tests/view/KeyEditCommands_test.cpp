@@ -64,8 +64,8 @@ TEST_F(KeyEditCommandsTest, EnablingRulesFollowModeAndContent) {
       {"content, scan", "[A]", false, {true, true, false, false, true, true, false, false, false, true}},
       {"empty, scan", "", false, {false, true, false, false, true, true, false, false, false, true}},
   };
-  const int ids[] = {kClearKey,   kSetAsciiMode, kSetScanCodeMode, kInsertCaps,    kInsertDelay,
-                     kLevelSeparator, kShiftLevel, kEnterAsciiCode, kSwitchDisplay, kSelectScanCode};
+  const int ids[] = {kClearKey,       kSetAsciiMode, kSetScanCodeMode, kInsertCaps,    kInsertDelay,
+                     kLevelSeparator, kShiftLevel,   kEnterAsciiCode,  kSwitchDisplay, kSelectScanCode};
   ASSERT_EQ(KeyEditCommands::Ids().size(), std::size(ids));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -25,7 +25,8 @@ struct Key {
   int flags;
 };
 constexpr Key kEsc{27, 0x01}, kF1{112, 0x3B}, kF2{113, 0x3C}, kF12{123, 0x58}, kTab{9, 0x0F};
-constexpr Key kBackspace{8, 0x0E}, kEnter{13, 0x1C}, kSpace{32, 0x39}, kLeftShift{16, 0x2A}, kRightCtrl{17, 0x11D};
+constexpr Key kBackspace{8, 0x0E}, kEnter{13, 0x1C}, kSpace{32, 0x39}, kLeftShift{16, 0x2A},
+    kRightCtrl{17, 0x11D};
 constexpr Key kA{65, 0x1E}, kE{69, 0x12}, kF{70, 0x21}, kOne{49, 0x02}, kSemicolon{186, 0x27};
 constexpr Key kOpenBracket{219, 0x1A}, kCloseBracket{221, 0x1B}, kNumLock{144, 0x145}, kPause{19, 0x45};
 constexpr Key kHome{36, 0x147}, kEnd{35, 0x14F}, kLeft{37, 0x14B}, kRight{39, 0x14D}, kUp{38, 0x148};
@@ -78,7 +79,8 @@ class KeyEditorTest : public ::testing::Test {
   // Leaves no space: one other key takes every free byte.
   void FillMemory() {
     const int other = state.selectedKey == 0 ? 1 : 0;
-    doc->Content(other) = std::string(static_cast<size_t>(doc->SpaceLeft()) + doc->Content(other).size(), 'x');
+    doc->Content(other) =
+        std::string(static_cast<size_t>(doc->SpaceLeft()) + doc->Content(other).size(), 'x');
     ASSERT_EQ(doc->SpaceLeft(), 0);
   }
 
@@ -108,11 +110,16 @@ TEST_F(KeyEditorTest, KeystrokesGiveTheirTextInBothModes) {
       {"Esc A, scan", false, {{kEsc}, {kA}}, "[A]", false},
       {"Esc Tab, Tab", true, {{kEsc}, {kTab}, {kTab}}, "[Tab]", false},
       {"Esc right Ctrl", true, {{kEsc}, {kRightCtrl}}, "[RightCtrl]", false},
-      {"Esc F12, Esc Num Lock, Esc Pause", false, {{kEsc}, {kF12}, {kEsc}, {kNumLock}, {kEsc}, {kPause}},
-       "[F12][NumLock][PauseBreak]", false},
-      {"Esc arrows, Home, Delete, Insert", true,
+      {"Esc F12, Esc Num Lock, Esc Pause",
+       false,
+       {{kEsc}, {kF12}, {kEsc}, {kNumLock}, {kEsc}, {kPause}},
+       "[F12][NumLock][PauseBreak]",
+       false},
+      {"Esc arrows, Home, Delete, Insert",
+       true,
        {{kEsc}, {kLeft}, {kEsc}, {kUp}, {kEsc}, {kHome}, {kEsc}, {kDelete}, {kEsc}, {kInsert}},
-       "[ArrowLeft][ArrowUp][Home][Delete][Insert]", false},
+       "[ArrowLeft][ArrowUp][Home][Delete][Insert]",
+       false},
       {"Esc Backspace", true, {{kEsc}, {kBackspace}}, "[Backspace]", false},
       {"Esc Shift", true, {{kEsc}, {kLeftShift}}, "[Shift]", false},
       {"keypad 7, Num Lock on, ASCII", true, {{kPad7On}}, "7", false},
@@ -124,8 +131,11 @@ TEST_F(KeyEditorTest, KeystrokesGiveTheirTextInBothModes) {
       {"keypad 0 and ., Num Lock off, scan", false, {{kPad0Off}, {kPadDotOff}}, "", false},
       {"keypad 5, Num Lock off", true, {{kPad5Off}}, "5", false},
       {"keypad 5, Num Lock off, scan", false, {{kPad5Off}}, "[PAD5]", false},
-      {"keypad *, separator, Enter, scan", false, {{kPadStar}, {kPadSeparator}, {kPadEnter}},
-       "[PAD*][PAD,][Enter]", false},
+      {"keypad *, separator, Enter, scan",
+       false,
+       {{kPadStar}, {kPadSeparator}, {kPadEnter}},
+       "[PAD*][PAD,][Enter]",
+       false},
       {"Ctrl+F6 names no key", false, {{kCtrlF6}}, "", false},
       {"Caps Lock with Shift", true, {{kA, true, true}}, "a", false},
       {"Caps Lock alone", true, {{kA, false, true}}, "A", false},
@@ -277,9 +287,8 @@ TEST_F(KeyEditorTest, DecimalDisplayMovesGroupByGroup) {
     Key key;
     int decimalCursor, cursor;
   } steps[] = {
-      {kRight, 4, 1}, {kRight, 8, 5},  {kRight, 12, 7}, {kRight, 16, 8}, {kRight, 16, 8},
-      {kLeft, 12, 7}, {kLeft, 8, 5},   {kLeft, 4, 1},   {kLeft, 0, 0},   {kLeft, 0, 0},
-      {kEnd, 16, 8},  {kHome, 0, 0},
+      {kRight, 4, 1}, {kRight, 8, 5}, {kRight, 12, 7}, {kRight, 16, 8}, {kRight, 16, 8}, {kLeft, 12, 7},
+      {kLeft, 8, 5},  {kLeft, 4, 1},  {kLeft, 0, 0},   {kLeft, 0, 0},   {kEnd, 16, 8},   {kHome, 0, 0},
   };
   for (const Step& s : steps) {
     Down(s.key);
@@ -364,7 +373,8 @@ TEST_F(KeyEditorTest, LinkedKeyOfThePx2400FollowsEveryEdit) {
 }
 
 TEST(KeyEditorTranslation, DecimalGroupsCoverTheDecimalForm) {
-  for (const char* content : {"", "A", "[CR]x", "[[]]", "a[Delay 12]b[Caps]", "[ShiftLevel3]", "\xE9[Separator]"}) {
+  for (const char* content :
+       {"", "A", "[CR]x", "[[]]", "a[Delay 12]b[Caps]", "[ShiftLevel3]", "\xE9[Separator]"}) {
     SCOPED_TRACE(content);
     std::string joined;
     int contentLength = 0;

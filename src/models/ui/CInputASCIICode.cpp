@@ -18,7 +18,8 @@ CInputASCIICode::CInputASCIICode(QWidget* parent) : CodeEntryDialog(msg::kAsciiC
   PlaceButtons(129, 5, 22, bounds->geometry().right());
   m_showMessage = [this](const std::string& text) {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(msg::kAppTitle.data(), msg::kAppTitle.size()),
-                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
+                    this);
     box.exec();
   };
   SetValue(0);

@@ -26,12 +26,14 @@ CInputSCanCode::CInputSCanCode(QWidget* parent) : CodeEntryDialog(msg::kScanCode
   const QRect field = Units(45, 7, 87, 12);
   m_combo->setGeometry(field.left(), field.top(), field.width(), m_combo->sizeHint().height());
   QLabel* label = AddText(msg::kScanCodeLabel, Units(7, 0, 0, 0).left(), m_combo->geometry());
-  if (label->geometry().right() + 4 > m_combo->x()) m_combo->move(label->geometry().right() + 4, m_combo->y());
+  if (label->geometry().right() + 4 > m_combo->x())
+    m_combo->move(label->geometry().right() + 4, m_combo->y());
   // The buttons go under the combo box.
   const int buttonsTop = m_combo->geometry().bottom() + 8;
   OkButton()->setGeometry(QRect(QPoint(m_combo->x(), buttonsTop), Units(0, 0, 40, 14).size()));
   CancelButton()->setGeometry(
-      QRect(QPoint(m_combo->geometry().right() - Units(0, 0, 40, 0).width() + 1, buttonsTop), Units(0, 0, 40, 14).size()));
+      QRect(QPoint(m_combo->geometry().right() - Units(0, 0, 40, 0).width() + 1, buttonsTop),
+            Units(0, 0, 40, 14).size()));
   setFixedSize(std::max(width(), m_combo->geometry().right() + Units(7, 0, 0, 0).left()),
                std::max(height(), CancelButton()->geometry().bottom() + Units(0, 7, 0, 0).top()));
   SetValue(std::string(CodeEntry::kInitialScanCode));

@@ -10,7 +10,9 @@
 namespace vexa {
 
 namespace {
-QString Q(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 }  // namespace
 
 CodeEntryDialog::CodeEntryDialog(std::string_view title, int width, int height, QWidget* parent)
