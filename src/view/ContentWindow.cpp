@@ -4,6 +4,7 @@
 
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
+#include "view/KeyEditor.h"
 #include "view/ViewState.h"
 
 namespace vexa::content_window {
@@ -79,8 +80,18 @@ void Click(int x, const CVEXADoc& doc, ViewState& state) {
       if (state.caretColumn > 0) --state.caretColumn;
     }
   }
-  state.cursor = static_cast<int>(
-      std::count(source.begin(), source.begin() + std::clamp(state.decimalCursor, 0, length), ']'));
+  // The character cursor goes to the start of the content stretch that the
+  // decimal group under the decimal cursor stands for. Counting the "]" before
+  // the decimal cursor is right only for plain characters: a function word such
+  // as [CR] is four characters of content, and a cursor counted that way would
+  // point into the middle of the word.
+  state.cursor = static_cast<int>(doc.Content(state.selectedKey).size());
+  for (const DecimalGroup& g : KeyEditor::DecimalGroups(doc.Content(state.selectedKey))) {
+    if (state.decimalCursor < g.decimalStart + g.decimalLength) {
+      state.cursor = g.contentStart;
+      break;
+    }
+  }
 }
 
 }  // namespace vexa::content_window

@@ -100,15 +100,20 @@ TEST_F(ViewLogicTest, ContentBoxClickPlacesCursor) {
 TEST_F(ViewLogicTest, DecimalClickSnapsToGroupStart) {
   doc->Content(state.selectedKey) = "Ab[CR]";  // decimal form [65][98][CR]
   state.decimalDisplay = true;
-  // Column 6 is inside "[98]": back to its "[" at 4; one "]" before it.
+  // Column 6 is inside "[98]": back to its "[" at 4, which stands for the
+  // content's second character.
   (void)view_selection::LeftButtonDown(*doc, state, 99 + 7 * 6, 340);
   EXPECT_EQ(state.decimalCursor, 4);
   EXPECT_EQ(state.caretColumn, 4);
   EXPECT_EQ(state.cursor, 1);
-  // Past the end: decimal cursor at the end, every group counted.
+  // On "[CR]": the cursor stands before the whole word, not inside it.
+  (void)view_selection::LeftButtonDown(*doc, state, 99 + 7 * 9, 340);
+  EXPECT_EQ(state.decimalCursor, 8);
+  EXPECT_EQ(state.cursor, 2);
+  // Past the end: decimal cursor at the end, the cursor after the last word.
   (void)view_selection::LeftButtonDown(*doc, state, 99 + 7 * 50, 340);
   EXPECT_EQ(state.decimalCursor, 12);
-  EXPECT_EQ(state.cursor, 3);
+  EXPECT_EQ(state.cursor, 6);
 }
 
 TEST_F(ViewLogicTest, HitTestIsStrict) {
