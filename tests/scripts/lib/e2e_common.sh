@@ -1,0 +1,215 @@
+# Shared parts of the end-to-end scripts (sourced, not run): a private Xvfb
+# display without a window manager, private settings, the editor started on a
+# simulated keyboard, bounded waits for windows and files, screenshots and
+# pixel queries. The caller sets E2E_NAME first:
+#
+#   E2E_NAME=e2e_example
+#   source "$(dirname "$0")/lib/e2e_common.sh"
+#   e2e_init Xvfb xdotool import convert python3   # skips when vexa is not built
+#   e2e_start_x
+#   e2e_start_editor 0 "$template"                 # PS/2, opens a template
+#
+# Screenshots stay in $VEXA_BUILD_DIR/e2e/ (named $E2E_SHOT_PREFIX + name +
+# .png); everything else lives in $work and is removed on exit.
+
+E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+out="${VEXA_BUILD_DIR:-/tmp}/e2e"
+work=""
+xvfb_pid="" vexa_pid="" e2e_watchdog_pid=""
+E2E_SHOT_PREFIX="${E2E_SHOT_PREFIX:-}"
+E2E_LOG="${E2E_LOG:-$out/${E2E_NAME}-vexa.log}"
+
+fail() {
+  echo "$E2E_NAME: $*" >&2
+  if [ -n "${E2E_LOG:-}" ] && [ -s "$E2E_LOG" ]; then
+    echo "$E2E_NAME: last lines of the editor's output ($E2E_LOG):" >&2
+    tail -n 5 "$E2E_LOG" >&2
+  fi
+  echo "$E2E_NAME: screenshots kept in $out" >&2
+  exit 1
+}
+
+e2e_cleanup() {
+  if [ -n "$e2e_watchdog_pid" ]; then kill "$e2e_watchdog_pid" 2>/dev/null || true; fi
+  if [ -n "$vexa_pid" ]; then kill "$vexa_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$work" ]; then rm -rf "$work"; fi
+}
+
+# e2e_init TOOL...: skips the test when the editor is not built, checks the
+# tools, makes the directories and installs the clean-up.
+e2e_init() {
+  if [ -z "${VEXA_BIN:-}" ]; then
+    echo "$E2E_NAME: skipped (the editor is not built: VEXA_BIN is empty)"
+    exit 0
+  fi
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "$E2E_NAME: $tool is missing" >&2; exit 1; }
+  done
+  mkdir -p "$out"
+  work="$(mktemp -d)"
+  trap e2e_cleanup EXIT
+  trap 'exit 1' TERM INT
+}
+
+# The watchdog of e2e_start_x: ends the whole run after E2E_TIME_LIMIT seconds
+# (default 170). The X server goes first, which ends the editor and any xdotool
+# waiting on it, so the script's own clean-up runs at once.
+e2e_watchdog() {
+  local parent=$$ limit=$1 server=$2
+  (
+    sleep "$limit" </dev/null >/dev/null 2>&1 &
+    nap=$!
+    trap 'kill $nap 2>/dev/null; exit 0' TERM
+    wait "$nap"
+    echo "$E2E_NAME: gave up after $limit seconds" >&2
+    kill "$server" 2>/dev/null
+    kill -TERM "$parent" 2>/dev/null
+  ) &
+  e2e_watchdog_pid=$!
+}
+
+# e2e_start_x: a private X server; the server picks a free display number
+# itself, so scripts running side by side never share one. Also gives the run
+# its own settings (the editor's model and recent files) and runtime directory.
+e2e_start_x() {
+  local fifo="$work/displayfd" display=""
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  read -r -t 20 display <"$fifo" || true
+  [ -n "$display" ] || fail "Xvfb did not start"
+  e2e_watchdog "${E2E_TIME_LIMIT:-170}" "$xvfb_pid"
+  export DISPLAY=":$display"
+  local _
+  for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+  mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# e2e_wait_window TITLE-REGEX [SECONDS]: prints the id of the first visible
+# window with that title, waiting for it at most SECONDS (default 20).
+e2e_wait_window() {
+  local id="" tries=$((${2:-20} * 10))
+  while [ "$tries" -gt 0 ]; do
+    id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)" || true
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  fail "no window titled '$1' appeared"
+}
+
+# e2e_wait_gone WINDOW-ID [SECONDS]: waits until the window is no longer visible.
+e2e_wait_gone() {
+  local tries=$((${2:-20} * 10))
+  while [ "$tries" -gt 0 ]; do
+    xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  fail "window $1 ($(xdotool getwindowname "$1" 2>/dev/null)) is still open"
+}
+
+# e2e_dialog TITLE: waits for a dialog with exactly that title and gives it the
+# keyboard focus (without a window manager nobody else does).
+e2e_dialog() {
+  dialog_id="$(e2e_wait_window "^$1\$")"
+  xdotool windowfocus --sync "$dialog_id" 2>/dev/null || true
+  sleep 0.2
+}
+
+# e2e_start_editor DOWNS [ARG...]: starts vexa in $work on the simulated
+# keyboard $keyboard (default $work/keyboard.bin), answers the port dialog
+# (DOWNS presses of Down: 0 = PS/2, 1 = USB), waits for the main window, puts
+# it at (0,0) at 900 x 640 and finds the layout view ($view_x, $view_y).
+e2e_start_editor() {
+  local downs=$1
+  shift
+  keyboard="${keyboard:-$work/keyboard.bin}"
+  (cd "$work" && exec "$VEXA_BIN" "$@" --simulate-keyboard "$keyboard") >>"$E2E_LOG" 2>&1 &
+  vexa_pid=$!
+  e2e_dialog "Select Communication Port"
+  local _
+  for _ in $(seq "$downs"); do xdotool key Down; done
+  xdotool key Return
+  window="$(e2e_wait_window 'Programmable Keyboard$')"
+  xdotool windowmove "$window" 0 0
+  xdotool windowsize "$window" "${E2E_WIDTH:-900}" "${E2E_HEIGHT:-640}"
+  sleep 1
+  shot started
+  read -r view_x view_y < <(python3 "$E2E_LIB_DIR/ppm.py" locate "$work/started.ppm") ||
+    fail "the layout view is not on the screen"
+}
+
+# e2e_focus_editor: gives the main window the keyboard focus again.
+e2e_focus_editor() {
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  sleep 0.2
+}
+
+# e2e_stop_editor: ends the editor without any question.
+e2e_stop_editor() {
+  if [ -n "$vexa_pid" ]; then
+    kill "$vexa_pid" 2>/dev/null || true
+    wait "$vexa_pid" 2>/dev/null || true
+  fi
+  vexa_pid=""
+}
+
+# e2e_wait_exit SECONDS: waits for the editor to end by itself; fails unless
+# it ends in time with status 0.
+e2e_wait_exit() {
+  local tries=$(($1 * 10)) status=0
+  while [ "$tries" -gt 0 ] && kill -0 "$vexa_pid" 2>/dev/null; do
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  kill -0 "$vexa_pid" 2>/dev/null && fail "the editor did not end within $1 seconds"
+  wait "$vexa_pid" || status=$?
+  vexa_pid=""
+  [ "$status" -eq 0 ] || fail "the editor ended with status $status"
+}
+
+# e2e_wait_file FILE SECONDS [CONDITION...]: waits until FILE exists and the
+# command CONDITION (if given) succeeds.
+e2e_wait_file() {
+  local file=$1 tries=$(($2 * 10))
+  shift 2
+  while [ "$tries" -gt 0 ]; do
+    if [ -f "$file" ] && { [ $# -eq 0 ] || "$@" >/dev/null 2>&1; }; then return 0; fi
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  return 1
+}
+
+# shot NAME: a screenshot of the whole screen, kept as PNG, and as PPM in $work
+# for the pixel queries.
+shot() {
+  import -window root "$out/$E2E_SHOT_PREFIX$1.png"
+  convert "$out/$E2E_SHOT_PREFIX$1.png" "$work/$1.ppm"
+}
+
+# Pixel queries on screenshot NAME, in view coordinates.
+pixel() { python3 "$E2E_LIB_DIR/ppm.py" pixel "$work/$1.ppm" "$view_x" "$view_y" "$2" "$3"; }
+ink() { python3 "$E2E_LIB_DIR/ppm.py" ink "$work/$1.ppm" "$view_x" "$view_y" "$2" "$3" "$4" "$5"; }
+bluish() { python3 "$E2E_LIB_DIR/ppm.py" blue "$work/$1.ppm" "$view_x" "$view_y" "$2" "$3" "$4" "$5"; }
+# colour_count NAME X Y W H "R G B"
+colour_count() {
+  # shellcheck disable=SC2086
+  python3 "$E2E_LIB_DIR/ppm.py" count "$work/$1.ppm" "$view_x" "$view_y" "$2" "$3" "$4" "$5" $6
+}
+
+# expect_pixel NAME X Y "R G B" WHAT
+expect_pixel() {
+  local got
+  got="$(pixel "$1" "$2" "$3")"
+  [ "$got" = "$4" ] || fail "$5: pixel ($2,$3) of $1.png is $got, expected $4"
+}
