@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "EmulatedPlatform.h"
 #include "app/Messages.h"
 #include "device/EmulatedHidBackend.h"
@@ -79,6 +81,93 @@ TEST(DocumentTransferTest, CompleteReadReplacesImageAndContents) {
   EXPECT_EQ(rig.doc.MemoryImage(), source.keyboard.Memory());
   EXPECT_EQ(rig.doc.Content(9), "from the keyboard");
   EXPECT_FALSE(rig.doc.IsModified());
+}
+
+// A keyboard unplugged in the middle of a transfer, on each way to it and at
+// several blocks: the document keeps the user's template. A failed read
+// changes nothing at all; a failed write changes only what building the image
+// for the write does (the image built from the current contents, the PX2400's
+// twin key made equal to KeyLock).
+struct Snapshot {
+  KeyContents contents;
+  Image image;
+  std::array<int, kKeyCount> blank, defined;
+  bool modified;
+  explicit Snapshot(const CVEXADoc& d)
+      : contents(d.Contents()),
+        image(d.MemoryImage()),
+        blank(d.BlankFlags()),
+        defined(d.DefinedFlags()),
+        modified(d.IsModified()) {}
+  bool operator==(const Snapshot&) const = default;
+};
+
+TEST(DocumentTransferTest, UnpluggedKeyboardLeavesTheDocumentAlone) {
+  enum class Way { kUsb, kDirect, kDriver };
+  for (Way way : {Way::kUsb, Way::kDirect, Way::kDriver}) {
+    for (int block : {0, 1, 31, 63}) {
+      for (bool write : {false, true}) {
+        SCOPED_TRACE(testing::Message() << "way " << static_cast<int>(way) << ", block " << block
+                                        << (write ? ", write" : ", read"));
+        MemorySettingsStore settings;
+        CVEXADoc doc{settings, "."};
+        doc.NewTemplate();
+        KeyboardEmulator keyboard{Image{}};
+        keyboard.SetLogging(false);
+        keyboard.Memory().fill(0x41);
+        EmulatedHidBackend hid{keyboard};
+        hid.Add(EmulatedHidBackend::KeyboardInterface("/dev/hidraw0"));
+        EmulatedPlatform platform{keyboard};
+        platform.direct = way == Way::kDirect;
+        VirtualClock clock;
+        NullProgressSink progress;
+        KeyboardConnection connection{DeviceEnvironment{&hid, &platform, &clock, {}, {}}};
+        ASSERT_TRUE(connection.ChoosePort(way == Way::kUsb ? PortKind::kUsb : PortKind::kPs2).outcome.ok);
+
+        // Unsaved work: edited keys whose image is not built yet, a key not
+        // yet checked (defined flag 0), a settings byte changed by a dialog,
+        // and the PX2400 twin of KeyLock out of step.
+        doc.Content(3) = "unsaved work";
+        doc.Content(7) = "[F1][A]";
+        doc.Content(121) = "lock";
+        doc.DefinedFlags()[3] = 0;
+        doc.MemoryImage()[offs::kInterCharDelay] = 9;
+        doc.SetModified(true);
+        const Snapshot before(doc);
+
+        keyboard.Faults().unplugAtBlock = block;
+        TransferResult r;
+        if (write) {
+          r = connection.WriteIntoKeyboard(WriteSourceFromDocument(doc, 3), progress);
+        } else {
+          r = connection.ReadFromKeyboard(progress);
+          ApplyReadResult(doc, r);
+        }
+        EXPECT_FALSE(r.outcome.ok);
+        EXPECT_FALSE(r.image.has_value());
+        EXPECT_EQ(r.failedBlock, block);
+        EXPECT_EQ(r.outcome.message,
+                  msg::FormatMessage(write ? msg::kDataWrittenError : msg::kDataReadError, block));
+
+        if (!write) {
+          EXPECT_TRUE(Snapshot(doc) == before);
+          continue;
+        }
+        MemorySettingsStore twinSettings;
+        CVEXADoc twin{twinSettings, "."};
+        twin.NewTemplate();
+        twin.Contents() = before.contents;
+        twin.MemoryImage() = before.image;
+        twin.BuildImage();
+        EXPECT_EQ(doc.Contents(), twin.Contents());
+        EXPECT_EQ(doc.MemoryImage(), twin.MemoryImage());
+        EXPECT_EQ(doc.MemoryImage()[offs::kInterCharDelay], 9);
+        EXPECT_EQ(doc.BlankFlags(), before.blank);
+        EXPECT_EQ(doc.DefinedFlags(), before.defined);
+        EXPECT_TRUE(doc.IsModified());
+      }
+    }
+  }
 }
 
 }  // namespace
