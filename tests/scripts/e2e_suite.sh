@@ -26,7 +26,6 @@ E2E_SHOT_PREFIX=suite-
 source "$(dirname "$0")/lib/e2e_common.sh"
 e2e_init Xvfb xdotool import convert python3 cmp
 : "${VEXA_CLI:?}"
-: >"$E2E_LOG"
 e2e_start_x
 
 MODEL=DV3500

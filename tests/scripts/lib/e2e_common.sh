@@ -32,7 +32,16 @@ fail() {
 e2e_cleanup() {
   if [ -n "$e2e_watchdog_pid" ]; then kill "$e2e_watchdog_pid" 2>/dev/null || true; fi
   if [ -n "$vexa_pid" ]; then kill "$vexa_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then
+    # Wait until the server has gone: one that is still shutting down removes
+    # its socket files, which may by then belong to the next server on that
+    # display number.
+    kill "$xvfb_pid" 2>/dev/null || true
+    local _
+    for _ in $(seq 50); do kill -0 "$xvfb_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
   if [ -n "$work" ]; then rm -rf "$work"; fi
 }
 
@@ -48,6 +57,7 @@ e2e_init() {
     command -v "$tool" >/dev/null || { echo "$E2E_NAME: $tool is missing" >&2; exit 1; }
   done
   mkdir -p "$out"
+  : >"$E2E_LOG"
   work="$(mktemp -d)"
   trap e2e_cleanup EXIT
   trap 'exit 1' TERM INT
@@ -82,8 +92,12 @@ e2e_start_x() {
   [ -n "$display" ] || fail "Xvfb did not start"
   e2e_watchdog "${E2E_TIME_LIMIT:-170}" "$xvfb_pid"
   export DISPLAY=":$display"
-  local _
-  for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+  local _ ready=""
+  for _ in $(seq 50); do
+    if xdotool getmouselocation >/dev/null 2>&1; then ready=1; break; fi
+    sleep 0.1
+  done
+  [ -n "$ready" ] || fail "Xvfb reported display :$display but does not answer there"
 
   export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
   mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
