@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <cstdio>
+#include <string_view>
 
 #include "app/CMainFrame.h"
 #include "app/CVEXAApp.h"
@@ -12,21 +13,52 @@
 #include "device/RealPortGuard.h"
 #include "document/qt/QtSettingsStore.h"
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setOrganizationName(QString::fromLatin1(vexa::msg::kSettingsOrganisation.data()));
-  QApplication::setApplicationName(QString::fromLatin1(vexa::msg::kSettingsApplication.data()));
-  QApplication::setApplicationVersion(QStringLiteral(VEXA_VERSION));
+namespace {
 
-  QCommandLineParser parser;
+void DescribeApplication() {
+  QCoreApplication::setOrganizationName(QString::fromLatin1(vexa::msg::kSettingsOrganisation.data()));
+  QCoreApplication::setApplicationName(QString::fromLatin1(vexa::msg::kSettingsApplication.data()));
+  QCoreApplication::setApplicationVersion(QStringLiteral(VEXA_VERSION));
+}
+
+void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& simulate) {
   parser.setApplicationDescription(QStringLiteral("Key definition editor for programmable point-of-sale keyboards"));
   parser.addHelpOption();
   parser.addVersionOption();
+  parser.addOption(simulate);
+  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Template file to open."), QStringLiteral("[file]"));
+}
+
+// --help and --version answer without a display (from a shell or a package
+// check); the window system is only connected for a real run.
+bool AsksForHelpOrVersion(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") break;
+    if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-?" || arg == "-v" || arg == "--version")
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
   QCommandLineOption simulate(QStringLiteral("simulate-keyboard"),
                               QStringLiteral("Use a simulated keyboard whose memory is kept in <file>."),
                               QStringLiteral("file"));
-  parser.addOption(simulate);
-  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Template file to open."), QStringLiteral("[file]"));
+  if (AsksForHelpOrVersion(argc, argv)) {
+    QCoreApplication info(argc, argv);
+    DescribeApplication();
+    QCommandLineParser parser;
+    DescribeOptions(parser, simulate);
+    parser.process(info);  // prints the text and ends the program
+  }
+
+  QApplication app(argc, argv);
+  DescribeApplication();
+  QCommandLineParser parser;
+  DescribeOptions(parser, simulate);
   parser.process(app);
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {

@@ -35,8 +35,31 @@ if [ -n "${VEXA_BIN:-}" ]; then
   grep -q libqt6widgets6 <<<"$depends" || { echo "dependency missing: libqt6widgets6"; exit 1; }
 fi
 
+# The udev rules are reloaded when the package is configured.
+dpkg-deb --ctrl-tarfile "$deb" | tar -x -C "$work" ./postinst
+grep -q 'udevadm control --reload' "$work/postinst" || { echo "postinst does not reload the udev rules"; exit 1; }
+
 dpkg-deb -x "$deb" "$work/root"
 version=$("$work/root/usr/bin/vexa-cli" --version)
 [ "$version" = "vexa-cli 1.1.0.5" ] || { echo "unexpected version line: $version"; exit 1; }
-desktop-file-validate "$work/root/usr/share/applications/vexa.desktop" 2>/dev/null || true
+if [ -n "${VEXA_BIN:-}" ]; then
+  # Answers without a display, as from a shell or a package check.
+  version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/vexa" --version) ||
+    { echo "vexa --version failed without a display"; exit 1; }
+  [ "$version" = "VEXA 1.1.0.5" ] || { echo "unexpected vexa version line: $version"; exit 1; }
+fi
+
+desktop="$work/root/usr/share/applications/vexa.desktop"
+for line in 'Type=Application' 'Exec=vexa %f' 'Icon=vexa' 'Terminal=false'; do
+  grep -qx "$line" "$desktop" || { echo "desktop entry lacks: $line"; exit 1; }
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$desktop" || { echo "desktop entry is not valid"; exit 1; }
+fi
+if command -v man >/dev/null; then
+  page=$(MANWIDTH=80 man -l "$work/root/usr/share/man/man1/vexa-cli.1" 2>"$work/man.err")
+  grep -q '^NAME' <<<"$page" && grep -q 'keyboard write' <<<"$page" ||
+    { echo "the man page does not render:"; cat "$work/man.err"; exit 1; }
+  if grep -qi 'warning' "$work/man.err"; then cat "$work/man.err"; exit 1; fi
+fi
 echo "package ok"
