@@ -22,11 +22,13 @@ void DescribeApplication() {
 }
 
 void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& simulate) {
-  parser.setApplicationDescription(QStringLiteral("Key definition editor for programmable point-of-sale keyboards"));
+  parser.setApplicationDescription(
+      QStringLiteral("Key definition editor for programmable point-of-sale keyboards"));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOption(simulate);
-  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Template file to open."), QStringLiteral("[file]"));
+  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Template file to open."),
+                               QStringLiteral("[file]"));
 }
 
 // --help and --version answer without a display (from a shell or a package
@@ -35,7 +37,8 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--") break;
-    if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-?" || arg == "-v" || arg == "--version")
+    if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-?" || arg == "-v" ||
+        arg == "--version")
       return true;
   }
   return false;
