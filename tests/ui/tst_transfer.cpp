@@ -99,6 +99,10 @@ class TransferTest : public QObject {
   void readTakesTheKeyboardImage();
   void failedReadLeavesTheDocumentAlone_data() { AddPorts(); }
   void failedReadLeavesTheDocumentAlone();
+  void unpluggedKeyboardLeavesTheDocumentAlone_data();
+  void unpluggedKeyboardLeavesTheDocumentAlone();
+  void writeRefusesKeyDataThatDoNotFit_data() { AddPorts(); }
+  void writeRefusesKeyDataThatDoNotFit();
   void usbKeyboardMissingAtStartStaysMissing();
   void usbDiagnosticsOnlyWhenAskedFor();
   void progressIsDrawnDuringTheTransfer_data() { AddPorts(); }
@@ -304,6 +308,90 @@ void TransferTest::failedReadLeavesTheDocumentAlone() {
   QVERIFY(rig.doc.DefinedFlags() == defined);
   QVERIFY(rig.doc.IsModified());
   QCOMPARE(rig.view.State().selectedPosition, 0);
+}
+
+void TransferTest::unpluggedKeyboardLeavesTheDocumentAlone_data() {
+  QTest::addColumn<PortKind>("port");
+  QTest::addColumn<int>("block");
+  QTest::addColumn<bool>("write");
+  for (PortKind port : {PortKind::kPs2, PortKind::kUsb})
+    for (int block : {0, 63})
+      for (bool write : {false, true})
+        QTest::addRow("%s block %d %s", port == PortKind::kPs2 ? "PS/2" : "USB", block,
+                      write ? "write" : "read")
+            << port << block << write;
+}
+
+// The keyboard is unplugged in the middle of a transfer. A failed read keeps
+// the template exactly as it was; a failed write keeps it but for what
+// building the image for the write does, and neither touches the modified flag.
+void TransferTest::unpluggedKeyboardLeavesTheDocumentAlone() {
+  QFETCH(PortKind, port);
+  QFETCH(int, block);
+  QFETCH(bool, write);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  rig.Keyboard().fill(0x41);
+  rig.Select(6);
+  rig.SelectedContent() = "unsaved work";
+  rig.doc.Content(121) = "lock";  // the PX2400 KeyLock, whose twin the build makes equal
+  rig.doc.DefinedFlags()[static_cast<size_t>(rig.view.State().selectedKey)] = 0;
+  rig.doc.MemoryImage()[offs::kInterCharDelay] = 9;  // a setting changed by its dialog
+  rig.doc.SetModified(true);
+  const KeyContents contents = rig.doc.Contents();
+  const Image image = rig.doc.MemoryImage();
+  const auto blank = rig.doc.BlankFlags();
+  const auto defined = rig.doc.DefinedFlags();
+  rig.sim.Emulator().Faults().unplugAtBlock = block;
+
+  if (write)
+    rig.commands.WriteIntoKeyboard();
+  else
+    rig.commands.ReadFromKeyboard();
+
+  QCOMPARE(rig.ui.messages.size(), size_t{1});
+  QCOMPARE(rig.ui.messages.front(),
+           msg::FormatMessage(write ? msg::kDataWrittenError : msg::kDataReadError, block));
+  if (write) {
+    MemorySettingsStore twinSettings;
+    CVEXADoc twin(twinSettings, ".");
+    twin.NewTemplate();
+    twin.Contents() = contents;
+    twin.MemoryImage() = image;
+    twin.BuildImage();
+    QVERIFY(rig.doc.Contents() == twin.Contents());
+    QVERIFY(rig.doc.MemoryImage() == twin.MemoryImage());
+    QCOMPARE(int(rig.doc.MemoryImage()[offs::kInterCharDelay]), 9);
+  } else {
+    QVERIFY(rig.doc.Contents() == contents);
+    QVERIFY(rig.doc.MemoryImage() == image);
+  }
+  QVERIFY(rig.doc.BlankFlags() == blank);
+  QVERIFY(rig.doc.DefinedFlags() == defined);
+  QVERIFY(rig.doc.IsModified());
+  QVERIFY(!rig.commands.Progress().isVisible());
+}
+
+// Key data too long for the keyboard's memory: the build would drop the keys
+// that overflow, so the write is refused before anything is sent, as a save is.
+void TransferTest::writeRefusesKeyDataThatDoNotFit() {
+  QFETCH(PortKind, port);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  const Image before = rig.Keyboard();
+  for (int k = 0; k < 20; ++k)
+    rig.doc.Content(rig.doc.KeyMap()[static_cast<size_t>(k)]) = std::string(100, 'x');
+  const std::string refusal = rig.doc.CheckKeyDataFits();
+  QVERIFY(!refusal.empty());
+  const Image image = rig.doc.MemoryImage();
+  rig.Select(3);
+
+  rig.commands.WriteIntoKeyboard();
+  QCOMPARE(rig.ui.messages, std::vector<std::string>{refusal});
+  QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
+  QVERIFY(rig.Keyboard() == before);
+  QVERIFY(rig.doc.MemoryImage() == image);
+  QCOMPARE(rig.view.State().selectedPosition, 3);  // nothing started, nothing reset
 }
 
 void TransferTest::usbKeyboardMissingAtStartStaysMissing() {

@@ -4,12 +4,11 @@
 
 #include "app/CommandRouter.h"
 #include "app/CommandTable.h"
-#include "app/Messages.h"
 #include "app/UserInterface.h"
+#include "device/DocumentTransfer.h"
 #include "device/linux/DeviceSetup.h"
 #include "device/ui/TransferProgressDisplay.h"
 #include "document/CVEXADoc.h"
-#include "document/KeyContent.h"
 #include "view/ui/CVEXAView.h"
 
 // The USB port's diagnostic lines (detection and identity checks). Off by
@@ -85,7 +84,7 @@ void KeyboardCommands::ReadFromKeyboard() {
   const TransferResult result = m_connection->ReadFromKeyboard(*m_progress);
   // Only a complete image reaches the document: after a failed block the
   // template stays exactly as it was, unsaved edits included.
-  if (result.image) m_doc.TakeImageFromKeyboard(*result.image);
+  ApplyReadResult(m_doc, result);
   if (result.started) FinishTransfer();
   if (!result.outcome.message.empty()) m_ui.Message(result.outcome.message);
 }
@@ -93,16 +92,10 @@ void KeyboardCommands::ReadFromKeyboard() {
 void KeyboardCommands::WriteIntoKeyboard() {
   if (!m_connection) return;
   // Only the selected key is checked before writing; BuildImage takes the
-  // other keys as they are.
-  const ImageSource source = [this](Image& image) {
-    const std::string& content = m_doc.Content(m_view.State().selectedKey);
-    if (!IsAsciiContent(content) && !IsScanCodeContent(content))
-      return Outcome::Failure(std::string(msg::kWrongKeyWord));
-    m_doc.BuildImage();
-    image = m_doc.MemoryImage();
-    return Outcome::Success();
-  };
-  const TransferResult result = m_connection->WriteIntoKeyboard(source, *m_progress);
+  // other keys as they are. Key data that do not fit are refused as on a save:
+  // the image would silently lose the keys that overflow.
+  const TransferResult result = m_connection->WriteIntoKeyboard(
+      WriteSourceFromDocument(m_doc, m_view.State().selectedKey), *m_progress);
   if (result.started) FinishTransfer();
   if (!result.outcome.message.empty()) m_ui.Message(result.outcome.message);
 }
