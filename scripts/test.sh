@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds VEXA and runs every test:
 #   1. the main build: unit, widget, CLI and end-to-end tests (ctest);
-#   2. a sanitizer build (ASan + UBSan) of the core tests;
+#   2. a sanitizer build (ASan + UBSan) of the core tests (the whole suite under
+#      the sanitizers and valgrind: scripts/sanitize-all.sh);
 #   3. the libFuzzer harnesses, each for a short run over its corpus;
 #   4. a smoke run of the benchmarks.
 set -euo pipefail
