@@ -50,7 +50,15 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
 
 bool WriteFileAtomically(const std::string& path, std::string_view data, std::string* error) {
   namespace fs = std::filesystem;
-  const fs::path target(path);
+  // A symbolic link is followed: the file it names is replaced, next to it,
+  // and the link stays. Renaming over the link itself would leave the linked
+  // file unchanged and turn the link into a copy.
+  fs::path target(path);
+  std::error_code ec;
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    if (!ec) target = resolved;
+  }
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
   std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -73,7 +81,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
   // 0666 filtered by the umask (mkstemp creates 0600).
   struct stat st {};
   mode_t mode;
-  if (::stat(path.c_str(), &st) == 0) {
+  if (::stat(target.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
     mode = st.st_mode & 07777;
   } else {
@@ -99,7 +107,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
     SetError(error, err);
     return false;
   }
-  if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
+  if (::rename(tmpPath.c_str(), target.c_str()) != 0) {
     const int err = errno;
     ::unlink(tmpPath.c_str());
     SetError(error, err);
