@@ -147,8 +147,27 @@ e2e_start_editor() {
   local downs=$1
   shift
   keyboard="${keyboard:-$work/keyboard.bin}"
-  (cd "$work" && exec "$VEXA_BIN" "$@" --simulate-keyboard "$keyboard") >>"$E2E_LOG" 2>&1 &
-  vexa_pid=$!
+  # Under heavy parallel load the editor has been seen to fail its very first
+  # connection to a display that answers other clients; such a start is tried
+  # again, anything else is a failure.
+  local attempt tries port=""
+  for attempt in 1 2 3; do
+    (cd "$work" && exec "$VEXA_BIN" "$@" --simulate-keyboard "$keyboard") >>"$E2E_LOG" 2>&1 &
+    vexa_pid=$!
+    for tries in $(seq 200); do
+      port="$(xdotool search --onlyvisible --name '^Select Communication Port$' 2>/dev/null | head -n1)" || true
+      [ -n "$port" ] && break
+      kill -0 "$vexa_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    [ -n "$port" ] && break
+    wait "$vexa_pid" 2>/dev/null || true
+    vexa_pid=""
+    grep -q 'could not connect to display' "$E2E_LOG" || break
+    echo "$E2E_NAME: the editor could not connect to $DISPLAY (attempt $attempt)" >&2
+    sleep 0.5
+  done
+  [ -n "$port" ] || fail "the port dialog did not appear"
   e2e_dialog "Select Communication Port"
   local _
   for _ in $(seq "$downs"); do xdotool key Down; done
