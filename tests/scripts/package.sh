@@ -18,7 +18,7 @@ expect() {
 expect ./usr/bin/vexa-cli
 expect ./usr/share/applications/vexa.desktop
 expect ./usr/share/icons/hicolor/scalable/apps/vexa.svg
-expect ./usr/share/man/man1/vexa-cli.1
+expect ./usr/share/man/man1/vexa-cli.1.gz
 if [ -n "${VEXA_BIN:-}" ]; then expect ./usr/bin/vexa; fi
 if [ -f "$VEXA_SOURCE_DIR/data/udev/70-vexa-keyboard.rules" ]; then
   expect ./usr/lib/udev/rules.d/70-vexa-keyboard.rules
@@ -57,7 +57,7 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || { echo "desktop entry is not valid"; exit 1; }
 fi
 if command -v man >/dev/null; then
-  page=$(MANWIDTH=80 man -l "$work/root/usr/share/man/man1/vexa-cli.1" 2>"$work/man.err")
+  page=$(MANWIDTH=80 man -l "$work/root/usr/share/man/man1/vexa-cli.1.gz" 2>"$work/man.err")
   grep -q '^NAME' <<<"$page" && grep -q 'keyboard write' <<<"$page" ||
     { echo "the man page does not render:"; cat "$work/man.err"; exit 1; }
   if grep -qi 'warning' "$work/man.err"; then cat "$work/man.err"; exit 1; fi
