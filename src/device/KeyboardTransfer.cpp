@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "app/Messages.h"
 
@@ -23,6 +24,20 @@ Outcome Failure(std::string_view text) { return Outcome::Failure(std::string(tex
 
 Outcome NotConnected(const CUSBport& port) {
   return Failure(port.KeyboardNotPermitted() ? msg::kKeyboardNotPermitted : msg::kNoKeyboardConnected);
+}
+
+// Identifies the keyboard on the driver port before a transfer starts. Returns
+// the refusal to show when it is not there (1) or the driver request failed (2);
+// a success when it answered.
+Outcome IdentifyBeforeTransfer(CKBIO& port, std::string_view noKeyboard, std::string_view driverFailed) {
+  switch (Bracketed(port, [&] { return port.Identify(); })) {
+    case CKBIO::kNoKeyboard:
+      return Failure(noKeyboard);
+    case CKBIO::kDriverFailed:
+      return Failure(driverFailed);
+    default:
+      return Outcome::Success();
+  }
 }
 
 void CopyBlockOut(const Image& image, int block, BlockBuffer& buffer) {
@@ -47,15 +62,9 @@ TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const ImageSource& sou
     return result;
   }
   const bool direct = port.SystemKind() == 1;
-  switch (Bracketed(port, [&] { return port.Identify(); })) {
-    case CKBIO::kNoKeyboard:
-      result.outcome = Failure(msg::kWriteNoKeyboard);
-      return result;
-    case CKBIO::kDriverFailed:
-      result.outcome = Failure(msg::kWriteDriverFailed);
-      return result;
-    default:
-      break;
+  if (Outcome found = IdentifyBeforeTransfer(port, msg::kWriteNoKeyboard, msg::kWriteDriverFailed); !found.ok) {
+    result.outcome = std::move(found);
+    return result;
   }
   result.started = true;
   m_progress.Begin(msg::kWritingTitle);
@@ -136,15 +145,9 @@ TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const ImageSource& sou
 TransferResult KeyboardTransfer::DriverRead(CKBIO& port) {
   TransferResult result;
   const bool direct = port.SystemKind() == 1;
-  switch (Bracketed(port, [&] { return port.Identify(); })) {
-    case CKBIO::kNoKeyboard:
-      result.outcome = Failure(msg::kReadNoKeyboard);
-      return result;
-    case CKBIO::kDriverFailed:
-      result.outcome = Failure(msg::kReadDriverFailed);
-      return result;
-    default:
-      break;
+  if (Outcome found = IdentifyBeforeTransfer(port, msg::kReadNoKeyboard, msg::kReadDriverFailed); !found.ok) {
+    result.outcome = std::move(found);
+    return result;
   }
   result.started = true;
   Image image{};

@@ -4,22 +4,13 @@
 #include <QScrollBar>
 
 #include "view/KeyEventMapping.h"
+#include "view/ui/ViewKeyEditor.h"
 
 namespace vexa {
 
 namespace {
 
 constexpr int kCapsLockFlags = 0x3A;  // make code of Caps Lock, not extended
-
-std::optional<PcKeyEvent> ToPcKey(const QKeyEvent& event) {
-  NativeKeyEvent native;
-  native.scanCode = event.nativeScanCode();
-  native.keysym = event.nativeVirtualKey();
-  native.modifiers = event.nativeModifiers();
-  native.autoRepeat = event.isAutoRepeat();
-  native.press = event.type() == QEvent::KeyPress;
-  return MapKeyEvent(native);
-}
 
 }  // namespace
 
@@ -34,7 +25,7 @@ CKeyCodeOutEdit::CKeyCodeOutEdit(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void CKeyCodeOutEdit::HandleKey(const QKeyEvent& event) {
-  const std::optional<PcKeyEvent> key = ToPcKey(event);
+  const std::optional<PcKeyEvent> key = ViewKeyEditor::ToPcEvent(event);
   if (!key || key->systemKey) return;
   if (key->press)
     KeyDown(*key);
