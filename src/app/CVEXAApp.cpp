@@ -1,7 +1,6 @@
 #include "app/CVEXAApp.h"
 
 #include "app/CMainFrame.h"
-#include "app/CommandHooks.h"
 #include "app/CommandTable.h"
 #include "app/DocumentCommands.h"
 #include "app/ModelCommands.h"
@@ -28,7 +27,6 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_textCommands->Register(m_router);
   m_router.Register(cmd::kAbout, [this] { m_ui.ShowAbout(); });
   m_router.Register(cmd::kKeyWordList, [this] { m_ui.ShowKeyWordTable(); });
-  CommandHooks::Register(m_router, *m_doc);
 
   m_frame = std::make_unique<CMainFrame>(m_router, settings);
   m_view = new CVEXAView(*m_doc, ui, m_frame.get());
