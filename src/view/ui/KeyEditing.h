@@ -1,7 +1,6 @@
 // Key editing in the running editor: installs the key editor in the layout
 // view and puts the ten Key Edit commands, with their enabling rules, in the
-// command router (replacing the placeholders registered at start-up). The
-// main frame asks the rules whenever it refreshes menus and toolbar, so a
+// command router. The main frame asks the rules whenever it refreshes menus and toolbar, so a
 // menu item and its toolbar button are greyed together.
 #pragma once
 
