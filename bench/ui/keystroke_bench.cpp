@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "BenchApplication.h"
+
 #include "app/CVEXAApp.h"
 #include "app/ScriptedUserInterface.h"
 #include "document/CVEXADoc.h"
@@ -20,25 +22,13 @@
 
 namespace {
 
-QApplication& KeystrokeApp() {
-  static int argc = 1;
-  static char name[] = "vexa_gui_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return QApplication::instance() ? static_cast<QApplication*>(QApplication::instance())
-                                    : new QApplication(argc, argv);
-  }();
-  return *app;
-}
-
 void KeyDown(QWidget& view, int evdev, quint32 keysym, int qtKey, const char* text) {
   QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, evdev + 8, keysym, 0, QString::fromLatin1(text));
   QApplication::sendEvent(&view, &press);
 }
 
 void BM_KeystrokeFullTemplate(benchmark::State& state) {
-  KeystrokeApp();
+  vexa::bench::BenchApplication();
   vexa::MemorySettingsStore settings;
   settings.WriteInt(vexa::kSettingsSection, vexa::kSettingsModelEntry, 2018);
   vexa::ScriptedUserInterface ui;

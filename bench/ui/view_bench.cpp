@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+
+#include "BenchApplication.h"
 #include <memory>
 
 #include "app/CMainFrame.h"
@@ -18,19 +20,8 @@
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "vexa_gui_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
-
 void BM_RepaintDV3300(benchmark::State& state) {
-  App();
+  vexa::bench::BenchApplication();
   vexa::MemorySettingsStore settings;
   settings.WriteInt(vexa::kSettingsSection, vexa::kSettingsModelEntry, 2018);
   vexa::ScriptedUserInterface ui;
@@ -52,7 +43,7 @@ void BM_RepaintDV3300(benchmark::State& state) {
 BENCHMARK(BM_RepaintDV3300)->Unit(benchmark::kMillisecond);
 
 void BM_StartupToFirstFrame(benchmark::State& state) {
-  App();
+  vexa::bench::BenchApplication();
   QTemporaryDir dir;
   for (auto _ : state) {
     vexa::MemorySettingsStore settings;

@@ -22,6 +22,14 @@ auto Bracketed(CKBIO& port, Operation operation) {
 
 Outcome Failure(std::string_view text) { return Outcome::Failure(std::string(text)); }
 
+// Turns a block that failed all its attempts into the user's message; returns
+// whether one failed.
+bool ReportFailedBlock(TransferResult& result, const char* format) {
+  if (result.failedBlock < 0) return false;
+  result.outcome = Outcome::Failure(msg::FormatMessage(format, result.failedBlock));
+  return true;
+}
+
 Outcome NotConnected(const CUSBport& port) {
   return Failure(port.KeyboardNotPermitted() ? msg::kKeyboardNotPermitted : msg::kNoKeyboardConnected);
 }
@@ -88,8 +96,7 @@ TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const ImageSource& sou
   // The keyboard is told the write ended even after a failed block, so it
   // leaves its programming state.
   (void)Bracketed(port, [&] { return port.EndWrite(); });
-  if (result.failedBlock >= 0)
-    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataWrittenError, result.failedBlock));
+  ReportFailedBlock(result, msg::kDataWrittenError);
   return result;
 }
 
@@ -137,8 +144,7 @@ TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const ImageSource& sou
   }
   m_progress.End();
   port.CloseDevice();
-  if (result.failedBlock >= 0)
-    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataWrittenError, result.failedBlock));
+  ReportFailedBlock(result, msg::kDataWrittenError);
   return result;
 }
 
@@ -168,10 +174,7 @@ TransferResult KeyboardTransfer::DriverRead(CKBIO& port) {
     }
   }
   m_progress.End();
-  if (result.failedBlock >= 0)
-    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataReadError, result.failedBlock));
-  else
-    result.image = image;
+  if (!ReportFailedBlock(result, msg::kDataReadError)) result.image = image;
   return result;
 }
 
@@ -200,10 +203,7 @@ TransferResult KeyboardTransfer::UsbRead(CUSBport& port) {
   }
   m_progress.End();
   port.CloseDevice();
-  if (result.failedBlock >= 0)
-    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataReadError, result.failedBlock));
-  else
-    result.image = image;
+  if (!ReportFailedBlock(result, msg::kDataReadError)) result.image = image;
   return result;
 }
 
