@@ -11,7 +11,7 @@
 #include <string>
 
 #include "document/CVEXADoc.h"
-#include "models/TextTemplate.h"
+#include "document/TextTemplate.h"
 
 namespace {
 

@@ -1,10 +1,12 @@
 # Desktop integration, udev rule, man page and the Debian package.
 install(FILES packaging/vexa.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/vexa.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-# Man pages are installed compressed, as Debian packages carry them.
+# Man pages carry the project version (configure_file) and are installed
+# compressed, as Debian packages carry them.
+configure_file(packaging/vexa-cli.1.in ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1 @ONLY)
 add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz
-  COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/vexa-cli.1 > ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz
-  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/vexa-cli.1 VERBATIM)
+  COMMAND gzip -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1 > ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1 VERBATIM)
 add_custom_target(vexa_manpage ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 if(EXISTS ${PROJECT_SOURCE_DIR}/data/udev/70-vexa-keyboard.rules)

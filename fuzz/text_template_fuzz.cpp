@@ -16,7 +16,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "document/CVEXADoc.h"
 #include "models/ModelTable.h"
 

@@ -13,11 +13,10 @@
 #include <QTemporaryDir>
 
 #include "BenchApplication.h"
-
 #include "app/CVEXAApp.h"
-#include "app/ScriptedUserInterface.h"
 #include "document/CVEXADoc.h"
 #include "document/SettingsStore.h"
+#include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"
 
 namespace {

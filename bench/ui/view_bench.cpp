@@ -7,15 +7,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-
-#include "BenchApplication.h"
 #include <memory>
 
+#include "BenchApplication.h"
 #include "app/CMainFrame.h"
 #include "app/CVEXAApp.h"
-#include "app/ScriptedUserInterface.h"
 #include "document/CVEXADoc.h"
 #include "document/SettingsStore.h"
+#include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"
 
 namespace {

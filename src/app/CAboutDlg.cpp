@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Messages.h"
 #include "app/ToolbarIcons.h"
+#include "base/Messages.h"
 
 namespace vexa {
 

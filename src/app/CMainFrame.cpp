@@ -9,10 +9,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/CommandRouter.h"
-#include "app/CommandTable.h"
-#include "app/Messages.h"
 #include "app/ToolbarIcons.h"
+#include "base/Messages.h"
+#include "commands/CommandRouter.h"
+#include "commands/CommandTable.h"
 #include "document/SettingsStore.h"
 
 namespace vexa {

@@ -1,15 +1,15 @@
 #include "app/CVEXAApp.h"
 
 #include "app/CMainFrame.h"
-#include "app/CommandTable.h"
-#include "app/DocumentCommands.h"
-#include "app/ModelCommands.h"
-#include "app/TextTemplateCommands.h"
-#include "app/UserInterface.h"
+#include "commands/CommandTable.h"
+#include "commands/DocumentCommands.h"
+#include "commands/ModelCommands.h"
+#include "commands/SettingsCommands.h"
+#include "commands/TextTemplateCommands.h"
+#include "commands/UserInterface.h"
 #include "device/ui/CKeyCodeOutView.h"
 #include "device/ui/KeyboardCommands.h"
 #include "document/CVEXADoc.h"
-#include "document/ui/SettingsCommands.h"
 #include "view/ui/CVEXAView.h"
 #include "view/ui/KeyEditing.h"
 
@@ -39,8 +39,9 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_keyboardCommands = std::make_unique<KeyboardCommands>(*m_doc, *m_view, ui);
   m_keyboardCommands->Register(m_router);
   m_view->SetStartupHook([this](ViewState& state) { return m_keyboardCommands->ChoosePort(state); });
-  m_settingsCommands = std::make_unique<SettingsCommands>(*m_doc, *m_view, ui,
-                                                          [this] { return m_keyboardCommands->UsbInUse(); });
+  m_settingsCommands = std::make_unique<SettingsCommands>(
+      *m_doc, m_view->State(), ui, [this] { return m_keyboardCommands->UsbInUse(); },
+      [this](Repaint area) { m_view->Repaint(area); });
   m_settingsCommands->Register(m_router);
   m_outputTest = new CKeyCodeOutView(m_view);
   m_router.Register(cmd::kKeyboardOutput, [this] { m_outputTest->Open(); });

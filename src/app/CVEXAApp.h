@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "app/CommandRouter.h"
-#include "app/DocumentEvents.h"
+#include "commands/CommandRouter.h"
+#include "commands/DocumentEvents.h"
 
 namespace vexa {
 
@@ -73,7 +73,7 @@ class CVEXAApp {
   std::unique_ptr<ModelCommands> m_modelCommands;
   std::unique_ptr<TextTemplateCommands> m_textCommands;
   std::unique_ptr<CMainFrame> m_frame;
-  CVEXAView* m_view = nullptr;  // owned by the frame
+  CVEXAView* m_view = nullptr;               // owned by the frame
   std::unique_ptr<KeyEditing> m_keyEditing;  // keystrokes and the Key Edit commands
   std::unique_ptr<KeyboardCommands> m_keyboardCommands;
   std::unique_ptr<SettingsCommands> m_settingsCommands;

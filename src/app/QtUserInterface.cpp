@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 #include "app/CAboutDlg.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "device/ui/CSelectPort.h"
 #include "document/ui/CMREdit.h"
 #include "document/ui/CProperty.h"
@@ -12,8 +12,8 @@
 #include "models/ui/CInputASCIICode.h"
 #include "models/ui/CInputSCanCode.h"
 #include "models/ui/CKeyWordTable.h"
-#include "models/ui/CShiftLevel.h"
 #include "models/ui/CSelectKeyboard.h"
+#include "models/ui/CShiftLevel.h"
 #include "models/ui/CTextFileNamePath.h"
 
 namespace vexa {
@@ -37,10 +37,11 @@ void QtUserInterface::Message(const std::string& text) {
 }
 
 SaveAnswer QtUserInterface::AskSaveChanges(const std::string& title) {
-  const QString text = QString::fromLatin1(msg::kSaveChanges.data(), static_cast<qsizetype>(msg::kSaveChanges.size()))
-                           .arg(FromLocal(title));
-  QMessageBox box(QMessageBox::Warning, Caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                  m_parent);
+  const QString text =
+      QString::fromLatin1(msg::kSaveChanges.data(), static_cast<qsizetype>(msg::kSaveChanges.size()))
+          .arg(FromLocal(title));
+  QMessageBox box(QMessageBox::Warning, Caption(), text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
   box.setDefaultButton(QMessageBox::Yes);
   switch (box.exec()) {
     case QMessageBox::Yes:
@@ -71,9 +72,8 @@ std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& su
 }
 
 std::optional<std::string> QtUserInterface::ChooseTextFile(TextFileUse use) {
-  CTextFileNamePath dialog(use == TextFileUse::Import ? CTextFileNamePath::Use::Import
-                                                      : CTextFileNamePath::Use::Export,
-                           m_parent);
+  CTextFileNamePath dialog(
+      use == TextFileUse::Import ? CTextFileNamePath::Use::Import : CTextFileNamePath::Use::Export, m_parent);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return ToLocal(dialog.selectedFiles().constFirst());
 }

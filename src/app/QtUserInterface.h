@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/UserInterface.h"
+#include "commands/UserInterface.h"
 
 namespace vexa {
 

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <functional>
 
-#include "app/CommandTable.h"
+#include "commands/CommandTable.h"
 
 namespace vexa {
 

@@ -8,8 +8,9 @@
 
 #include "app/CMainFrame.h"
 #include "app/CVEXAApp.h"
-#include "app/Messages.h"
 #include "app/QtUserInterface.h"
+#include "base/Messages.h"
+#include "base/Version.h"
 #include "device/RealPortGuard.h"
 #include "document/qt/QtSettingsStore.h"
 

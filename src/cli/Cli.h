@@ -25,8 +25,8 @@ using Args = std::vector<std::string>;
 // One command group: "content", "layout", "template", "keyboard".
 struct CommandGroup {
   const char* name;
-  const char* summary;  // one line for --help
-  const char* help;     // full text for `vexa-cli help NAME`, with examples
+  const char* summary;                   // one line for --help
+  const char* help;                      // full text for `vexa-cli help NAME`, with examples
   int (*run)(const Args& args, Io& io);  // args exclude the group name
 };
 

@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "cli/Cli.h"
 #include "document/KeyContent.h"
 #include "models/KeyWordDictionary.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "cli/Cli.h"
 #include "device/BlockCodec.h"
 #include "device/KeyboardConnection.h"

@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "cli/Cli.h"
 #include "cli/ModelOption.h"
 #include "document/CVEXADoc.h"

@@ -1,6 +1,7 @@
 #include <iostream>
 #include <string>
 
+#include "base/Version.h"
 #include "cli/Cli.h"
 
 namespace vexa::cli {
@@ -19,7 +20,8 @@ void PrintHelp(std::ostream& out) {
          "Edits and transfers the key templates of PX and DV series programmable keyboards.\n"
          "\n"
          "Commands:\n";
-  for (const auto& g : kGroups) out << "  " << g.name << std::string(10 - std::string(g.name).size(), ' ') << g.summary << "\n";
+  for (const auto& g : kGroups)
+    out << "  " << g.name << std::string(10 - std::string(g.name).size(), ' ') << g.summary << "\n";
   out << "  help      show the help of one command: vexa-cli help COMMAND\n"
          "\n"
          "Options:\n"
@@ -38,7 +40,8 @@ const CommandGroup* FindGroup(const std::string& name) {
 }  // namespace
 
 int UsageError(Io& io, const std::string& text) {
-  io.err << "vexa-cli: " << text << "\n" << "Try 'vexa-cli --help'.\n";
+  io.err << "vexa-cli: " << text << "\n"
+         << "Try 'vexa-cli --help'.\n";
   return kExitUsage;
 }
 

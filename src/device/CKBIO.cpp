@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 namespace {

@@ -20,11 +20,11 @@
 #include <memory>
 #include <optional>
 
+#include "base/Outcome.h"
 #include "device/BlockCodec.h"
 #include "device/DriverDevice.h"
 #include "device/KbioPlatform.h"
 #include "device/PortIo.h"
-#include "document/Outcome.h"
 
 namespace vexa {
 

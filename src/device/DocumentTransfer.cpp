@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "document/KeyContent.h"
 
 namespace vexa {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "base/Outcome.h"
 #include "device/CKBIO.h"
 #include "device/CUSBport.h"
 #include "device/Clock.h"
@@ -17,7 +18,6 @@
 #include "device/KbioPlatform.h"
 #include "device/KeyboardTransfer.h"
 #include "device/ProgressSink.h"
-#include "document/Outcome.h"
 
 namespace vexa {
 

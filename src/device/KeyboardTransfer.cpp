@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 namespace {
@@ -70,7 +70,8 @@ TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const ImageSource& sou
     return result;
   }
   const bool direct = port.SystemKind() == 1;
-  if (Outcome found = IdentifyBeforeTransfer(port, msg::kWriteNoKeyboard, msg::kWriteDriverFailed); !found.ok) {
+  if (Outcome found = IdentifyBeforeTransfer(port, msg::kWriteNoKeyboard, msg::kWriteDriverFailed);
+      !found.ok) {
     result.outcome = std::move(found);
     return result;
   }

@@ -18,12 +18,12 @@
 #include <functional>
 #include <optional>
 
+#include "base/Outcome.h"
 #include "device/CKBIO.h"
 #include "device/CUSBport.h"
 #include "device/Clock.h"
 #include "device/ProgressSink.h"
 #include "document/MemoryImage.h"
-#include "document/Outcome.h"
 
 namespace vexa {
 

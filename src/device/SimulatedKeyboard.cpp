@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "device/EmulatedDriverDevice.h"
 #include "document/FileIo.h"
 

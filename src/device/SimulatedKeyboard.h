@@ -16,11 +16,11 @@
 #include <memory>
 #include <string>
 
+#include "base/Outcome.h"
 #include "device/EmulatedController.h"
 #include "device/EmulatedHidBackend.h"
 #include "device/KbioPlatform.h"
 #include "device/KeyboardEmulator.h"
-#include "document/Outcome.h"
 
 namespace vexa {
 

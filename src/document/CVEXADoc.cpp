@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "document/FileIo.h"
 #include "document/KeyContent.h"
 #include "document/TemplateFile.h"
+#include "document/TextTemplate.h"
 #include "models/KeyLayout.h"
-#include "models/TextTemplate.h"
 
 namespace vexa {
 namespace {

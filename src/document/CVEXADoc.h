@@ -14,8 +14,8 @@
 #include <array>
 #include <string>
 
+#include "base/Outcome.h"
 #include "document/MemoryImage.h"
-#include "document/Outcome.h"
 #include "document/SettingsStore.h"
 #include "models/ModelTable.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 namespace {

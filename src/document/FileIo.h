@@ -17,8 +17,8 @@ namespace vexa {
 // Writes `data` to a temporary file in the target's directory, flushes it to
 // disk and renames it over `path`, so a refused, failed or interrupted write
 // never leaves the previous file truncated or empty. An existing file's
-// permissions are kept; a symbolic link is followed and stays a link. Returns false (with the reason in `error`) on failure;
-// the temporary file is removed then.
+// permissions are kept; a symbolic link is followed and stays a link. Returns false (with the reason in
+// `error`) on failure; the temporary file is removed then.
 [[nodiscard]] bool WriteFileAtomically(const std::string& path, std::string_view data,
                                        std::string* error = nullptr);
 

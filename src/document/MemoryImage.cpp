@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "document/KeyContent.h"
 
 namespace vexa {

@@ -18,7 +18,8 @@ inline constexpr int kRecentFileCount = 4;
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
-  [[nodiscard]] virtual std::optional<int> ReadInt(const std::string& section, const std::string& entry) const = 0;
+  [[nodiscard]] virtual std::optional<int> ReadInt(const std::string& section,
+                                                   const std::string& entry) const = 0;
   virtual void WriteInt(const std::string& section, const std::string& entry, int value) = 0;
   // Most recent first, at most kRecentFileCount entries.
   [[nodiscard]] virtual std::vector<std::string> RecentFiles() const = 0;

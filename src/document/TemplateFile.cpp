@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "document/FileIo.h"
 
 namespace vexa {

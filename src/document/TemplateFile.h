@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "base/Outcome.h"
 #include "document/MemoryImage.h"
-#include "document/Outcome.h"
 
 namespace vexa {
 

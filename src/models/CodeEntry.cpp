@@ -4,7 +4,7 @@
 #include <cctype>
 #include <utility>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "document/CVEXADoc.h"
 #include "models/ModelTable.h"
 #include "view/ContentWindow.h"

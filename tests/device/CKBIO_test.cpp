@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "EmulatedPlatform.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "device/EmulatedController.h"
 #include "device/KeyboardEmulator.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "EmulatedPlatform.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "device/EmulatedHidBackend.h"
 #include "device/KeyboardConnection.h"
 #include "device/VirtualClock.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EmulatedPlatform.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "device/EmulatedHidBackend.h"
 #include "device/RealPortGuard.h"
 #include "device/VirtualClock.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "EmulatedPlatform.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "device/EmulatedHidBackend.h"
 #include "device/KeyboardConnection.h"
 #include "device/VirtualClock.h"

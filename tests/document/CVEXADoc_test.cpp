@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "models/KeyLayout.h"
 
 namespace vexa {

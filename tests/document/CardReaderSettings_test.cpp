@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 namespace {

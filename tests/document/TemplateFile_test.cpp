@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "app/CMainFrame.h"
 #include "app/CVEXAApp.h"
-#include "app/ScriptedUserInterface.h"
 #include "document/CVEXADoc.h"
 #include "document/SettingsStore.h"
+#include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"
 
 namespace vexa {

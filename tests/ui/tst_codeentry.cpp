@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "models/CodeEntry.h"
 #include "models/ui/CDelayTime.h"
 #include "models/ui/CInputASCIICode.h"

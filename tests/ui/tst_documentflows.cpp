@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "EditorFixture.h"
-#include "app/CommandTable.h"
-#include "app/DocumentCommands.h"
+#include "commands/CommandTable.h"
+#include "commands/DocumentCommands.h"
 
 using namespace vexa;
 

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "EditorFixture.h"
-#include "app/CommandTable.h"
+#include "commands/CommandTable.h"
 #include "models/KeyLayout.h"
 #include "view/ui/KeyEditing.h"
 

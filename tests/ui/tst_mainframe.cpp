@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "EditorFixture.h"
-#include "app/CommandTable.h"
+#include "commands/CommandTable.h"
 #include "models/KeyWordDictionary.h"
 #include "models/ui/CKeyWordTable.h"
 #include "models/ui/CSelectKeyboard.h"

@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <initializer_list>
 
-#include "app/ScriptedUserInterface.h"
 #include "device/ui/CKeyCodeOutEdit.h"
 #include "device/ui/CKeyCodeOutView.h"
 #include "document/CVEXADoc.h"
 #include "document/SettingsStore.h"
+#include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"
 #include "view/ui/ViewKeyHandler.h"
 

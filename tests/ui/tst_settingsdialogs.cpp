@@ -10,15 +10,15 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "app/CommandRouter.h"
-#include "app/CommandTable.h"
-#include "app/Messages.h"
-#include "app/ScriptedUserInterface.h"
+#include "base/Messages.h"
+#include "commands/CommandRouter.h"
+#include "commands/CommandTable.h"
+#include "commands/SettingsCommands.h"
 #include "document/CVEXADoc.h"
 #include "document/SettingsStore.h"
 #include "document/ui/CMREdit.h"
 #include "document/ui/CProperty.h"
-#include "document/ui/SettingsCommands.h"
+#include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"
 
 using namespace vexa;
@@ -39,7 +39,8 @@ struct Rig {
   ScriptedUserInterface ui;
   CVEXADoc doc{settings, "."};
   CVEXAView view{doc, ui};
-  SettingsCommands commands{doc, view, ui, [this] { return m_usb; }};
+  SettingsCommands commands{doc, view.State(), ui, [this] { return m_usb; },
+                            [this](Repaint area) { view.Repaint(area); }};
   CommandRouter router;
   Image& image() { return doc.MemoryImage(); }
 };

@@ -9,8 +9,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CVEXAApp.h"
-#include "app/Messages.h"
-#include "app/ScriptedUserInterface.h"
+#include "base/Messages.h"
 #include "device/SimulatedKeyboard.h"
 #include "device/VirtualClock.h"
 #include "device/ui/KeyboardCommands.h"
@@ -18,6 +17,7 @@
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "document/SettingsStore.h"
+#include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"
 
 using namespace vexa;

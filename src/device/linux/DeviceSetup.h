@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "base/Outcome.h"
 #include "device/Clock.h"
 #include "device/KeyboardConnection.h"
 #include "device/SimulatedKeyboard.h"
-#include "document/Outcome.h"
 
 namespace vexa {
 

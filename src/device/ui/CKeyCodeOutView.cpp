@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "device/KeyCodeOutput.h"
 #include "device/ui/CKeyCodeOutEdit.h"
 

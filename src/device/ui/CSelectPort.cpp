@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 

@@ -2,9 +2,9 @@
 
 #include <QLoggingCategory>
 
-#include "app/CommandRouter.h"
-#include "app/CommandTable.h"
-#include "app/UserInterface.h"
+#include "commands/CommandRouter.h"
+#include "commands/CommandTable.h"
+#include "commands/UserInterface.h"
 #include "device/DocumentTransfer.h"
 #include "device/linux/DeviceSetup.h"
 #include "device/ui/TransferProgressDisplay.h"

@@ -5,7 +5,7 @@
 #include <QProgressBar>
 #include <algorithm>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "document/MemoryImage.h"
 
 namespace vexa {

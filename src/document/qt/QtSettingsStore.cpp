@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QString>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 namespace {

@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Messages.h"
-#include "app/UserInterface.h"
+#include "base/Messages.h"
+#include "commands/UserInterface.h"
 
 namespace vexa {
 

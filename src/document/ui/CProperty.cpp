@@ -10,7 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 

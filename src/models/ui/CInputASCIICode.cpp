@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "models/CodeEntry.h"
 
 namespace vexa {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace vexa {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "models/CodeEntry.h"
 
 namespace vexa {

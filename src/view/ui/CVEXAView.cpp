@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/Messages.h"
-#include "app/UserInterface.h"
+#include "base/Messages.h"
+#include "commands/UserInterface.h"
 #include "document/CVEXADoc.h"
 #include "view/ContentWindow.h"
 #include "view/Cp1252.h"
@@ -32,7 +32,8 @@ QRect OpBounds(const DrawOp& op) {
           .normalized()
           .adjusted(-op.penWidth, -op.penWidth, op.penWidth, op.penWidth);
     case DrawOp::Kind::Text:
-      return QRect(op.x1, op.y1, content_window::kColumnWidth * static_cast<int>(op.text.size()), kCellHeight);
+      return QRect(op.x1, op.y1, content_window::kColumnWidth * static_cast<int>(op.text.size()),
+                   kCellHeight);
   }
   return {};
 }
@@ -66,6 +67,23 @@ CVEXAView::CVEXAView(CVEXADoc& doc, UserInterface& ui, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Tall enough for the progress display of a transfer, whose last line sits at y = 398.
   setMinimumSize(760, 420);
+}
+
+void CVEXAView::Repaint(vexa::Repaint area) {
+  switch (area) {
+    case Repaint::None:
+      return;
+    case Repaint::ContentBox:
+      update(ContentBoxArea());
+      break;
+    case Repaint::InformationArea:
+      update(InformationArea());
+      break;
+    case Repaint::WholeView:
+      update();
+      break;
+  }
+  emit stateChanged();
 }
 
 bool CVEXAView::OnInitialUpdate() {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "view/KeyEditor.h"
 #include "view/ViewState.h"
 
 namespace vexa {
@@ -44,6 +45,10 @@ class CVEXAView : public QWidget {
   // `dirty` rectangle only what meets it is drawn: a keystroke repaints the
   // information area without laying out the 176 key labels again.
   void PaintView(QPainter& painter, const QRect& dirty = QRect());
+
+  // Redraws what an edit or a command changed and tells the frame to refresh
+  // its command states.
+  void Repaint(vexa::Repaint area);
 
   static QRect InformationArea() { return {10, 300, 740, 60}; }
   static QRect ContentBoxArea() { return {95, 330, 605, 20}; }

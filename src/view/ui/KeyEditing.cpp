@@ -1,6 +1,6 @@
 #include "view/ui/KeyEditing.h"
 
-#include "app/CommandRouter.h"
+#include "commands/CommandRouter.h"
 #include "view/ui/CVEXAView.h"
 
 namespace vexa {
@@ -19,21 +19,7 @@ KeyEditing::~KeyEditing() {
 }
 
 void KeyEditing::Repaint(vexa::Repaint area) {
-  if (!m_view) return;
-  switch (area) {
-    case Repaint::None:
-      return;
-    case Repaint::ContentBox:
-      m_view->update(CVEXAView::ContentBoxArea());
-      break;
-    case Repaint::InformationArea:
-      m_view->update(CVEXAView::InformationArea());
-      break;
-    case Repaint::WholeView:
-      m_view->update();
-      break;
-  }
-  emit m_view->stateChanged();
+  if (m_view) m_view->Repaint(area);
 }
 
 }  // namespace vexa

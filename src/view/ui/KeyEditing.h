@@ -6,7 +6,7 @@
 
 #include <QPointer>
 
-#include "view/KeyEditCommands.h"
+#include "commands/KeyEditCommands.h"
 #include "view/ui/ViewKeyEditor.h"
 
 namespace vexa {

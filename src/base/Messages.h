@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Version.h"
+
 namespace vexa::msg {
 
 // Application shell
@@ -19,7 +21,7 @@ inline constexpr std::string_view kMainWindowTitle = "Tessaly  Programmable Keyb
 inline constexpr std::string_view kNewDocumentBaseName = "VEXA";
 inline constexpr std::string_view kReady = "Ready";
 inline constexpr std::string_view kAboutTitle = "About VEXA";
-inline constexpr std::string_view kAboutVersion = "Keyboard Editor Version 1.1.0.5";
+inline constexpr std::string_view kAboutVersion = "Keyboard Editor Version " VEXA_VERSION;
 inline constexpr std::string_view kSaveChanges = "Save changes to %1?";
 inline constexpr std::string_view kSettingsOrganisation = "Local AppWizard-Generated Applications";
 inline constexpr std::string_view kSettingsApplication = "VEXA";
@@ -75,9 +77,11 @@ inline constexpr std::string_view kKeyboardNotPermitted =
     "A PX series keyboard was found, but this user may not open it: install the udev rule "
     "70-vexa-keyboard.rules (see the README, \"USB permissions\").";
 inline constexpr std::string_view kWriteNoKeyboard =
-    "No Programmable Keyboard detected!\nPlease check the keyboard connection!\n\nTry to write Keyboard again please!";
+    "No Programmable Keyboard detected!\nPlease check the keyboard connection!\n\nTry to write Keyboard "
+    "again please!";
 inline constexpr std::string_view kWriteDriverFailed =
-    "Can't access programmable keyboard!\nPlease check the driver setup!\n\nTry to write Keyboard again please!";
+    "Can't access programmable keyboard!\nPlease check the driver setup!\n\nTry to write Keyboard again "
+    "please!";
 inline constexpr std::string_view kReadNoKeyboard =
     "No Programmable Keyboard detected!\nPlease check the keyboard connection!\n\nTry to read again please!";
 inline constexpr std::string_view kReadDriverFailed =
@@ -93,7 +97,8 @@ inline constexpr std::string_view kSelectPortTitle = "Select Communication Port"
 inline constexpr const char* kSimKeyboardCannotOpen = "The simulated keyboard file: <%s> can't be opened !!";
 inline constexpr const char* kSimKeyboardWrongSize =
     "The simulated keyboard file: <%s> is not a keyboard memory (%d bytes; it must have 2048)!!";
-inline constexpr const char* kSimKeyboardCannotWrite = "The simulated keyboard file: <%s> can't be written !!";
+inline constexpr const char* kSimKeyboardCannotWrite =
+    "The simulated keyboard file: <%s> can't be written !!";
 
 // vexa-cli keyboard write: checks of the template file before anything is sent, and --verify
 inline constexpr const char* kTemplateTooLong =

@@ -8,18 +8,22 @@
 
 #include <functional>
 
+#include "view/KeyEditor.h"
+
 namespace vexa {
 
 class CVEXADoc;
-class CVEXAView;
 class CommandRouter;
 class UserInterface;
+struct ViewState;
 
 class SettingsCommands {
  public:
   // `usbPort` tells whether the keyboard is connected by USB (its serial
-  // settings are then not offered).
-  SettingsCommands(CVEXADoc& doc, CVEXAView& view, UserInterface& ui, std::function<bool()> usbPort);
+  // settings are then not offered); `repaint` redraws the part of the view
+  // that a command changed.
+  SettingsCommands(CVEXADoc& doc, ViewState& state, UserInterface& ui, std::function<bool()> usbPort,
+                   std::function<void(Repaint)> repaint);
 
   void Register(CommandRouter& router);
 
@@ -28,9 +32,10 @@ class SettingsCommands {
 
  private:
   CVEXADoc& m_doc;
-  CVEXAView& m_view;
+  ViewState& m_state;
   UserInterface& m_ui;
   std::function<bool()> m_usbPort;
+  std::function<void(Repaint)> m_repaint;
 };
 
 }  // namespace vexa

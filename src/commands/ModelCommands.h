@@ -3,7 +3,7 @@
 // then empties the whole template under the new model.
 #pragma once
 
-#include "app/DocumentEvents.h"
+#include "commands/DocumentEvents.h"
 
 namespace vexa {
 

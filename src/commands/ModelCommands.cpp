@@ -1,7 +1,7 @@
-#include "app/ModelCommands.h"
+#include "commands/ModelCommands.h"
 
-#include "app/CommandRouter.h"
-#include "app/UserInterface.h"
+#include "commands/CommandRouter.h"
+#include "commands/UserInterface.h"
 #include "document/CVEXADoc.h"
 #include "models/ModelTable.h"
 

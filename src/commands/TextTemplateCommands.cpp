@@ -1,8 +1,8 @@
-#include "app/TextTemplateCommands.h"
+#include "commands/TextTemplateCommands.h"
 
-#include "app/CommandRouter.h"
-#include "app/CommandTable.h"
-#include "app/UserInterface.h"
+#include "commands/CommandRouter.h"
+#include "commands/CommandTable.h"
+#include "commands/UserInterface.h"
 #include "document/CVEXADoc.h"
 
 namespace vexa {

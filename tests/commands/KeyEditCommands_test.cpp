@@ -1,18 +1,18 @@
 // The Key Edit commands: their enabling rules and what each does to the
 // selected key, with the code entry dialogs answered from a script.
-#include "view/KeyEditCommands.h"
+#include "commands/KeyEditCommands.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "app/CommandTable.h"
-#include "app/Messages.h"
-#include "app/ScriptedUserInterface.h"
+#include "base/Messages.h"
+#include "commands/CommandTable.h"
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "document/SettingsStore.h"
+#include "support/ScriptedUserInterface.h"
 #include "view/ViewState.h"
 
 namespace vexa {

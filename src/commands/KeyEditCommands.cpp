@@ -1,10 +1,10 @@
-#include "view/KeyEditCommands.h"
+#include "commands/KeyEditCommands.h"
 
 #include <array>
 
-#include "app/CommandTable.h"
-#include "app/Messages.h"
-#include "app/UserInterface.h"
+#include "base/Messages.h"
+#include "commands/CommandTable.h"
+#include "commands/UserInterface.h"
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "models/CodeEntry.h"

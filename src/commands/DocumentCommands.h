@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/DocumentEvents.h"
+#include "commands/DocumentEvents.h"
 
 namespace vexa {
 

@@ -3,7 +3,7 @@
 // the title from the path used (empty when the chooser was cancelled).
 #pragma once
 
-#include "app/DocumentEvents.h"
+#include "commands/DocumentEvents.h"
 
 namespace vexa {
 

@@ -1,18 +1,18 @@
-#include "document/ui/SettingsCommands.h"
+#include "commands/SettingsCommands.h"
 
-#include "app/CommandRouter.h"
-#include "app/CommandTable.h"
-#include "app/UserInterface.h"
+#include "commands/CommandRouter.h"
+#include "commands/CommandTable.h"
+#include "commands/UserInterface.h"
 #include "document/CVEXADoc.h"
 #include "document/CardReaderSettings.h"
 #include "document/FeatureSettings.h"
-#include "view/ui/CVEXAView.h"
+#include "view/ViewState.h"
 
 namespace vexa {
 
-SettingsCommands::SettingsCommands(CVEXADoc& doc, CVEXAView& view, UserInterface& ui,
-                                   std::function<bool()> usbPort)
-    : m_doc(doc), m_view(view), m_ui(ui), m_usbPort(std::move(usbPort)) {}
+SettingsCommands::SettingsCommands(CVEXADoc& doc, ViewState& state, UserInterface& ui,
+                                   std::function<bool()> usbPort, std::function<void(Repaint)> repaint)
+    : m_doc(doc), m_state(state), m_ui(ui), m_usbPort(std::move(usbPort)), m_repaint(std::move(repaint)) {}
 
 void SettingsCommands::Register(CommandRouter& router) {
   router.Register(cmd::kConfigKeyboard, [this] { ConfigKeyboard(); });
@@ -27,12 +27,10 @@ void SettingsCommands::ConfigKeyboard() {
   m_doc.SetModified(true);
   values.ToImage(m_doc.MemoryImage(), layout);
   // The cursor goes home and the key details are drawn again.
-  ViewState& state = m_view.State();
-  state.cursor = 0;
-  state.caretColumn = 0;
-  state.decimalCursor = 0;  // goes with the cursor, or the decimal display would point elsewhere
-  m_view.update(CVEXAView::InformationArea());
-  emit m_view.stateChanged();
+  m_state.cursor = 0;
+  m_state.caretColumn = 0;
+  m_state.decimalCursor = 0;  // goes with the cursor, or the decimal display would point elsewhere
+  if (m_repaint) m_repaint(Repaint::InformationArea);
 }
 
 void SettingsCommands::ConfigCardReader() {

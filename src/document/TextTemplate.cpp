@@ -1,4 +1,4 @@
-#include "models/TextTemplate.h"
+#include "document/TextTemplate.h"
 
 #include <algorithm>
 

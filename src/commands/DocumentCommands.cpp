@@ -1,10 +1,10 @@
-#include "app/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
 
 #include <algorithm>
 
-#include "app/CommandRouter.h"
-#include "app/CommandTable.h"
-#include "app/UserInterface.h"
+#include "commands/CommandRouter.h"
+#include "commands/CommandTable.h"
+#include "commands/UserInterface.h"
 #include "document/CVEXADoc.h"
 #include "document/SettingsStore.h"
 

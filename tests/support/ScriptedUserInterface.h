@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "commands/UserInterface.h"
 #include "device/KeyboardConnection.h"
 #include "document/CardReaderSettings.h"
 #include "document/FeatureSettings.h"

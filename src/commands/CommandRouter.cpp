@@ -1,4 +1,4 @@
-#include "app/CommandRouter.h"
+#include "commands/CommandRouter.h"
 
 #include <utility>
 
