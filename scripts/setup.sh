@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libhidapi-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick xauth
   valgrind dpkg-dev file
 )

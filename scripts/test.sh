@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds VEXA and runs every test:
-#   1. the main build: unit, widget, CLI and end-to-end tests (ctest);
+#   0. the source checks: formatting (.clang-format) and the layers' include rules;
+#   1. the main build: unit, widget, CLI and end-to-end tests (ctest), the
+#      layering check among them;
 #   2. a sanitizer build (ASan + UBSan) of the core tests (the whole suite under
 #      the sanitizers and valgrind: scripts/sanitize-all.sh);
 #   3. the libFuzzer harnesses, each for a short run over its corpus;
@@ -12,6 +14,10 @@ JOBS=$(nproc)
 FUZZ_SECONDS=${VEXA_FUZZ_SECONDS:-30}
 
 bash scripts/setup.sh
+
+echo "== source checks"
+bash scripts/check-format.sh
+bash scripts/check-layers.sh
 
 echo "== main build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
