@@ -8,6 +8,7 @@
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "models/CodeEntry.h"
+#include "models/KeyWordDictionary.h"
 #include "view/ViewState.h"
 
 namespace vexa {
@@ -133,7 +134,7 @@ Repaint KeyEditCommands::InsertCommand(std::string_view text) {
   return Repaint::WholeView;
 }
 
-Repaint KeyEditCommands::InsertCaps() { return InsertCommand("[Caps]"); }
+Repaint KeyEditCommands::InsertCaps() { return InsertCommand(kWordCaps); }
 
 Repaint KeyEditCommands::InsertDelay() {
   const std::optional<int> tenths = m_ui.AskDelayTime();
@@ -141,7 +142,7 @@ Repaint KeyEditCommands::InsertDelay() {
   return InsertCommand(CodeEntry::DelayWord(*tenths));
 }
 
-Repaint KeyEditCommands::LevelSeparator() { return InsertCommand("[Separator]"); }
+Repaint KeyEditCommands::LevelSeparator() { return InsertCommand(kWordSeparator); }
 
 Repaint KeyEditCommands::ShiftLevel() {
   const std::optional<int> level = m_ui.AskShiftLevel();

@@ -217,16 +217,17 @@ void DecodeScanCodeString(std::string_view bytes, std::string& out) {
     const std::uint8_t b = at(i);
     if (b == kCodeExtended) {
       if (i + 1 >= n) {  // E0 right before the terminator stands alone
-        out += "[0E0]";
+        out += kWordExtendedPrefix;
         i += 1;
       } else if (at(i + 1) == kCodeBreak) {
-        out += "[0E0][0F0]";
+        out += kWordExtendedPrefix;
+        out += kWordBreakPrefix;
         i += 2;
       } else if (at(i + 1) == 0x2A) {
         // E0 2A E0 37 is Print Screen; any other continuation is dropped with
         // the bytes examined, which never include the terminator.
         if (i + 3 < n && at(i + 2) == kCodeExtended && at(i + 3) == 0x37) {
-          out += "[PrintScreen]";
+          out += kWordPrintScreen;
           i += 4;
         } else {
           size_t examined = 2;
@@ -239,7 +240,7 @@ void DecodeScanCodeString(std::string_view bytes, std::string& out) {
       }
     } else if (b == kCodePause) {
       if (i + 2 < n && at(i + 1) == 0x1D && at(i + 2) == 0x45) {
-        out += "[PauseBreak]";
+        out += kWordPauseBreak;
         i += 3;
       } else {
         size_t examined = 1;

@@ -15,9 +15,14 @@
 //    [Delay249]; FD FC (the Caps code) reads back as nothing in scan code mode.
 //  - E0, E1 and FF are prefixes that the key string decoder handles itself
 //    before it asks this dictionary about single bytes.
+//  - A word's make code (the key as the key editor sees it) is not always its
+//    scan code bytes: PC keyboards report Num Lock as the extended key 0x145
+//    although [NumLock] is the single byte 45, and Pause as the plain 0x45
+//    although [PauseBreak] is E1 1D 45.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -45,17 +50,46 @@ inline constexpr std::uint8_t kCodeExtended = 0xE0;  // prefix of the extended k
 inline constexpr std::uint8_t kCodePause = 0xE1;     // prefix of Pause
 inline constexpr std::uint8_t kCodeBreak = 0xF0;
 
+// Named scan code words that the key string decoder writes itself, because it
+// recognises their bytes as a sequence before it reads single bytes.
+inline constexpr std::string_view kWordExtendedPrefix = "[0E0]";  // a lone E0
+inline constexpr std::string_view kWordBreakPrefix = "[0F0]";     // F0
+inline constexpr std::string_view kWordPrintScreen = "[PrintScreen]";
+inline constexpr std::string_view kWordPauseBreak = "[PauseBreak]";
+
+// The groups of the named scan code words, in the order of the help text; the
+// help text has an empty line after each group.
+enum class KeyWordGroup : std::uint8_t {
+  FunctionKeys,   // [F1] .. [F12]
+  MainKeys,       // [ESC] .. [Space]: Esc, the editing keys and modifiers of the main block
+  SystemKeys,     // [Insert] .. [Menu]: navigation block, locks, Print Screen, Pause, Windows keys
+  Combinations,   // [Ctrl+PauseBreak] .. [Alt+PrintScreen]: what a key sends with Ctrl or Alt held
+  Keypad,         // [PAD0] .. [PADEnter]
+  MediaAndPower,  // [SystemPower] .. [WWWFavorites]
+  Prefixes,       // [0E0], [0F0]: bare prefix bytes, placed by hand
+};
+
+// Make codes as the key editor identifies physical keys: bits 0-7 the scan
+// code set 1 make code, bit 8 for the extended (E0) keys.
+inline constexpr int kMakeCodeExtended = 0x100;
+inline constexpr int kMakeCodeCount = 0x200;  // make codes are below this
+
 // One row of the named scan code words, in the order of the key word help text.
 struct NamedKeyWord {
   std::string_view word;         // "[F1]"
   std::string_view bytes;        // scan code bytes, 1..4 of them
   std::string_view description;  // "Function key <F1>"
   int tabs;                      // tab characters between word and description in the help text
-  bool groupEnd;                 // the help text has an empty line after this row
+  KeyWordGroup group;
+  int makeCode;  // the key the word names (see kMakeCodeExtended); 0 for the
+                 // combinations and prefixes, which name no single key
 };
 
 // The named scan code words ([F1] .. [0F0]), media and power words included.
 std::span<const NamedKeyWord> NamedKeyWords();
+// Whether the named word at `index` is the last of its group (the help text
+// has an empty line after it).
+[[nodiscard]] bool EndsKeyWordGroup(size_t index);
 
 // One character word: the printable character between the brackets and its code.
 struct CharacterKeyWord {
@@ -80,6 +114,16 @@ std::string WordOfScanCode(std::uint8_t b, std::uint8_t next = 0);
 
 // The word that E0 followed by `b` reads back as; empty when there is none.
 std::string WordOfE0ScanCode(std::uint8_t b);
+
+// The word of the key with this make code (see kMakeCodeExtended): the named
+// word of the key, or for a character key its character word as the key's
+// code reads back ("[A]", "[1]", "[;]", "[{]"); empty for a key without a word
+// and for anything outside 0..kMakeCodeCount-1.
+[[nodiscard]] std::string_view WordOfMakeCode(int makeCode);
+
+// The character word of `c` ("[" c "]") when the dictionary has one; empty
+// otherwise. Letters keep their case: 'a' gives "[a]".
+[[nodiscard]] std::string CharacterWord(char c);
 
 // The key word help text of the Key Word List, final line feed included.
 std::string_view KeyWordHelpText();

@@ -111,6 +111,41 @@ TEST(KeyWordDictionaryTest, CharacterWordsReadBackAsTheirUnshiftedSpelling) {
   EXPECT_EQ(CharacterKeyWords().size(), 94u);
 }
 
+// The make code column names the key a word's bytes come from: E0 words are
+// the extended keys, the last byte is the key's code. Num Lock is the one key
+// that PC keyboards report otherwise (extended, for the single byte 45).
+TEST(KeyWordDictionaryTest, MakeCodesNameTheKeysOfTheWords) {
+  constexpr int kNumLock = 0x145;
+  std::set<int> seen;
+  for (const NamedKeyWord& w : NamedKeyWords()) {
+    SCOPED_TRACE(w.word);
+    const bool namesOneKey = w.group != KeyWordGroup::Combinations && w.group != KeyWordGroup::Prefixes;
+    ASSERT_EQ(w.makeCode != 0, namesOneKey);
+    if (!namesOneKey) continue;
+    EXPECT_TRUE(seen.insert(w.makeCode).second);
+    EXPECT_EQ(WordOfMakeCode(w.makeCode), w.word);
+    const bool extended = static_cast<std::uint8_t>(w.bytes.front()) == kCodeExtended;
+    EXPECT_EQ((w.makeCode & kMakeCodeExtended) != 0, extended != (w.makeCode == kNumLock));
+    EXPECT_EQ(w.makeCode & 0xFF, static_cast<std::uint8_t>(w.bytes.back()));
+  }
+  // A character key is named as its code reads back; no named key has its code.
+  for (const CharacterKeyWord& c : CharacterKeyWords()) {
+    EXPECT_FALSE(seen.contains(c.code)) << c.character;
+    EXPECT_EQ(WordOfMakeCode(c.code), WordOfScanCode(c.code)) << c.character;
+  }
+  // No word: the ISO extra key, Ctrl+Pause (E0 46), no key, out of range.
+  for (int code : {0x56, 0x146, 0x00, 0x54, -1, kMakeCodeCount, 0x7FFFFFFF})
+    EXPECT_EQ(WordOfMakeCode(code), "") << std::hex << code;
+}
+
+TEST(KeyWordDictionaryTest, CharacterWord) {
+  const std::pair<char, const char*> cases[] = {
+      {'a', "[a]"}, {'A', "[A]"}, {'7', "[7]"}, {'"', "[\"]"}, {'[', "[[]"},
+      {' ', ""},    {'\0', ""},   {'\xE9', ""}, {'\x7F', ""},
+  };
+  for (const auto& [c, word] : cases) EXPECT_EQ(CharacterWord(c), word) << int(c);
+}
+
 TEST(KeyWordDictionaryTest, WordOfScanCode) {
   struct Case {
     int b;
