@@ -3,96 +3,27 @@
 #include <algorithm>
 #include <cctype>
 #include <utility>
+#include <vector>
 
 #include "base/Messages.h"
+#include "models/KeyWordDictionary.h"
 
 namespace vexa {
 namespace {
 
-constexpr std::string_view kScanCodeList[] = {
-    "[F1]",
-    "[F2]",
-    "[F3]",
-    "[F4]",
-    "[F5]",
-    "[F6]",
-    "[F7]",
-    "[F8]",
-    "[F9]",
-    "[F10]",
-    "[F11]",
-    "[F12]",
-    "[ESC]",
-    "[Backspace]",
-    "[Tab]",
-    "[CapsLock]",
-    "[Enter]",
-    "[Shift]",
-    "[RightShift]",
-    "[Ctrl]",
-    "[RightCtrl]",
-    "[Alt]",
-    "[RightAlt]",
-    "[Space]",
-    "[Insert]",
-    "[Delete]",
-    "[Home]",
-    "[End]",
-    "[PageUp]",
-    "[PageDown]",
-    "[ArrowUp]",
-    "[ArrowLeft]",
-    "[ArrowRight]",
-    "[ArrowDown]",
-    "[NumLock]",
-    "[ScrollLk]",
-    "[PrintScreen]",
-    "[PauseBreak]",
-    "[Win]",
-    "[RightWin]",
-    "[Menu]",
-    "[Ctrl+PauseBreak]",
-    "[Ctrl+PrintScreen]",
-    "[Alt+PrintScreen]",
-    "[PAD0]",
-    "[PAD1]",
-    "[PAD2]",
-    "[PAD3]",
-    "[PAD4]",
-    "[PAD5]",
-    "[PAD6]",
-    "[PAD7]",
-    "[PAD8]",
-    "[PAD9]",
-    "[PAD+]",
-    "[PAD-]",
-    "[PAD*]",
-    "[PAD/]",
-    "[PAD.]",
-    "[PADEnter]",
-    "",
-    "[SystemPower]",
-    "[SystemSleep]",
-    "[SystemWake]",
-    "[Forward]",
-    "[Backward]",
-    "[Stop]",
-    "[PlayPause]",
-    "[Mute]",
-    "[VolumeUp]",
-    "[VolumeDown]",
-    "[MediaSelect]",
-    "[Mail]",
-    "[Calculator]",
-    "[MyComputer]",
-    "[WWWSearch]",
-    "[WWWHome]",
-    "[WWWBack]",
-    "[WWWForward]",
-    "[WWWStop]",
-    "[WWWRefresh]",
-    "[WWWFavorites]",
-};
+// The Select Scan Code list: the named scan code words in the order of the key
+// word help text, without the bare prefix words [0E0] and [0F0], with one
+// empty entry after the keypad group.
+std::vector<std::string_view> BuildScanCodeList() {
+  std::vector<std::string_view> list;
+  const std::span<const NamedKeyWord> words = NamedKeyWords();
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (words[i].group == KeyWordGroup::Prefixes) continue;
+    list.push_back(words[i].word);
+    if (words[i].group == KeyWordGroup::Keypad && EndsKeyWordGroup(i)) list.emplace_back();
+  }
+  return list;
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -115,11 +46,12 @@ std::string Fill(std::string_view format, int first, int second) {
 }  // namespace
 
 std::string CodeEntry::DelayWord(int tenths) {
-  return "[Delay" + std::to_string(std::clamp(tenths, kDelayMin, kDelayMax)) + "]";
+  return std::string(kDelayWordPrefix) + std::to_string(std::clamp(tenths, kDelayMin, kDelayMax)) + "]";
 }
 
 std::string CodeEntry::ShiftLevelWord(int level) {
-  return "[ShiftLevel" + std::to_string(std::clamp(level, kShiftLevelMin, kShiftLevelMax)) + "]";
+  return std::string(kShiftLevelWordPrefix) +
+         std::to_string(std::clamp(level, kShiftLevelMin, kShiftLevelMax)) + "]";
 }
 
 CodeEntry::AsciiCheck CodeEntry::CheckAsciiCode(std::string_view text) {
@@ -155,7 +87,10 @@ CodeEntry::AsciiCheck CodeEntry::CheckAsciiCode(std::string_view text) {
 
 std::string CodeEntry::AsciiCodeText(int code) { return std::string(1, static_cast<char>(code)); }
 
-std::span<const std::string_view> CodeEntry::ScanCodeList() { return kScanCodeList; }
+std::span<const std::string_view> CodeEntry::ScanCodeList() {
+  static const std::vector<std::string_view> list = BuildScanCodeList();
+  return list;
+}
 
 int CodeEntry::ScanCodeSelection(std::string_view value) {
   const auto list = ScanCodeList();

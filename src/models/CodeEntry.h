@@ -39,8 +39,9 @@ class CodeEntry {
   // The one-character text the ASCII code inserts.
   [[nodiscard]] static std::string AsciiCodeText(int code);
 
-  // The scan code words of the drop-down list in their order (not sorted), with
-  // one empty entry after "[PADEnter]".
+  // The scan code words of the drop-down list in their order (not sorted): the
+  // named words of the key word dictionary in help text order without [0E0]
+  // and [0F0], with one empty entry after the keypad group.
   [[nodiscard]] static std::span<const std::string_view> ScanCodeList();
   // The entry the list opens with for `value`: the first whose beginning
   // matches `value` ignoring case; -1 when none does, and the combo box's text

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "base/Messages.h"
+#include "models/KeyWordDictionary.h"
 
 namespace vexa {
 namespace {
@@ -36,6 +38,28 @@ TEST(CodeEntryTest, ScanCodeListKeepsItsUnsortedOrder) {
     if (i == 60) continue;
     EXPECT_TRUE(list[i].starts_with('[') && list[i].ends_with(']')) << list[i];
   }
+}
+
+// What the user picks from the list goes into the key unchecked, so every
+// entry but the one empty entry must be a scan code word, each listed once;
+// the bare prefix words are left to the Key Word List.
+TEST(CodeEntryTest, ScanCodeListHoldsOnlyScanCodeWords) {
+  const auto list = CodeEntry::ScanCodeList();
+  std::set<std::string_view> seen;
+  int empty = 0;
+  for (std::string_view entry : list) {
+    if (entry.empty()) {
+      ++empty;
+      continue;
+    }
+    EXPECT_TRUE(seen.insert(entry).second) << entry;
+    EXPECT_NE(ScanCodeOfWord(entry), "") << entry;
+    EXPECT_NE(entry, kWordExtendedPrefix);
+    EXPECT_NE(entry, kWordBreakPrefix);
+  }
+  EXPECT_EQ(empty, 1);
+  EXPECT_EQ(seen.size() + 2, NamedKeyWords().size());
+  EXPECT_TRUE(seen.contains(CodeEntry::kInitialScanCode));
 }
 
 TEST(CodeEntryTest, ScanCodeSelectionTakesTheFirstEntryBeginningWithTheValue) {
