@@ -1,11 +1,10 @@
 #include "view/KeyEditor.h"
 
 #include <algorithm>
-#include <iterator>
-#include <utility>
 
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
+#include "models/KeyWordDictionary.h"
 #include "view/ViewSelection.h"
 #include "view/ViewState.h"
 
@@ -13,7 +12,7 @@ namespace vexa {
 namespace {
 
 constexpr int kVkClear = 12, kVkEnter = 13, kVkSpace = 32, kVkE = 69, kVkF = 70;
-constexpr int kVkPad0 = 96, kVkPad9 = 105, kVkPadMultiply = 106, kVkPadDivide = 111;
+constexpr int kVkPad0 = 96, kVkPad9 = 105, kVkPadMultiply = 106, kVkPadSeparator = 108, kVkPadDivide = 111;
 // PC virtual keys of the navigation block (Page Up 33 .. Delete 46): only the
 // keypad reaches the ordinary-key path with them (Num Lock off).
 constexpr int kVkFirstNavigation = 33, kVkLastNavigation = 46;
@@ -25,19 +24,33 @@ constexpr int kShiftReleaseLeft = 0xC02A, kShiftReleaseRight = 0xC036;
 // Directions of a selection move.
 constexpr int kMoveLeft = 0, kMoveRight = 1, kMoveUp = 2, kMoveDown = 3;
 
+// The punctuation keys of a US layout: the characters they type and the make
+// code of the key, whose dictionary word names the key in scan code mode ([{]
+// for the [ key, as the brackets are written doubled in a content).
 struct Punctuation {
   int virtualKey;
   char plain;
   char shifted;
+  int makeCode;
 };
 constexpr Punctuation kPunctuation[] = {
-    {186, ';', ':'}, {187, '=', '+'}, {188, ',', '<'},  {189, '-', '_'}, {190, '.', '>'},  {191, '/', '?'},
-    {192, '`', '~'}, {219, '[', '{'}, {220, '\\', '|'}, {221, ']', '}'}, {222, '\'', '"'},
+    {186, ';', ':', 0x27},  {187, '=', '+', 0x0D}, {188, ',', '<', 0x33},  {189, '-', '_', 0x0C},
+    {190, '.', '>', 0x34},  {191, '/', '?', 0x35}, {192, '`', '~', 0x29},  {219, '[', '{', 0x1A},
+    {220, '\\', '|', 0x2B}, {221, ']', '}', 0x1B}, {222, '\'', '"', 0x28},
 };
-// The scan code words of the punctuation keys name the key by its shifted
-// character where the plain one is a bracket.
-constexpr std::string_view kPunctuationWords[] = {"[;]", "[=]", "[,]",  "[-]", "[.]", "[/]",
-                                                  "[`]", "[{]", "[\\]", "[}]", "[']"};
+
+// Virtual keys that scan code mode names by their physical key: the keypad
+// (digits and operators with Num Lock on, Clear for keypad 5 with it off),
+// Enter and Space. Both Enter keys share one virtual key and give [Enter].
+struct VirtualKeyMakeCode {
+  int virtualKey;
+  int makeCode;
+};
+constexpr VirtualKeyMakeCode kPhysicalWordKeys[] = {
+    {96, 0x52},  {97, 0x4F},  {98, 0x50},   {99, 0x51},       {100, 0x4B},      {101, 0x4C},
+    {102, 0x4D}, {103, 0x47}, {104, 0x48},  {105, 0x49},      {106, 0x37},      {107, 0x4E},
+    {109, 0x4A}, {110, 0x53}, {111, 0x135}, {kVkClear, 0x4C}, {kVkEnter, 0x1C}, {kVkSpace, 0x39},
+};
 
 constexpr char kShiftedDigits[] = ")!@#$%^&*(";
 
@@ -55,7 +68,7 @@ std::string KeyEditor::AsciiText(int v, bool shift, bool capsLock) {
   if (v >= kVkPad0 && v <= kVkPad9) return std::string(1, static_cast<char>(v - 48));
   if (v >= kVkPadMultiply && v <= kVkPadDivide) return std::string(1, static_cast<char>(v - 64));
   if (v == kVkClear) return "5";
-  if (v == kVkEnter) return "[CR]";
+  if (v == kVkEnter) return std::string(kWordCR);
   if (v == kVkSpace) return " ";
   for (const Punctuation& p : kPunctuation) {
     if (p.virtualKey == v) return std::string(1, shift ? p.shifted : p.plain);
@@ -64,16 +77,17 @@ std::string KeyEditor::AsciiText(int v, bool shift, bool capsLock) {
 }
 
 std::string KeyEditor::ScanCodeText(int v) {
-  if ((v >= 'A' && v <= 'Z') || (v >= '0' && v <= '9')) return {'[', static_cast<char>(v), ']'};
-  if (v >= kVkPad0 && v <= kVkPad9) return "[PAD" + std::string(1, static_cast<char>(v - 48)) + "]";
-  if (v >= kVkPadMultiply && v <= kVkPadDivide)
-    return "[PAD" + std::string(1, static_cast<char>(v - 64)) + "]";
-  if (v == kVkClear) return "[PAD5]";
-  if (v == kVkEnter) return "[Enter]";
-  if (v == kVkSpace) return "[Space]";
-  for (size_t i = 0; i < std::size(kPunctuation); ++i) {
-    if (kPunctuation[i].virtualKey == v) return std::string(kPunctuationWords[i]);
+  if ((v >= 'A' && v <= 'Z') || (v >= '0' && v <= '9')) return CharacterWord(static_cast<char>(v));
+  for (const VirtualKeyMakeCode& k : kPhysicalWordKeys) {
+    if (k.virtualKey == v) return std::string(WordOfMakeCode(k.makeCode));
   }
+  for (const Punctuation& p : kPunctuation) {
+    if (p.virtualKey == v) return std::string(WordOfMakeCode(p.makeCode));
+  }
+  // The separator key of some keypads has no key word; it is written in the
+  // form of the keypad words, and the content check refuses it until the
+  // user replaces it.
+  if (v == kVkPadSeparator) return "[PAD,]";
   // The keypad's Page Up, Page Down, Insert and Delete (Num Lock off) and the
   // function keys would otherwise come out as the words of other keys ([-] for
   // keypad 0, [.] for keypad ., [u] for F6): they give nothing.
@@ -201,7 +215,7 @@ void KeyEditor::OrdinaryKey(const PcKeyEvent& event) {
   const int v = event.virtualKey;
   if (m_state.escPrefix && (v == kVkE || v == kVkF)) {
     m_state.escPrefix = false;
-    InsertByRule(v == kVkE ? "[0E0]" : "[0F0]");
+    InsertByRule(v == kVkE ? kWordExtendedPrefix : kWordBreakPrefix);
     return;
   }
   InsertByRule(SelectedIsAscii() ? AsciiText(v, event.shift, event.capsLock) : ScanCodeText(v));
@@ -378,63 +392,61 @@ Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
   const bool words = m_state.escPrefix && !m_state.decimalDisplay;
   const bool shiftHeld = !m_state.shiftReleased;
 
-  // The function keys that give words and otherwise do nothing.
-  auto functionKeyWord = [key]() -> std::string {
-    if (key >= kF1 && key <= kF5) return "[F" + std::to_string(key - kF1 + 1) + "]";
-    if (key >= kF7 && key <= kF9) return "[F" + std::to_string(key - kF7 + 7) + "]";
-    if (key == kF11) return "[F11]";
-    if (key == kF12) return "[F12]";
-    return {};
-  };
+  // The word of the pressed key, from the key word dictionary by make code.
+  const std::string_view keyWord = WordOfMakeCode(key);
+  // The function keys that give words and otherwise do nothing (F6 and F10
+  // never get here: the window takes them first).
+  const bool wordOnlyFunctionKey =
+      (key >= kF1 && key <= kF5) || (key >= kF7 && key <= kF9) || key == kF11 || key == kF12;
 
   switch (key) {
     case kEsc:
       if (words) {
         MarkKeyEdited();
-        InsertByRule("[ESC]");
+        InsertByRule(keyWord);
       } else {
         m_state.escPrefix = true;
       }
       break;
     case kBackspace:
-      words ? Word("[Backspace]") : DeleteBack();
+      words ? Word(keyWord) : DeleteBack();
       break;
     case kLeftShift:
     case kRightShift:
       if (words) {
-        Word(key == kLeftShift ? "[Shift]" : "[RightShift]");
+        Word(keyWord);
       } else {
         m_state.shiftReleased = false;
       }
       break;
     case kHome:
-      words ? Word("[Home]") : CursorHome();
+      words ? Word(keyWord) : CursorHome();
       break;
     case kEnd:
-      words ? Word("[End]") : CursorEnd();
+      words ? Word(keyWord) : CursorEnd();
       break;
     case kUp:
-      words ? Word("[ArrowUp]") : MoveSelection(kMoveUp);
+      words ? Word(keyWord) : MoveSelection(kMoveUp);
       break;
     case kDown:
-      words ? Word("[ArrowDown]") : MoveSelection(kMoveDown);
+      words ? Word(keyWord) : MoveSelection(kMoveDown);
       break;
     case kLeft:
       if (words) {
-        Word("[ArrowLeft]");
+        Word(keyWord);
       } else {
         shiftHeld ? MoveSelection(kMoveLeft) : CursorLeft();
       }
       break;
     case kRight:
       if (words) {
-        Word("[ArrowRight]");
+        Word(keyWord);
       } else {
         shiftHeld ? MoveSelection(kMoveRight) : CursorRight();
       }
       break;
     case kDelete:
-      words ? Word("[Delete]") : DeleteForward();
+      words ? Word(keyWord) : DeleteForward();
       break;
     case kTab:
     case kLeftCtrl:
@@ -448,20 +460,9 @@ Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
     case kInsert:
     case kLeftWin:
     case kRightWin:
-    case kMenu: {
-      if (!words) break;
-      static constexpr std::pair<int, std::string_view> kWords[] = {
-          {kTab, "[Tab]"},           {kLeftCtrl, "[Ctrl]"},    {kRightCtrl, "[RightCtrl]"},
-          {kCapsLock, "[CapsLock]"}, {kPause, "[PauseBreak]"}, {kScrollLock, "[ScrollLk]"},
-          {kNumLock, "[NumLock]"},   {kPageUp, "[PageUp]"},    {kPageDown, "[PageDown]"},
-          {kInsert, "[Insert]"},     {kLeftWin, "[Win]"},      {kRightWin, "[RightWin]"},
-          {kMenu, "[Menu]"},
-      };
-      for (const auto& [code, word] : kWords) {
-        if (code == key) Word(word);
-      }
+    case kMenu:
+      if (words) Word(keyWord);
       break;
-    }
     case kPad7:
     case kPad8:
     case kPad2:
@@ -477,15 +478,15 @@ Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
                                          : 97;
       if (!m_state.decimalDisplay && event.virtualKey == digitVk) {
         const char digit = static_cast<char>(digitVk - 48);
-        DigitOrWord(std::string(1, digit), "[PAD" + std::string(1, digit) + "]");
+        DigitOrWord(std::string(1, digit), keyWord);
       } else {
         KeypadNavigation(key, shiftHeld);
       }
       break;
     }
     default:
-      if (const std::string word = functionKeyWord(); !word.empty()) {
-        if (words) Word(word);
+      if (wordOnlyFunctionKey) {
+        if (words) Word(keyWord);
       } else if (!m_state.decimalDisplay) {
         OrdinaryKey(event);
       }

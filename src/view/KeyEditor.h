@@ -15,6 +15,8 @@
 //    at a time.
 // Keys are told apart by their make code and extended bit, not by the virtual
 // key, so the keypad keys act as digits only while Num Lock makes them digits.
+// Every word comes from the key word dictionary: a special key gives the word
+// of its make code, a typed key the word of the key behind its virtual key.
 //
 // Space: text is inserted only while the space left is at least 1, measured
 // before the insertion, so a long word may still overrun the last free bytes;
