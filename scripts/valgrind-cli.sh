@@ -39,7 +39,7 @@ EOF
 chmod +x "$work/vexa-cli"
 
 failures=0
-for script in cli_content cli_layout cli_template cli_keyboard; do
+for script in cli_arguments cli_content cli_layout cli_template cli_keyboard; do
   if ! VEXA_CLI="$work/vexa-cli" bash "$VEXA_SOURCE_DIR/tests/scripts/$script.sh" >"$work/$script.out" 2>&1; then
     echo "FAIL: $script under valgrind:"
     cat "$work/$script.out"

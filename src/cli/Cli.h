@@ -2,7 +2,9 @@
 // and is reached through the table in main.cpp.
 //
 // Exit status: 0 success, 1 refused or failed (the message on stderr),
-// 2 usage error. Text arguments and output are raw 8-bit bytes.
+// 2 usage error. Text arguments and output are raw 8-bit bytes. Each group
+// parses its own arguments with ParseArguments (Arguments.h) from a table of
+// its options.
 #pragma once
 
 #include <iosfwd>
@@ -42,11 +44,5 @@ extern const char* const kKeyboardHelp;
 
 // Prints "vexa-cli: <text>" and a hint to the help, returns kExitUsage.
 int UsageError(Io& io, const std::string& text);
-
-// Takes "--name VALUE" out of args; returns false when the option is absent.
-// A missing value is a usage error reported through `error`.
-bool TakeOption(Args& args, const std::string& name, std::string& value, std::string& error);
-// Takes a flag "--name" out of args; returns whether it was present.
-bool TakeFlag(Args& args, const std::string& name);
 
 }  // namespace vexa::cli

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "base/Messages.h"
+#include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "document/KeyContent.h"
 #include "models/KeyWordDictionary.h"
@@ -113,7 +114,12 @@ int ExactlyOneText(const std::string& command, const Args& texts, Io& io) {
 
 }  // namespace
 
-int RunContent(const Args& args, Io& io) {
+int RunContent(const Args& arguments, Io& io) {
+  // Key contents may look like options ("-5", "--"): everything after the
+  // sub-command is a TEXT, as it always was.
+  const ParsedArguments parsed = ParseArguments({"content", kContentHelp, {}, true}, arguments, io);
+  if (parsed.exit) return *parsed.exit;
+  const Args& args = parsed.positionals;
   if (args.empty())
     return UsageError(io, "'content' needs a sub-command: check, encode, length, decode, decimal, words");
   const std::string& command = args.front();

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/Messages.h"
+#include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "device/BlockCodec.h"
 #include "device/KeyboardConnection.h"
@@ -88,34 +89,37 @@ class StderrProgress : public ProgressSink {
   std::string m_title;
 };
 
+const OptionSpec kKeyboardOptions[] = {
+    {"port", "usb|ps2"},
+    {"simulate-keyboard", "FILE"},
+    {"verify", nullptr, "write"},
+    {"backup", "FILE", "write"},
+};
+
 struct Options {
   PortKind port = PortKind::kUsb;
   std::string simulate;
 };
 
-// Takes --port and --simulate-keyboard; false on a usage error (already reported).
-bool TakeCommonOptions(Args& args, Io& io, Options& options, int& exitCode) {
-  std::string error, port;
-  if (TakeOption(args, "--port", port, error)) {
-    if (port == "usb") {
+// The port and the simulated keyboard; false on a usage error (already reported).
+bool CommonOptions(const ParsedArguments& parsed, Io& io, Options& options, int& exitCode) {
+  if (const std::string* port = parsed.Value("port")) {
+    if (*port == "usb") {
       options.port = PortKind::kUsb;
-    } else if (port == "ps2") {
+    } else if (*port == "ps2") {
       options.port = PortKind::kPs2;
     } else {
-      exitCode = UsageError(io, "--port takes usb or ps2, not '" + port + "'");
+      exitCode = UsageError(io, "--port takes usb or ps2, not '" + *port + "'");
       return false;
     }
   }
-  if (error.empty()) TakeOption(args, "--simulate-keyboard", options.simulate, error);
-  if (!error.empty()) {
-    exitCode = UsageError(io, error);
-    return false;
-  }
-  for (const auto& a : args) {
-    if (a.size() > 1 && a[0] == '-') {
-      exitCode = UsageError(io, "unknown option '" + a + "'");
+  if (const std::string* simulate = parsed.Value("simulate-keyboard")) {
+    // An empty name (an unset shell variable) must not fall back to the real keyboard.
+    if (simulate->empty()) {
+      exitCode = UsageError(io, "--simulate-keyboard needs a file name");
       return false;
     }
+    options.simulate = *simulate;
   }
   return true;
 }
@@ -174,10 +178,10 @@ Outcome LoadTemplateForWrite(const std::string& path, Image& image) {
   return Outcome::Success();
 }
 
-int Detect(Args args, Io& io) {
+int Detect(const Args& args, const ParsedArguments& parsed, Io& io) {
   Options options;
   int code = kExitOk;
-  if (!TakeCommonOptions(args, io, options, code)) return code;
+  if (!CommonOptions(parsed, io, options, code)) return code;
   if (!args.empty()) return UsageError(io, "detect takes no file");
   Session session;
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
@@ -216,10 +220,10 @@ bool SaveImage(const std::string& path, const Image& image, Io& io) {
   return false;
 }
 
-int Read(Args args, Io& io) {
+int Read(const Args& args, const ParsedArguments& parsed, Io& io) {
   Options options;
   int code = kExitOk;
-  if (!TakeCommonOptions(args, io, options, code)) return code;
+  if (!CommonOptions(parsed, io, options, code)) return code;
   if (args.size() != 1) return UsageError(io, "read takes one output file");
   Session session;
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
@@ -228,14 +232,14 @@ int Read(Args args, Io& io) {
   return SaveImage(args[0], image, io) ? kExitOk : kExitRefused;
 }
 
-int Write(Args args, Io& io) {
+int Write(const Args& args, const ParsedArguments& parsed, Io& io) {
   Options options;
   int code = kExitOk;
-  std::string backup, error;
-  TakeOption(args, "--backup", backup, error);
-  if (!error.empty()) return UsageError(io, error);
-  const bool verify = TakeFlag(args, "--verify");
-  if (!TakeCommonOptions(args, io, options, code)) return code;
+  if (!CommonOptions(parsed, io, options, code)) return code;
+  const std::string* backup = parsed.Value("backup");
+  // An empty name would silently skip the backup the user asked for.
+  if (backup && backup->empty()) return UsageError(io, "--backup needs a file name");
+  const bool verify = parsed.Has("verify");
   if (args.size() != 1) return UsageError(io, "write takes one template file");
 
   Image image{};
@@ -244,9 +248,9 @@ int Write(Args args, Io& io) {
 
   Session session;
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
-  if (!backup.empty()) {
+  if (backup) {
     Image current{};
-    if (!ReadImage(session, io, current) || !SaveImage(backup, current, io)) return kExitRefused;
+    if (!ReadImage(session, io, current) || !SaveImage(*backup, current, io)) return kExitRefused;
   }
   StderrProgress progress(io.err);
   TransferResult written = session.connection->WriteIntoKeyboard(
@@ -273,13 +277,16 @@ int Write(Args args, Io& io) {
 
 }  // namespace
 
-int RunKeyboard(const Args& args, Io& io) {
-  if (args.empty()) return UsageError(io, "keyboard needs a subcommand: detect, read or write");
-  const std::string& sub = args[0];
-  Args rest(args.begin() + 1, args.end());
-  if (sub == "detect") return Detect(rest, io);
-  if (sub == "read") return Read(rest, io);
-  if (sub == "write") return Write(rest, io);
+int RunKeyboard(const Args& arguments, Io& io) {
+  const ParsedArguments parsed = ParseArguments({"keyboard", kKeyboardHelp, kKeyboardOptions}, arguments, io);
+  if (parsed.exit) return *parsed.exit;
+  const Args& words = parsed.positionals;
+  if (words.empty()) return UsageError(io, "keyboard needs a subcommand: detect, read or write");
+  const std::string& sub = words[0];
+  const Args files(words.begin() + 1, words.end());
+  if (sub == "detect") return Detect(files, parsed, io);
+  if (sub == "read") return Read(files, parsed, io);
+  if (sub == "write") return Write(files, parsed, io);
   return UsageError(io, "unknown keyboard subcommand '" + sub + "'");
 }
 

@@ -1,6 +1,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/ModelOption.h"
 #include "models/KeyLayout.h"
@@ -28,13 +29,21 @@ const char* const kLayoutHelp =
     "  vexa-cli layout --model 2016 | cut -f1,3\n"
     "  vexa-cli layout --model PX2400 | awk -F'\\t' '$3 == \"Enter\"'\n";
 
+namespace {
+
+const OptionSpec kLayoutOptions[] = {
+    {"model", "M"},
+};
+
+}  // namespace
+
 int RunLayout(const Args& arguments, Io& io) {
-  Args args = arguments;
-  std::string value, error;
-  const bool given = TakeOption(args, "--model", value, error);
-  if (!error.empty()) return UsageError(io, error);
-  if (!args.empty()) return UsageError(io, "unexpected argument '" + args.front() + "' for 'layout'");
-  const int modelId = ResolveModel(given ? &value : nullptr, error);
+  const ParsedArguments parsed = ParseArguments({"layout", kLayoutHelp, kLayoutOptions}, arguments, io);
+  if (parsed.exit) return *parsed.exit;
+  if (!parsed.positionals.empty())
+    return UsageError(io, "unexpected argument '" + parsed.positionals.front() + "' for 'layout'");
+  std::string error;
+  const int modelId = ResolveModel(parsed.Value("model"), error);
   if (!error.empty()) return UsageError(io, error);
 
   const std::vector<LayoutKey>& layout = LayoutOf(modelId);

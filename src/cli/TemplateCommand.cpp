@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "base/Messages.h"
+#include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/ModelOption.h"
 #include "document/CVEXADoc.h"
@@ -42,6 +43,11 @@ const char* const kTemplateHelp =
     "  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin\n";
 
 namespace {
+
+const OptionSpec kTemplateOptions[] = {
+    {"model", "M"},
+    {"base", "FILE", "import"},
+};
 
 // A document that works on a chosen model without touching the editor's own
 // settings (the model id it reads comes from this store only).
@@ -122,27 +128,20 @@ int RunImport(Args& args, int modelId, const std::string* base, Io& io) {
 }  // namespace
 
 int RunTemplate(const Args& arguments, Io& io) {
-  Args args = arguments;
-  std::string model, base, error;
-  const bool modelGiven = TakeOption(args, "--model", model, error);
-  if (!error.empty()) return UsageError(io, error);
-  const bool baseGiven = TakeOption(args, "--base", base, error);
-  if (!error.empty()) return UsageError(io, error);
+  const ParsedArguments parsed = ParseArguments({"template", kTemplateHelp, kTemplateOptions}, arguments, io);
+  if (parsed.exit) return *parsed.exit;
+  Args args = parsed.positionals;
   if (args.empty()) return UsageError(io, "'template' needs a subcommand: new, show, export or import");
-  for (const auto& arg : args)
-    if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-')
-      return UsageError(io, "unknown option '" + arg + "'");
-
   const std::string sub = args.front();
   args.erase(args.begin());
-  if (baseGiven && sub != "import") return UsageError(io, "--base belongs to 'template import'");
-  const int modelId = ResolveModel(modelGiven ? &model : nullptr, error);
+  std::string error;
+  const int modelId = ResolveModel(parsed.Value("model"), error);
   if (!error.empty()) return UsageError(io, error);
 
   if (sub == "new") return RunNew(args, modelId, io);
   if (sub == "show") return RunShow(args, modelId, io);
   if (sub == "export") return RunExport(args, modelId, io);
-  if (sub == "import") return RunImport(args, modelId, baseGiven ? &base : nullptr, io);
+  if (sub == "import") return RunImport(args, modelId, parsed.Value("base"), io);
   return UsageError(io, "unknown template subcommand '" + sub + "'");
 }
 

@@ -1,7 +1,9 @@
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "base/Version.h"
+#include "cli/Arguments.h"
 #include "cli/Cli.h"
 
 namespace vexa::cli {
@@ -37,74 +39,50 @@ const CommandGroup* FindGroup(const std::string& name) {
   return nullptr;
 }
 
-}  // namespace
+const OptionSpec kOptions[] = {
+    {"version"},
+};
 
-int UsageError(Io& io, const std::string& text) {
-  io.err << "vexa-cli: " << text << "\n"
-         << "Try 'vexa-cli --help'.\n";
-  return kExitUsage;
-}
-
-bool TakeOption(Args& args, const std::string& name, std::string& value, std::string& error) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] != name) continue;
-    if (i + 1 >= args.size()) {
-      error = "option " + name + " needs a value";
-      args.erase(args.begin() + static_cast<long>(i));
-      return false;
-    }
-    value = args[i + 1];
-    args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
-    return true;
-  }
-  return false;
-}
-
-bool TakeFlag(Args& args, const std::string& name) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == name) {
-      args.erase(args.begin() + static_cast<long>(i));
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace vexa::cli
-
-int main(int argc, char** argv) {
-  using namespace vexa::cli;
-  Io io{std::cout, std::cerr};
-  Args args(argv + 1, argv + argc);
+int Run(const Args& args, Io& io) {
   if (args.empty()) {
     PrintHelp(io.err);
     return kExitUsage;
   }
-  const std::string& first = args[0];
-  if (first == "--help" || first == "-h") {
-    PrintHelp(io.out);
-    return kExitOk;
-  }
-  if (first == "--version") {
+  std::ostringstream help;
+  PrintHelp(help);
+  const std::string helpText = help.str();
+  // Options end at the command: what follows is the command's own.
+  const ParsedArguments parsed = ParseArguments({"", helpText.c_str(), kOptions, true}, args, io);
+  if (parsed.exit) return *parsed.exit;
+  if (parsed.Has("version")) {
     io.out << "vexa-cli " << VEXA_VERSION << "\n";
     return kExitOk;
   }
-  if (first == "help") {
-    if (args.size() < 2) {
-      PrintHelp(io.out);
+  const Args& words = parsed.positionals;
+  if (words.empty()) {
+    PrintHelp(io.err);
+    return kExitUsage;
+  }
+  if (words[0] == "help") {
+    if (words.size() < 2) {
+      io.out << helpText;
       return kExitOk;
     }
-    const CommandGroup* g = FindGroup(args[1]);
-    if (!g) return UsageError(io, "unknown command '" + args[1] + "'");
+    const CommandGroup* g = FindGroup(words[1]);
+    if (!g) return UsageError(io, "unknown command '" + words[1] + "'");
     io.out << g->help;
     return kExitOk;
   }
-  const CommandGroup* g = FindGroup(first);
-  if (!g) return UsageError(io, "unknown command '" + first + "'");
-  Args rest(args.begin() + 1, args.end());
-  if (!rest.empty() && (rest[0] == "--help" || rest[0] == "-h")) {
-    io.out << g->help;
-    return kExitOk;
-  }
-  return g->run(rest, io);
+  const CommandGroup* g = FindGroup(words[0]);
+  if (!g) return UsageError(io, "unknown command '" + words[0] + "'");
+  return g->run(Args(words.begin() + 1, words.end()), io);
+}
+
+}  // namespace
+}  // namespace vexa::cli
+
+int main(int argc, char** argv) {
+  vexa::cli::Io io{std::cout, std::cerr};
+  // argv as raw bytes: key contents and file names pass through unchanged.
+  return vexa::cli::Run(vexa::cli::Args(argv + 1, argv + argc), io);
 }
