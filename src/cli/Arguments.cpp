@@ -46,7 +46,7 @@ std::string ParserErrorText(const QString& error) {
 }
 
 // The sub-commands an option belongs to, from its blank-separated list.
-std::vector<std::string_view> Subcommands(const OptionSpec& option) {
+std::vector<std::string_view> Subcommands(const OptionInfo& option) {
   std::vector<std::string_view> names;
   std::string_view list = option.subcommands ? option.subcommands : "";
   while (!list.empty()) {
@@ -59,7 +59,7 @@ std::vector<std::string_view> Subcommands(const OptionSpec& option) {
 }
 
 // "option --base belongs to 'template import'" (or to 'a' or 'b').
-std::string NotForSubcommand(const GroupSyntax& syntax, const OptionSpec& option) {
+std::string NotForSubcommand(const GroupSyntax& syntax, const OptionInfo& option) {
   const std::vector<std::string_view> names = Subcommands(option);
   std::string text = std::string("option --") + option.name + " belongs to ";
   for (size_t i = 0; i < names.size(); ++i) {
@@ -69,7 +69,7 @@ std::string NotForSubcommand(const GroupSyntax& syntax, const OptionSpec& option
   return text;
 }
 
-bool BelongsTo(const OptionSpec& option, std::string_view subcommand) {
+bool BelongsTo(const OptionInfo& option, std::string_view subcommand) {
   if (option.subcommands == nullptr) return true;
   const std::vector<std::string_view> names = Subcommands(option);
   return std::find(names.begin(), names.end(), subcommand) != names.end();
@@ -91,7 +91,7 @@ ParsedArguments ParseArguments(const GroupSyntax& syntax, const Args& args, Io& 
                                                     : QCommandLineParser::ParseAsOptions);
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   parser.addOption(help);
-  for (const OptionSpec& option : syntax.options) {
+  for (const OptionInfo& option : syntax.options) {
     parser.addOption(option.valueName ? QCommandLineOption(QString::fromLatin1(option.name), QString(),
                                                            QString::fromLatin1(option.valueName))
                                       : QCommandLineOption(QString::fromLatin1(option.name)));
@@ -113,7 +113,7 @@ ParsedArguments ParseArguments(const GroupSyntax& syntax, const Args& args, Io& 
 
   for (const QString& positional : parser.positionalArguments())
     parsed.positionals.push_back(ToBytes(positional));
-  for (const OptionSpec& option : syntax.options) {
+  for (const OptionInfo& option : syntax.options) {
     const QString name = QString::fromLatin1(option.name);
     if (!parser.isSet(name)) continue;
     const std::string shown = std::string("--") + option.name;

@@ -30,7 +30,7 @@ namespace vexa::cli {
 
 // One option of a command group. With a `valueName` it takes a value, as
 // "--name VALUE" or "--name=VALUE"; without one it is a flag "--name".
-struct OptionSpec {
+struct OptionInfo {
   const char* name;                   // without the dashes: "model"
   const char* valueName = nullptr;    // "M", "FILE"; null for a flag
   const char* subcommands = nullptr;  // blank-separated sub-commands it belongs to; null: all
@@ -40,7 +40,7 @@ struct OptionSpec {
 struct GroupSyntax {
   const char* name;  // "template"; empty for vexa-cli itself
   const char* help;
-  std::span<const OptionSpec> options;
+  std::span<const OptionInfo> options;
   // Options end at the first positional argument (the sub-command): the rest
   // reach the group as they were typed, "--" included.
   bool literalOperands = false;

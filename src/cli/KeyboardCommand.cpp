@@ -89,7 +89,7 @@ class StderrProgress : public ProgressSink {
   std::string m_title;
 };
 
-const OptionSpec kKeyboardOptions[] = {
+const OptionInfo kKeyboardOptions[] = {
     {"port", "usb|ps2"},
     {"simulate-keyboard", "FILE"},
     {"verify", nullptr, "write"},

@@ -31,7 +31,7 @@ const char* const kLayoutHelp =
 
 namespace {
 
-const OptionSpec kLayoutOptions[] = {
+const OptionInfo kLayoutOptions[] = {
     {"model", "M"},
 };
 

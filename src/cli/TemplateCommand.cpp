@@ -44,7 +44,7 @@ const char* const kTemplateHelp =
 
 namespace {
 
-const OptionSpec kTemplateOptions[] = {
+const OptionInfo kTemplateOptions[] = {
     {"model", "M"},
     {"base", "FILE", "import"},
 };

@@ -39,7 +39,7 @@ const CommandGroup* FindGroup(const std::string& name) {
   return nullptr;
 }
 
-const OptionSpec kOptions[] = {
+const OptionInfo kOptions[] = {
     {"version"},
 };
 

@@ -13,7 +13,7 @@
 namespace vexa::cli {
 namespace {
 
-const OptionSpec kOptions[] = {
+const OptionInfo kOptions[] = {
     {"port", "usb|ps2"},         {"simulate-keyboard", "FILE"},   {"verify", nullptr, "write"},
     {"backup", "FILE", "write"}, {"render", "FILE", "show diff"},
 };
