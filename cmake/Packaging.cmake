@@ -1,14 +1,26 @@
-# Desktop integration, udev rule, man page and the Debian package.
+# Desktop integration, udev rule, man pages, copyright, changelog and the Debian package.
 install(FILES packaging/vexa.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/vexa.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-# Man pages carry the project version (configure_file) and are installed
-# compressed, as Debian packages carry them.
-configure_file(packaging/vexa-cli.1.in ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1 @ONLY)
-add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz
-  COMMAND gzip -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1 > ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz
-  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1 VERBATIM)
-add_custom_target(vexa_manpage ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vexa-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The man pages and the changelog carry the project version (configure_file)
+# and are installed compressed, as Debian packages carry them; gzip -n keeps
+# the package reproducible.
+function(vexa_compressed_file source name destination)
+  configure_file(${source} ${CMAKE_CURRENT_BINARY_DIR}/${name} @ONLY)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
+    COMMAND gzip -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/${name} > ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${name} VERBATIM)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz DESTINATION ${destination})
+  set_property(GLOBAL APPEND PROPERTY VEXA_COMPRESSED_FILES ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+endfunction()
+vexa_compressed_file(packaging/vexa-cli.1.in vexa-cli.1 ${CMAKE_INSTALL_MANDIR}/man1)
+if(VEXA_GUI)
+  vexa_compressed_file(packaging/vexa.1.in vexa.1 ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+# A native package: its changelog is changelog.gz, beside the copyright file.
+vexa_compressed_file(packaging/changelog.in changelog ${CMAKE_INSTALL_DOCDIR})
+get_property(VEXA_COMPRESSED_FILES GLOBAL PROPERTY VEXA_COMPRESSED_FILES)
+add_custom_target(vexa_compressed_files ALL DEPENDS ${VEXA_COMPRESSED_FILES})
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 if(EXISTS ${PROJECT_SOURCE_DIR}/data/udev/70-vexa-keyboard.rules)
   install(FILES data/udev/70-vexa-keyboard.rules DESTINATION lib/udev/rules.d)
 endif()

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks what it holds: the programs,
-# the desktop entry, icon, man page and udev rule, sensible dependencies, and
-# that vexa-cli runs from the unpacked tree.
+# the desktop entry, icon, man pages, copyright, changelog and udev rule,
+# sensible dependencies, and that the programs run from the unpacked tree with
+# the project's version.
 set -euo pipefail
 : "${VEXA_BUILD_DIR:?}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# The one version: the project's, as CMake recorded it for this build.
+project_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$VEXA_BUILD_DIR/CMakeCache.txt")
+[ -n "$project_version" ] || { echo "no CMAKE_PROJECT_VERSION in $VEXA_BUILD_DIR/CMakeCache.txt"; exit 1; }
+echo "project version: $project_version"
+
 (cd "$VEXA_BUILD_DIR" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
-deb=$(ls "$work"/out/vexa_*_amd64.deb)
+deb=$(ls "$work"/out/vexa_"$project_version"_amd64.deb)
 echo "package: $(basename "$deb")"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
@@ -19,10 +25,17 @@ expect ./usr/bin/vexa-cli
 expect ./usr/share/applications/vexa.desktop
 expect ./usr/share/icons/hicolor/scalable/apps/vexa.svg
 expect ./usr/share/man/man1/vexa-cli.1.gz
-if [ -n "${VEXA_BIN:-}" ]; then expect ./usr/bin/vexa; fi
+expect ./usr/share/doc/vexa/copyright
+expect ./usr/share/doc/vexa/changelog.gz
+if [ -n "${VEXA_BIN:-}" ]; then
+  expect ./usr/bin/vexa
+  expect ./usr/share/man/man1/vexa.1.gz
+fi
 if [ -f "$VEXA_SOURCE_DIR/data/udev/70-vexa-keyboard.rules" ]; then
   expect ./usr/lib/udev/rules.d/70-vexa-keyboard.rules
 fi
+
+[ "$(dpkg-deb -f "$deb" Version)" = "$project_version" ] || { echo "package version: $(dpkg-deb -f "$deb" Version)"; exit 1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
@@ -41,12 +54,12 @@ grep -q 'udevadm control --reload' "$work/postinst" || { echo "postinst does not
 
 dpkg-deb -x "$deb" "$work/root"
 version=$("$work/root/usr/bin/vexa-cli" --version)
-[ "$version" = "vexa-cli 1.1.0.5" ] || { echo "unexpected version line: $version"; exit 1; }
+[ "$version" = "vexa-cli $project_version" ] || { echo "unexpected version line: $version"; exit 1; }
 if [ -n "${VEXA_BIN:-}" ]; then
   # Answers without a display, as from a shell or a package check.
   version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/vexa" --version) ||
     { echo "vexa --version failed without a display"; exit 1; }
-  [ "$version" = "VEXA 1.1.0.5" ] || { echo "unexpected vexa version line: $version"; exit 1; }
+  [ "$version" = "VEXA $project_version" ] || { echo "unexpected vexa version line: $version"; exit 1; }
 fi
 
 desktop="$work/root/usr/share/applications/vexa.desktop"
@@ -56,10 +69,42 @@ done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || { echo "desktop entry is not valid"; exit 1; }
 fi
-if command -v man >/dev/null; then
-  page=$(MANWIDTH=80 man -l "$work/root/usr/share/man/man1/vexa-cli.1.gz" 2>"$work/man.err")
-  grep -q '^NAME' <<<"$page" && grep -q 'keyboard write' <<<"$page" ||
-    { echo "the man page does not render:"; cat "$work/man.err"; exit 1; }
-  if grep -qi 'warning' "$work/man.err"; then cat "$work/man.err"; exit 1; fi
+# Both man pages render without a single groff warning (-ww: all of them).
+pages=vexa-cli
+if [ -n "${VEXA_BIN:-}" ]; then pages="$pages vexa"; fi
+for name in $pages; do
+  file="$work/root/usr/share/man/man1/$name.1.gz"
+  gzip -t "$file" || { echo "$name.1.gz is not gzip data"; exit 1; }
+  page=$(zcat "$file" | groff -man -Tutf8 -ww -P-cbou 2>"$work/man.err")
+  if [ -s "$work/man.err" ]; then echo "the $name man page renders with warnings:"; cat "$work/man.err"; exit 1; fi
+  grep -q '^NAME' <<<"$page" && grep -q "^VEXA $project_version" <<<"$page" ||
+    { echo "the $name man page lacks its NAME section or the version $project_version"; exit 1; }
+done
+if [ -n "${VEXA_BIN:-}" ]; then
+  page=$(zcat "$work/root/usr/share/man/man1/vexa.1.gz" | groff -man -Tutf8 -P-cbou 2>/dev/null)
+  for text in '--simulate-keyboard FILE' 'VEXA.conf' '70-vexa-keyboard.rules' 'EXIT STATUS' 'vexa-cli(1)'; do
+    grep -qF -- "$text" <<<"$page" || { echo "the vexa man page lacks: $text"; exit 1; }
+  done
+fi
+grep -q 'keyboard write' <<<"$(zcat "$work/root/usr/share/man/man1/vexa-cli.1.gz" | groff -man -Tutf8 -P-cbou)" ||
+  { echo "the vexa-cli man page lacks 'keyboard write'"; exit 1; }
+
+# The copyright file in the machine-readable format: header, then a Files
+# paragraph with its copyright and licence.
+copyright="$work/root/usr/share/doc/vexa/copyright"
+for field in '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' '^Upstream-Name: VEXA$' \
+  '^Files: \*$' '^Copyright: [0-9]' '^License: [^ ]'; do
+  grep -q "$field" "$copyright" || { echo "copyright lacks a line matching $field"; exit 1; }
+done
+
+# The native changelog parses and names this version.
+zcat "$work/root/usr/share/doc/vexa/changelog.gz" >"$work/changelog" || { echo "changelog.gz is not gzip data"; exit 1; }
+if command -v dpkg-parsechangelog >/dev/null; then
+  parsed=$(dpkg-parsechangelog -l "$work/changelog" 2>"$work/changelog.err") &&
+    [ ! -s "$work/changelog.err" ] || { echo "the changelog does not parse cleanly:"; cat "$work/changelog.err"; exit 1; }
+  grep -qx "Source: vexa" <<<"$parsed" && grep -qx "Version: $project_version" <<<"$parsed" ||
+    { echo "the changelog is not for vexa $project_version:"; echo "$parsed"; exit 1; }
+else
+  head -1 "$work/changelog" | grep -qF "vexa ($project_version) " || { echo "changelog heading: $(head -1 "$work/changelog")"; exit 1; }
 fi
 echo "package ok"
