@@ -62,7 +62,9 @@ TEST(KeyEditorKeyWordsTest, EveryInsertedWordSendsThePressedKey) {
       std::string word = Insert(*event, false);
       // Typed without Esc (letters, digits, punctuation, keypad), a key gives
       // the word of its virtual key, whichever path of the editor it takes.
-      if (!word.empty()) EXPECT_EQ(word, KeyEditor::ScanCodeText(event->virtualKey));
+      if (!word.empty()) {
+        EXPECT_EQ(word, KeyEditor::ScanCodeText(event->virtualKey));
+      }
       if (word.empty()) word = Insert(*event, true);
       if (word.empty()) continue;
       SCOPED_TRACE(word);
