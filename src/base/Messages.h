@@ -87,6 +87,10 @@ inline constexpr std::string_view kReadNoKeyboard =
 inline constexpr std::string_view kReadDriverFailed =
     "Can't access programmable keyboard!\nPlease to check the driver setup!\n\nTry to read again please!";
 inline constexpr const char* kDataWrittenError = "Data Written Error, Count=%d";
+// The second line under kDataWrittenError: the blocks before the failed one
+// are new, the ones after it old, so the keyboard's template is torn.
+inline constexpr std::string_view kPartlyWritten =
+    "The keyboard now holds a partly written template and must be written again before use!";
 inline constexpr const char* kDataReadError = "Data Read Error, Count=%d";
 inline constexpr std::string_view kWritingTitle = "Writing data into keyboard";
 inline constexpr std::string_view kReadingTitle = "Reading data from keyboard";

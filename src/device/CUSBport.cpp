@@ -41,34 +41,62 @@ bool CUSBport::MatchesIdentity(const std::string& product, int vendorId, int pro
          product.size() >= m_expectedProduct.size() && vendorId == m_vendorId && productId == m_productId;
 }
 
+std::optional<std::vector<HidInterfaceInfo>> CUSBport::Candidates() {
+  return m_hid.Enumerate(static_cast<std::uint16_t>(m_vendorId), static_cast<std::uint16_t>(m_productId));
+}
+
+bool CUSBport::OpenChecked(const HidInterfaceInfo& info, int index) {
+  CloseDevice();
+  if (index >= 0) Diagnose("DetectHIDDevice: HidDevice = " + std::to_string(index) + "\n");
+  HidOpenResult opened = m_hid.Open(info.path);
+  if (!opened.device) {
+    if (opened.error == HidOpenError::kPermissionDenied &&
+        MatchesIdentity(Narrow(info.product), info.vendorId, info.productId))
+      m_notPermitted = true;
+    return false;
+  }
+  m_device = std::move(opened.device);
+  // The record said "keyboard"; the open device must say so too, or the path
+  // now belongs to something else.
+  if (CheckHIDParam()) return true;
+  CloseDevice();
+  return false;
+}
+
+std::vector<KeyboardDevice> CUSBport::FindKeyboards() {
+  m_notPermitted = false;
+  std::vector<KeyboardDevice> found;
+  const auto list = Candidates();
+  if (!list) return found;
+  for (size_t i = 0; i < list->size(); ++i) {
+    const HidInterfaceInfo& info = (*list)[i];
+    if (!OpenChecked(info, static_cast<int>(i))) continue;
+    const auto product = m_device->ProductString();
+    found.push_back({info.path, product ? Narrow(*product) : std::string(), Narrow(info.serialNumber)});
+    CloseDevice();
+  }
+  if (!found.empty()) m_notPermitted = false;
+  return found;
+}
+
 bool CUSBport::DetectHIDDevice() {
   m_notPermitted = false;
-  for (int index = 0; index < kInterfacesSearched; ++index) {
-    Diagnose("DetectHIDDevice: HidDevice = " + std::to_string(index) + "\n");
-    const auto list = m_hid.Enumerate();
-    if (!list) break;
-    if (index >= static_cast<int>(list->size())) continue;
-    const HidInterfaceInfo& info = (*list)[static_cast<size_t>(index)];
-    HidOpenResult opened = m_hid.Open(info.path);
-    if (!opened.device) {
-      // Skip it and go on: one interface closed to this user must not hide
-      // the keyboard behind it.
-      if (opened.error == HidOpenError::kPermissionDenied &&
-          MatchesIdentity(Narrow(info.product), info.vendorId, info.productId))
-        m_notPermitted = true;
-      continue;
-    }
-    m_device = std::move(opened.device);
-    const bool found = CheckHIDParam();
-    CloseDevice();
-    if (found) {
-      m_devicePath = info.path;
+  if (const auto list = Candidates()) {
+    for (size_t i = 0; i < list->size(); ++i) {
+      if (!OpenChecked((*list)[i], static_cast<int>(i))) continue;
+      CloseDevice();
+      m_devicePath = (*list)[i].path;
       m_notPermitted = false;
       return true;
     }
   }
-  m_devicePath.clear();
+  if (!m_bound) m_devicePath.clear();
   return false;
+}
+
+void CUSBport::BindToPath(std::string path) {
+  m_devicePath = std::move(path);
+  m_bound = true;
 }
 
 bool CUSBport::CheckHIDParam() {
@@ -88,14 +116,25 @@ bool CUSBport::CheckHIDParam() {
 
 bool CUSBport::OpenDevice() {
   m_notPermitted = false;
-  if (m_devicePath.empty()) return false;
-  HidOpenResult opened = m_hid.Open(m_devicePath);
-  if (!opened.device) {
-    m_notPermitted = opened.error == HidOpenError::kPermissionDenied;
-    return false;
+  CloseDevice();
+  const auto list = Candidates();
+  if (!list) return false;
+  // The kept path first, as long as the system still lists it as the keyboard's.
+  for (const HidInterfaceInfo& info : *list)
+    if (!m_devicePath.empty() && info.path == m_devicePath && OpenChecked(info, -1)) return true;
+  if (m_bound) return false;
+  // Unplugged and back at another path, or plugged in after start: detect
+  // again on the same list and keep the new path.
+  for (size_t i = 0; i < list->size(); ++i) {
+    const HidInterfaceInfo& info = (*list)[i];
+    if (info.path == m_devicePath) continue;  // tried above
+    if (OpenChecked(info, static_cast<int>(i))) {
+      m_devicePath = info.path;
+      m_notPermitted = false;
+      return true;
+    }
   }
-  m_device = std::move(opened.device);
-  return true;
+  return false;
 }
 
 void CUSBport::CloseDevice() { m_device.reset(); }
@@ -108,8 +147,17 @@ FeatureReport CUSBport::CommandReport(std::uint8_t command, int blockNumber) {
   return r;
 }
 
+bool CUSBport::SetFeature(const FeatureReport& report) {
+  return m_device && m_device->SetFeatureReport(report) == kFeatureReportSize;
+}
+
+bool CUSBport::GetFeature(FeatureReport& report) {
+  report[0] = 0;  // the report id asked for
+  return m_device && m_device->GetFeatureReport(report) == kFeatureReportSize;
+}
+
 bool CUSBport::SendCommand(std::uint8_t command, int blockNumber) {
-  return m_device && m_device->SetFeature(CommandReport(command, blockNumber));
+  return SetFeature(CommandReport(command, blockNumber));
 }
 
 bool CUSBport::WriteBlock(int blockNumber) {
@@ -124,7 +172,7 @@ bool CUSBport::WriteBlock(int blockNumber) {
       const int p = report * 8 + 8 - j;
       r[static_cast<size_t>(j)] = p < kNibbleStreamLength ? stream[static_cast<size_t>(p)] : kNibbleTag;
     }
-    if (!m_device->SetFeature(r)) return false;
+    if (!SetFeature(r)) return false;
   }
   return true;
 }
@@ -136,8 +184,7 @@ bool CUSBport::ReadBlock(int blockNumber) {
   NibbleStream stream{};
   for (int report = 0; report < kDataReports; ++report) {
     FeatureReport r{};
-    r[0] = 0;
-    if (!m_device->GetFeature(r)) return false;
+    if (!GetFeature(r)) return false;
     for (int j = 1; j <= 8; ++j) {
       const int p = report * 8 + 8 - j;
       if (p < kNibbleStreamLength) stream[static_cast<size_t>(p)] = r[static_cast<size_t>(j)];
@@ -148,10 +195,8 @@ bool CUSBport::ReadBlock(int blockNumber) {
 }
 
 bool CUSBport::PollDevice() {
-  if (!m_device) return false;
   FeatureReport r{};
-  r[0] = 0;
-  return m_device->GetFeature(r);
+  return GetFeature(r);
 }
 
 }  // namespace vexa

@@ -8,13 +8,30 @@
 //     (payload byte 1 carries the 8th nibble byte of its group, byte 8 the 1st).
 //   - Writing sends each byte low half first, reading receives high half first.
 //   - A read waits 200 ms between its command and its data reports.
+//   - A report counts only when all 9 bytes moved: a short read is a failure.
 //   - Transfers leave no handle open: OpenDevice / CloseDevice bracket each one.
+//
+// Touching only the keyboard: detection asks the system for the interfaces
+// whose device records carry the keyboard's vendor and product id (one
+// filtered enumeration) and opens only those to check their identity. No
+// other HID device is ever opened, and no report goes to an interface before
+// its identity was checked on the open handle. Because the list holds only
+// candidates, there is no limit on how many other HID devices the system has.
+//
+// A keyboard that is unplugged and plugged in again may come back at another
+// path, and its old path may by then belong to another device. So every
+// OpenDevice checks the identity again, and when the kept path no longer
+// holds the keyboard it repeats the detection over the same filtered list
+// (unless the port is bound to one path with BindToPath).
+//
 // The port shows no messages; the transfer turns its results into messages.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "device/BlockCodec.h"
 #include "device/Clock.h"
@@ -23,11 +40,17 @@
 
 namespace vexa {
 
+// One connected keyboard as detection found it.
+struct KeyboardDevice {
+  std::string path;
+  std::string product;       // the product string it reports, narrowed to 8 bits
+  std::string serialNumber;  // from the system's record; empty when it has none
+};
+
 class CUSBport {
  public:
   static constexpr std::uint8_t kReadCommand = 0xE6;
   static constexpr std::uint8_t kWriteCommand = 0xE7;
-  static constexpr int kInterfacesSearched = 20;  // interface indexes 0..19
   static constexpr int kReadWaitMs = 200;
   static constexpr int kMaxStringChars = 51;
 
@@ -41,17 +64,25 @@ class CUSBport {
   void SetVendorId(int id) { m_vendorId = id; }
   void SetProductId(int id) { m_productId = id; }
 
-  // Searches interface indexes 0..19 for the keyboard. On success the device
-  // path is kept and the handle closed again. An interface that cannot be
-  // opened is skipped (most other HID interfaces are not open to a normal
-  // user); when it was the keyboard by its system record and the reason was
-  // missing permission, KeyboardNotPermitted() tells so afterwards.
+  // Every connected keyboard that passes the identity check, in the system's
+  // order. Opens the candidates one at a time and closes them again.
+  [[nodiscard]] std::vector<KeyboardDevice> FindKeyboards();
+  // Finds the first keyboard and keeps its path; the handle is closed again.
+  // A candidate that cannot be opened is skipped; when the reason was missing
+  // permission, KeyboardNotPermitted() tells so afterwards.
   [[nodiscard]] bool DetectHIDDevice();
   // True when the open interface reports the expected identity: its product
   // string begins with the expected product, vendor and product id match.
   [[nodiscard]] bool CheckHIDParam();
+  // Opens the keyboard for a transfer: the kept path when it still holds the
+  // keyboard, else (unless bound) the first keyboard detection finds now,
+  // whose path is kept from then on. False when there is none; nothing has
+  // been sent to anything then.
   [[nodiscard]] bool OpenDevice();
   void CloseDevice();
+  // Binds the port to one keyboard: OpenDevice uses only `path` and never
+  // moves to another keyboard.
+  void BindToPath(std::string path);
   [[nodiscard]] bool SendCommand(std::uint8_t command, int blockNumber);
   // Fills the block buffer; true when all 9 reports arrived and the checksum holds.
   [[nodiscard]] bool ReadBlock(int blockNumber);
@@ -64,8 +95,8 @@ class CUSBport {
   const BlockBuffer& Buffer() const { return m_buffer; }
   [[nodiscard]] const std::string& DevicePath() const { return m_devicePath; }
   [[nodiscard]] bool IsOpen() const { return m_device != nullptr; }
-  // The last open (detection or OpenDevice) failed for lack of permission on
-  // an interface that is the keyboard.
+  // The last search (detection or OpenDevice) failed for lack of permission
+  // on an interface whose record is the keyboard's.
   [[nodiscard]] bool KeyboardNotPermitted() const { return m_notPermitted; }
 
   // The command report for a block: [0, command, address low, address high, 0 x 5].
@@ -76,12 +107,20 @@ class CUSBport {
  private:
   void Diagnose(const std::string& line) const;
   [[nodiscard]] bool MatchesIdentity(const std::string& product, int vendorId, int productId) const;
+  // The system's candidates: one enumeration filtered by vendor and product id.
+  [[nodiscard]] std::optional<std::vector<HidInterfaceInfo>> Candidates();
+  // Opens one candidate and checks its identity; on success the handle stays
+  // open. `index` numbers the diagnostic line.
+  [[nodiscard]] bool OpenChecked(const HidInterfaceInfo& info, int index);
+  [[nodiscard]] bool SetFeature(const FeatureReport& report);
+  [[nodiscard]] bool GetFeature(FeatureReport& report);
 
   HidBackend& m_hid;
   Clock& m_clock;
   DiagnosticSink m_diagnostics;
   std::unique_ptr<HidDevice> m_device;
   std::string m_devicePath;
+  bool m_bound = false;
   std::string m_expectedProduct;
   int m_vendorId = 0;
   int m_productId = 0;

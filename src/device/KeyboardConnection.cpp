@@ -41,31 +41,75 @@ PortChoice KeyboardConnection::ChoosePort(PortKind kind) {
   return choice;
 }
 
-TransferResult KeyboardConnection::ReadFromKeyboard(ProgressSink& progress) {
+TransferJob KeyboardConnection::Refused(Outcome outcome) {
   TransferResult result;
-  KeyboardTransfer transfer(*m_env.clock, progress);
-  if (m_driverPort && m_systemKind != 0) return transfer.DriverRead(*m_driverPort);
-  if (m_usbPort && !m_noKeyboard) return transfer.UsbRead(*m_usbPort);
-  result.outcome = NoKeyboardMessage();
-  return result;
+  result.outcome = std::move(outcome);
+  return TransferJob(std::move(result));
+}
+
+bool KeyboardConnection::OpenUsb() {
+  m_noKeyboard = !m_usbPort->OpenDevice();
+  return !m_noKeyboard;
+}
+
+void KeyboardConnection::AfterWrite(TransferResult& result) {
+  if (!result.started || !m_env.afterWrite) return;
+  Outcome saved = m_env.afterWrite();
+  if (!saved.ok && result.outcome.ok) result.outcome = std::move(saved);
+}
+
+TransferJob KeyboardConnection::PrepareRead() {
+  if (m_driverPort && m_systemKind != 0) {
+    return TransferJob(
+        [this](ProgressSink& progress) {
+          return KeyboardTransfer(*m_env.clock, progress).DriverRead(*m_driverPort);
+        },
+        {});
+  }
+  if (m_usbPort && OpenUsb()) {
+    CUSBport* port = m_usbPort.get();
+    return TransferJob(
+        [this, port](ProgressSink& progress) {
+          return KeyboardTransfer(*m_env.clock, progress).UsbRead(*port);
+        },
+        [port] { port->CloseDevice(); });
+  }
+  return Refused(NoKeyboardMessage());
+}
+
+TransferJob KeyboardConnection::PrepareWrite(const ImageSource& source) {
+  Image image{};
+  if (m_driverPort && m_systemKind != 0) {
+    if (Outcome refused = source(image); !refused.ok) return Refused(std::move(refused));
+    return TransferJob(
+        [this, image](ProgressSink& progress) {
+          TransferResult result = KeyboardTransfer(*m_env.clock, progress).DriverWrite(*m_driverPort, image);
+          AfterWrite(result);
+          return result;
+        },
+        {});
+  }
+  if (!m_usbPort || !OpenUsb()) return Refused(NoKeyboardMessage());
+  CUSBport* port = m_usbPort.get();
+  if (Outcome refused = source(image); !refused.ok) {
+    port->CloseDevice();
+    return Refused(std::move(refused));
+  }
+  return TransferJob(
+      [this, port, image](ProgressSink& progress) {
+        TransferResult result = KeyboardTransfer(*m_env.clock, progress).UsbWrite(*port, image);
+        AfterWrite(result);
+        return result;
+      },
+      [port] { port->CloseDevice(); });
+}
+
+TransferResult KeyboardConnection::ReadFromKeyboard(ProgressSink& progress) {
+  return PrepareRead().Run(progress);
 }
 
 TransferResult KeyboardConnection::WriteIntoKeyboard(const ImageSource& source, ProgressSink& progress) {
-  TransferResult result;
-  KeyboardTransfer transfer(*m_env.clock, progress);
-  if (m_driverPort && m_systemKind != 0) {
-    result = transfer.DriverWrite(*m_driverPort, source);
-  } else if (m_usbPort && !m_noKeyboard) {
-    result = transfer.UsbWrite(*m_usbPort, source);
-  } else {
-    result.outcome = NoKeyboardMessage();
-    return result;
-  }
-  if (result.started && m_env.afterWrite) {
-    Outcome saved = m_env.afterWrite();
-    if (!saved.ok && result.outcome.ok) result.outcome = std::move(saved);
-  }
-  return result;
+  return PrepareWrite(source).Run(progress);
 }
 
 }  // namespace vexa

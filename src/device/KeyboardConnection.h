@@ -3,6 +3,14 @@
 // commands. The editor view keeps one of these; vexa-cli makes one per
 // command. Everything the user sees comes back as texts to show (Outcome);
 // the caller only shows dialogs, messages and progress.
+//
+// A transfer comes in two steps (see TransferJob.h): Prepare* on the thread
+// that owns the document, then the job's Run wherever the caller likes. The
+// one-call forms ReadFromKeyboard / WriteIntoKeyboard do both in a row.
+//
+// USB: the keyboard is detected when the port is chosen, and again by any
+// transfer that finds the kept path no longer holding the keyboard (it was
+// unplugged, came back at another path, or was plugged in after start).
 #pragma once
 
 #include <functional>
@@ -18,6 +26,7 @@
 #include "device/KbioPlatform.h"
 #include "device/KeyboardTransfer.h"
 #include "device/ProgressSink.h"
+#include "device/TransferJob.h"
 
 namespace vexa {
 
@@ -49,17 +58,24 @@ class KeyboardConnection {
   explicit KeyboardConnection(DeviceEnvironment environment);
   ~KeyboardConnection();
 
-  // Runs once per run; later calls change nothing. USB: detection runs now
-  // and only now; a keyboard that isn't found is reported and every transfer
-  // repeats that message for the rest of the run.
+  // Runs once per run; later calls change nothing. USB: a keyboard that
+  // isn't found is reported; each transfer looks for it again.
   [[nodiscard]] PortChoice ChoosePort(PortKind kind);
 
+  // The first step of a transfer (see TransferJob.h). A write asks `source`
+  // for the image after the USB keyboard was opened and before the PS/2
+  // keyboard is identified, so the refusals come in the product's order.
+  [[nodiscard]] TransferJob PrepareRead();
+  [[nodiscard]] TransferJob PrepareWrite(const ImageSource& source);
+
+  // Both steps in a row.
   [[nodiscard]] TransferResult ReadFromKeyboard(ProgressSink& progress);
   [[nodiscard]] TransferResult WriteIntoKeyboard(const ImageSource& source, ProgressSink& progress);
 
   [[nodiscard]] bool PortChosen() const { return m_portChosen; }
   [[nodiscard]] PortKind Kind() const { return m_kind; }
   [[nodiscard]] const std::string& PortName() const { return m_portName; }  // "PS2", "USB" or empty
+  // USB: the last search (at the port choice or a transfer) found no keyboard.
   [[nodiscard]] bool NoKeyboard() const { return m_noKeyboard; }
   [[nodiscard]] int SystemKind() const { return m_systemKind; }  // PS/2 only: 1 or 2
   CKBIO* DriverPort() { return m_driverPort.get(); }
@@ -67,6 +83,11 @@ class KeyboardConnection {
 
  private:
   [[nodiscard]] Outcome NoKeyboardMessage() const;
+  [[nodiscard]] static TransferJob Refused(Outcome outcome);
+  // Opens the USB keyboard for a transfer; false when there is none.
+  [[nodiscard]] bool OpenUsb();
+  // A write that reached the keyboard: the environment's afterWrite step.
+  void AfterWrite(TransferResult& result);
 
   DeviceEnvironment m_env;
   bool m_portChosen = false;

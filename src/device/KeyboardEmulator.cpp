@@ -1,6 +1,7 @@
 #include "device/KeyboardEmulator.h"
 
 #include <algorithm>
+#include <string>
 
 namespace vexa {
 namespace {
@@ -152,19 +153,51 @@ void KeyboardEmulator::ReceiveByte(std::uint8_t byte) {
 // ---------------------------------------------------------------------------
 // USB
 
-bool KeyboardEmulator::SetFeature(const FeatureReport& r) {
-  if (!Present()) return false;
-  if (m_logging) m_hostReports.push_back(r);
+void KeyboardEmulator::Violation(std::string what) { m_violations.push_back(std::move(what)); }
+
+bool KeyboardEmulator::WellFormed(std::span<const std::uint8_t> r, const char* direction) {
+  if (r.size() != static_cast<size_t>(kFeatureReportSize)) {
+    Violation(std::string(direction) + " a feature report of " + std::to_string(r.size()) +
+              " bytes; the keyboard's reports have 9");
+    return false;
+  }
+  if (r[0] != 0) {
+    Violation(std::string(direction) + " report id " + std::to_string(r[0]) +
+              "; the keyboard has report id 0 only");
+    return false;
+  }
+  return true;
+}
+
+void KeyboardEmulator::CheckNotBusy(const char* what) {
+  if (!m_clock || !m_blockStoredAt) return;
+  const std::int64_t since = m_clock->NowMs() - *m_blockStoredAt;
+  m_blockStoredAt.reset();
+  if (since < kBusyAfterBlockWriteMs)
+    Violation(std::string(what) + " " + std::to_string(since) + " ms after block " +
+              std::to_string(m_hidBlock) + " was written; the keyboard stores a block for 250 ms");
+}
+
+int KeyboardEmulator::SetFeature(std::span<const std::uint8_t> r) {
+  if (!Present()) return -1;
+  if (!WellFormed(r, "sent")) return -1;
+  CheckNotBusy("a report sent");
+  if (m_logging) {
+    FeatureReport copy{};
+    std::copy(r.begin(), r.end(), copy.begin());
+    m_hostReports.push_back(copy);
+  }
   // A command report has zero padding; every data report carries a nibble
   // byte (0xD0..0xDF) in its last payload byte, so the two never mix up.
   const bool command =
       (r[1] == kRead || r[1] == kWrite) && r[4] == 0 && r[5] == 0 && r[6] == 0 && r[7] == 0 && r[8] == 0;
   if (command) {
-    if (Take(m_faults.rejectCommands)) return false;
+    if (Take(m_faults.rejectCommands)) return -1;
     const int block = BlockOfAddress(r[2] | (r[3] << 8));
-    if (UnplugsAt(block)) return false;
+    if (UnplugsAt(block)) return -1;
     m_hidBlock = block;
     m_hidReport = 0;
+    m_readCommandAt.reset();
     if (r[1] == kRead) {
       const BlockBuffer b = AnswerBlock(block);
       m_hidStream.fill(kNibbleTag);
@@ -175,15 +208,16 @@ bool KeyboardEmulator::SetFeature(const FeatureReport& r) {
             static_cast<std::uint8_t>(kNibbleTag | (b[static_cast<size_t>(k)] & 0x0F));
       }
       m_hid = HidState::kSending;
+      if (m_clock) m_readCommandAt = m_clock->NowMs();
     } else {
       m_hid = HidState::kReceiving;
     }
-    return true;
+    return kFeatureReportSize;
   }
-  if (m_hid != HidState::kReceiving) return true;  // stray report: ignored
+  if (m_hid != HidState::kReceiving) return kFeatureReportSize;  // stray report: ignored
   if (m_hidReport == 0 && Applies(m_faults.failWriteBlock, m_hidBlock) && Take(m_faults.failWriteCount)) {
     m_hid = HidState::kIdle;
-    return false;
+    return -1;
   }
   for (int j = 1; j <= 8; ++j)
     m_hidStream[static_cast<size_t>(m_hidReport * 8 + 8 - j)] = r[static_cast<size_t>(j)];
@@ -192,27 +226,41 @@ bool KeyboardEmulator::SetFeature(const FeatureReport& r) {
     NibbleStream s{};
     std::copy_n(m_hidStream.begin(), kNibbleStreamLength, s.begin());
     (void)StoreBlock(m_hidBlock, s, /*applyWriteFault=*/false);  // USB write faults reject a report
+    if (m_clock) m_blockStoredAt = m_clock->NowMs();
   }
-  return true;
+  return kFeatureReportSize;
 }
 
-bool KeyboardEmulator::GetFeature(FeatureReport& r) {
-  if (!Present()) return false;
+int KeyboardEmulator::GetFeature(std::span<std::uint8_t> r) {
+  if (!Present()) return -1;
+  if (!WellFormed(r, "asked for")) return -1;
+  CheckNotBusy(m_hid == HidState::kSending ? "a data report read" : "a poll");
+  // A short report: the keyboard's answer ends after 5 bytes.
+  const int answered = Take(m_faults.shortReports) ? 5 : kFeatureReportSize;
   if (m_hid != HidState::kSending) {
     ++m_polls;
-    if (Take(m_faults.failPolls)) return false;
-    r.fill(0);
-    return true;
+    if (Take(m_faults.failPolls)) return -1;
+    std::fill(r.begin(), r.end(), std::uint8_t{0});
+    return answered;
   }
-  if (m_hidReport == 0 && Applies(m_faults.failReadBlock, m_hidBlock) && Take(m_faults.failReadCount)) {
-    m_hid = HidState::kIdle;
-    return false;
+  if (m_hidReport == 0) {
+    if (m_clock && m_readCommandAt) {
+      const std::int64_t since = m_clock->NowMs() - *m_readCommandAt;
+      if (since < kReadyAfterReadCommandMs)
+        Violation("the data of block " + std::to_string(m_hidBlock) + " read " + std::to_string(since) +
+                  " ms after the read command; the keyboard needs 200 ms to answer");
+    }
+    m_readCommandAt.reset();
+    if (Applies(m_faults.failReadBlock, m_hidBlock) && Take(m_faults.failReadCount)) {
+      m_hid = HidState::kIdle;
+      return -1;
+    }
   }
   r[0] = 0;
   for (int j = 1; j <= 8; ++j)
     r[static_cast<size_t>(j)] = m_hidStream[static_cast<size_t>(m_hidReport * 8 + 8 - j)];
   if (++m_hidReport == 9) m_hid = HidState::kIdle;
-  return true;
+  return answered;
 }
 
 // ---------------------------------------------------------------------------

@@ -11,14 +11,29 @@
 //     order; any other read is a poll.
 //   - The driver: the 48-byte requests of the keyboard driver device.
 // Faults can be injected to exercise every failure path of the host side.
+//
+// The emulator is at least as strict as the real keyboard, and says so: every
+// breach of the USB protocol by the host is refused where the keyboard would
+// refuse it and recorded in Violations(), which the tests require to be empty.
+//   - A feature report must be exactly 9 bytes with report id 0.
+//   - After the last data report of a block write the keyboard stores the
+//     block and answers nothing for 250 ms: any report before that is early.
+//   - After a read command the keyboard needs 200 ms before its first data
+//     report can be read.
+// The waits are judged by the clock given to SetClock (virtual or real time);
+// without one they are not judged.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "device/BlockCodec.h"
+#include "device/Clock.h"
 #include "device/DriverDevice.h"
 #include "device/HidDevice.h"
 #include "document/MemoryImage.h"
@@ -37,6 +52,7 @@ struct KeyboardFaults {
   int failReadBlock = -1;   // USB: a data report read fails; driver: no bytes returned
   int failReadCount = 0;
   int failPolls = 0;         // USB: reads outside a block read fail
+  int shortReports = 0;      // USB: reads answer a report of 5 bytes instead of 9
   int rejectCommands = 0;    // USB: command reports refused
   bool driverFails = false;  // every driver request fails
   int forgetBlock = -1;      // writes of this block are confirmed but not stored
@@ -44,7 +60,17 @@ struct KeyboardFaults {
 
 class KeyboardEmulator {
  public:
+  // The keyboard's waits after a USB block write and after a USB read command.
+  static constexpr int kBusyAfterBlockWriteMs = 250;
+  static constexpr int kReadyAfterReadCommandMs = 200;
+
   explicit KeyboardEmulator(const Image& memory);
+
+  // The clock that judges the host's waits (must outlive the emulator).
+  void SetClock(const Clock* clock) { m_clock = clock; }
+  // Every breach of the protocol by the host, in order, as a sentence.
+  [[nodiscard]] const std::vector<std::string>& Violations() const { return m_violations; }
+  void ClearViolations() { m_violations.clear(); }
 
   Image& Memory() { return m_memory; }
   const Image& Memory() const { return m_memory; }
@@ -60,8 +86,12 @@ class KeyboardEmulator {
   std::uint8_t TakeOutput();
 
   // --- USB feature reports ------------------------------------------------------
-  [[nodiscard]] bool SetFeature(const FeatureReport& report);
-  [[nodiscard]] bool GetFeature(FeatureReport& report);
+  // `report` is what the host sends, report id first. Returns the bytes
+  // taken (9), or -1 when the keyboard refuses the report.
+  [[nodiscard]] int SetFeature(std::span<const std::uint8_t> report);
+  // `report` is the host's buffer, byte 0 the report id asked for. Returns
+  // the bytes answered (9; fewer with the shortReports fault), or -1.
+  [[nodiscard]] int GetFeature(std::span<std::uint8_t> report);
 
   // --- Driver requests ------------------------------------------------------------
   [[nodiscard]] bool DriverRequest(DriverRecord& record);
@@ -86,6 +116,12 @@ class KeyboardEmulator {
   bool StoreBlock(int block, const NibbleStream& received, bool applyWriteFault);
   void QueueNibblePair(std::uint8_t byte);  // high half first
   void StartPs2Command(std::uint8_t command);
+  void Violation(std::string what);
+  // False (and a violation recorded) unless the report is 9 bytes with id 0.
+  bool WellFormed(std::span<const std::uint8_t> report, const char* direction);
+  // Records a violation when the keyboard is still storing the last block
+  // written; `what` names the host's request.
+  void CheckNotBusy(const char* what);
 
   Image m_memory;
   KeyboardFaults m_faults;
@@ -104,6 +140,11 @@ class KeyboardEmulator {
   int m_hidBlock = 0;
   int m_hidReport = 0;
   std::array<std::uint8_t, 72> m_hidStream{};
+
+  const Clock* m_clock = nullptr;
+  std::optional<std::int64_t> m_blockStoredAt;  // last data report of a block write
+  std::optional<std::int64_t> m_readCommandAt;  // read command whose data is not read yet
+  std::vector<std::string> m_violations;
 
   bool m_logging = true;
   std::vector<std::uint8_t> m_hostBytes;

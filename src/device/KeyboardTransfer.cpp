@@ -24,14 +24,15 @@ Outcome Failure(std::string_view text) { return Outcome::Failure(std::string(tex
 
 // Turns a block that failed all its attempts into the user's message; returns
 // whether one failed.
-bool ReportFailedBlock(TransferResult& result, const char* format) {
+bool ReportFailedRead(TransferResult& result) {
   if (result.failedBlock < 0) return false;
-  result.outcome = Outcome::Failure(msg::FormatMessage(format, result.failedBlock));
+  result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataReadError, result.failedBlock));
   return true;
 }
 
-Outcome NotConnected(const CUSBport& port) {
-  return Failure(port.KeyboardNotPermitted() ? msg::kKeyboardNotPermitted : msg::kNoKeyboardConnected);
+void ReportFailedWrite(TransferResult& result) {
+  if (result.failedBlock >= 0)
+    result.outcome = Outcome::Failure(KeyboardTransfer::WriteFailedMessage(result.failedBlock));
 }
 
 // Identifies the keyboard on the driver port before a transfer starts. Returns
@@ -60,15 +61,14 @@ void CopyBlockIn(const BlockBuffer& buffer, int block, Image& image) {
 
 std::string KeyboardTransfer::PercentText(int block) { return std::to_string(BlockPercentage(block)) + "%"; }
 
+std::string KeyboardTransfer::WriteFailedMessage(int block) {
+  return msg::FormatMessage(msg::kDataWrittenError, block) + "\n" + std::string(msg::kPartlyWritten);
+}
+
 void KeyboardTransfer::Stepped(int block) { m_progress.Step(block, PercentText(block)); }
 
-TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const ImageSource& source) {
+TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const Image& image) {
   TransferResult result;
-  Image image{};
-  if (Outcome refused = source(image); !refused.ok) {
-    result.outcome = std::move(refused);
-    return result;
-  }
   const bool direct = port.SystemKind() == 1;
   if (Outcome found = IdentifyBeforeTransfer(port, msg::kWriteNoKeyboard, msg::kWriteDriverFailed);
       !found.ok) {
@@ -97,22 +97,12 @@ TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const ImageSource& sou
   // The keyboard is told the write ended even after a failed block, so it
   // leaves its programming state.
   (void)Bracketed(port, [&] { return port.EndWrite(); });
-  ReportFailedBlock(result, msg::kDataWrittenError);
+  ReportFailedWrite(result);
   return result;
 }
 
-TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const ImageSource& source) {
+TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const Image& image) {
   TransferResult result;
-  if (!port.OpenDevice()) {
-    result.outcome = NotConnected(port);
-    return result;
-  }
-  Image image{};
-  if (Outcome refused = source(image); !refused.ok) {
-    port.CloseDevice();
-    result.outcome = std::move(refused);
-    return result;
-  }
   result.started = true;
   m_progress.Begin(msg::kWritingTitle);
   for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
@@ -145,7 +135,7 @@ TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const ImageSource& sou
   }
   m_progress.End();
   port.CloseDevice();
-  ReportFailedBlock(result, msg::kDataWrittenError);
+  ReportFailedWrite(result);
   return result;
 }
 
@@ -175,16 +165,12 @@ TransferResult KeyboardTransfer::DriverRead(CKBIO& port) {
     }
   }
   m_progress.End();
-  if (!ReportFailedBlock(result, msg::kDataReadError)) result.image = image;
+  if (!ReportFailedRead(result)) result.image = image;
   return result;
 }
 
 TransferResult KeyboardTransfer::UsbRead(CUSBport& port) {
   TransferResult result;
-  if (!port.OpenDevice()) {
-    result.outcome = NotConnected(port);
-    return result;
-  }
   result.started = true;
   Image image{};
   m_progress.Begin(msg::kReadingTitle);
@@ -204,7 +190,7 @@ TransferResult KeyboardTransfer::UsbRead(CUSBport& port) {
   }
   m_progress.End();
   port.CloseDevice();
-  if (!ReportFailedBlock(result, msg::kDataReadError)) result.image = image;
+  if (!ReportFailedRead(result)) result.image = image;
   return result;
 }
 

@@ -3,16 +3,23 @@
 // blocks of 32 bytes, block 0 first, with every retry, wait and message of
 // the product.
 //
-// The procedures know images, not documents: a write asks its ImageSource for
-// the image at the moment the product checks the selected key and builds the
-// image (after the USB device was opened, before the PS/2 keyboard is
-// identified), and a read hands back the image only when all 64 blocks
-// arrived, so a failed read never reaches the document.
+// The procedures know images, not documents: a write is given the image the
+// caller took from its ImageSource at the moment the product checks the
+// selected key and builds the image (after the USB device was opened, before
+// the PS/2 keyboard is identified; KeyboardConnection keeps that order), and
+// a read hands back the image only when all 64 blocks arrived, so a failed
+// read never reaches the document. Nothing here touches a document, so the
+// procedures may run on any one thread while nothing else uses the port.
 //
 // What the caller does with a TransferResult: show `outcome.message` when it
 // is not empty; when `started` is set, reset the view's editing state and
 // repaint (the progress display was shown); after a read with an image, put
 // the image into the document (see DocumentTransfer.h).
+//
+// A write that fails at block N leaves the keyboard with the new blocks
+// 0..N-1 and its old blocks after them (the group index among them): a
+// template that types garbage. Its message says so on a second line under
+// "Data Written Error, Count=N".
 #pragma once
 
 #include <functional>
@@ -51,13 +58,19 @@ class KeyboardTransfer {
 
   KeyboardTransfer(Clock& clock, ProgressSink& progress) : m_clock(clock), m_progress(progress) {}
 
-  [[nodiscard]] TransferResult DriverWrite(CKBIO& port, const ImageSource& source);
-  [[nodiscard]] TransferResult UsbWrite(CUSBport& port, const ImageSource& source);
+  // Identifies the keyboard, writes `image`, sends the end of the write.
+  [[nodiscard]] TransferResult DriverWrite(CKBIO& port, const Image& image);
+  // `port` must be open (OpenDevice succeeded); it is closed at the end.
+  [[nodiscard]] TransferResult UsbWrite(CUSBport& port, const Image& image);
   [[nodiscard]] TransferResult DriverRead(CKBIO& port);
+  // `port` must be open (OpenDevice succeeded); it is closed at the end.
   [[nodiscard]] TransferResult UsbRead(CUSBport& port);
 
   // "1%" after block 0 ... "50%" after block 31 ... "100%" after block 63.
   [[nodiscard]] static std::string PercentText(int block);
+  // "Data Written Error, Count=N" and the line that the keyboard now holds a
+  // partly written template.
+  [[nodiscard]] static std::string WriteFailedMessage(int block);
 
  private:
   void Stepped(int block);

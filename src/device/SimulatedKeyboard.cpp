@@ -81,6 +81,12 @@ void SimulatedKeyboard::ApplyTestSwitches() {
 
 bool SimulatedKeyboard::NoWaitsRequested() { return EnvSet("VEXA_SIM_NO_WAITS"); }
 
+std::vector<std::string> SimulatedKeyboard::TakeViolations() {
+  std::vector<std::string> violations = m_hid.Violations();
+  m_hid.ClearViolations();
+  return violations;
+}
+
 std::unique_ptr<DriverDevice> SimulatedKeyboard::OpenDriverDevice(const std::string&) {
   return std::make_unique<EmulatedDriverDevice>(m_emulator);
 }

@@ -11,10 +11,15 @@
 //   VEXA_SIM_ABSENT=1           no keyboard at all
 //   VEXA_SIM_DENY_OPEN=1        the keyboard's HID interface refuses this user
 //   VEXA_SIM_NO_WAITS=1         (for the caller) replace the waits by virtual time
+//
+// Like the emulator it is built on, it records every breach of the USB
+// protocol by the host (see KeyboardEmulator.h); the programs print them as
+// warnings, and their tests fail on any.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/Outcome.h"
 #include "device/EmulatedController.h"
@@ -34,6 +39,8 @@ class SimulatedKeyboard : public KbioPlatform {
   [[nodiscard]] Outcome Persist();
   void ApplyTestSwitches();
   [[nodiscard]] static bool NoWaitsRequested();
+  // The protocol violations recorded since the last call.
+  [[nodiscard]] std::vector<std::string> TakeViolations();
 
   KeyboardEmulator& Emulator() { return m_emulator; }
   EmulatedHidBackend& Hid() { return m_hid; }

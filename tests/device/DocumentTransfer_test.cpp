@@ -5,6 +5,7 @@
 #include <array>
 
 #include "EmulatedPlatform.h"
+#include "ViolationGuard.h"
 #include "base/Messages.h"
 #include "device/EmulatedHidBackend.h"
 #include "device/KeyboardConnection.h"
@@ -18,11 +19,13 @@ struct DocRig {
   CVEXADoc doc{settings, "."};
   KeyboardEmulator keyboard{Image{}};
   EmulatedHidBackend hid{keyboard};
+  ViolationGuard guard{hid};
   EmulatedPlatform platform{keyboard};
   VirtualClock clock;
   NullProgressSink progress;
   KeyboardConnection connection{DeviceEnvironment{&hid, &platform, &clock, {}, {}}};
   DocRig() {
+    keyboard.SetClock(&clock);
     doc.NewTemplate();
     hid.Add(EmulatedHidBackend::KeyboardInterface("/dev/hidraw0"));
     EXPECT_TRUE(connection.ChoosePort(PortKind::kUsb).outcome.ok);
@@ -116,10 +119,12 @@ TEST(DocumentTransferTest, UnpluggedKeyboardLeavesTheDocumentAlone) {
         keyboard.SetLogging(false);
         keyboard.Memory().fill(0x41);
         EmulatedHidBackend hid{keyboard};
+        ViolationGuard guard{hid};
         hid.Add(EmulatedHidBackend::KeyboardInterface("/dev/hidraw0"));
         EmulatedPlatform platform{keyboard};
         platform.direct = way == Way::kDirect;
         VirtualClock clock;
+        keyboard.SetClock(&clock);
         NullProgressSink progress;
         KeyboardConnection connection{DeviceEnvironment{&hid, &platform, &clock, {}, {}}};
         ASSERT_TRUE(connection.ChoosePort(way == Way::kUsb ? PortKind::kUsb : PortKind::kPs2).outcome.ok);
@@ -146,8 +151,8 @@ TEST(DocumentTransferTest, UnpluggedKeyboardLeavesTheDocumentAlone) {
         EXPECT_FALSE(r.outcome.ok);
         EXPECT_FALSE(r.image.has_value());
         EXPECT_EQ(r.failedBlock, block);
-        EXPECT_EQ(r.outcome.message,
-                  msg::FormatMessage(write ? msg::kDataWrittenError : msg::kDataReadError, block));
+        EXPECT_EQ(r.outcome.message, write ? KeyboardTransfer::WriteFailedMessage(block)
+                                           : msg::FormatMessage(msg::kDataReadError, block));
 
         if (!write) {
           EXPECT_TRUE(Snapshot(doc) == before);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EmulatedPlatform.h"
+#include "ViolationGuard.h"
 #include "base/Messages.h"
 #include "device/EmulatedHidBackend.h"
 #include "device/RealPortGuard.h"
@@ -14,16 +15,21 @@ namespace {
 struct ConnectionRig {
   KeyboardEmulator keyboard{Image{}};
   EmulatedHidBackend hid{keyboard};
+  ViolationGuard guard{hid};
   EmulatedPlatform platform{keyboard};
   VirtualClock clock;
   NullProgressSink progress;
   KeyboardConnection connection{DeviceEnvironment{&hid, &platform, &clock, {}, {}}};
+  ConnectionRig() { keyboard.SetClock(&clock); }
   TransferResult Write() {
     return connection.WriteIntoKeyboard([](Image&) { return Outcome::Success(); }, progress);
   }
 };
 
-TEST(KeyboardConnectionTest, UsbDetectionAtChoiceOnly) {
+// The keyboard is looked for when the port is chosen and again by every
+// transfer that has none: one plugged in after start is used by the next
+// transfer command, without a restart.
+TEST(KeyboardConnectionTest, UsbKeyboardPluggedInAfterStartIsFoundByTheNextTransfer) {
   ConnectionRig rig;
   PortChoice c = rig.connection.ChoosePort(PortKind::kUsb);
   EXPECT_EQ(c.outcome.message, msg::kNoKeyboardConnected);
@@ -31,15 +37,44 @@ TEST(KeyboardConnectionTest, UsbDetectionAtChoiceOnly) {
   EXPECT_TRUE(rig.connection.NoKeyboard());
   EXPECT_EQ(rig.connection.PortName(), "USB");
   EXPECT_EQ(static_cast<int>(rig.connection.Kind()), 5);
-
-  // Plugged in later: not used until the next run, and not searched for again.
-  rig.hid.Add(EmulatedHidBackend::KeyboardInterface("/dev/hidraw0"));
-  const int opens = rig.hid.Opens();
   EXPECT_EQ(rig.connection.ReadFromKeyboard(rig.progress).outcome.message, msg::kNoKeyboardConnected);
   EXPECT_EQ(rig.Write().outcome.message, msg::kNoKeyboardConnected);
-  EXPECT_EQ(rig.hid.Opens(), opens);
+  EXPECT_EQ(rig.hid.Opens(), 0);
+
+  rig.hid.Add(EmulatedHidBackend::KeyboardInterface("/dev/hidraw0"));
+  TransferResult w = rig.Write();
+  EXPECT_TRUE(w.outcome.ok) << w.outcome.message;
+  EXPECT_EQ(rig.keyboard.BlocksWritten(), kBlockCount);
+  EXPECT_FALSE(rig.connection.NoKeyboard());
   EXPECT_TRUE(rig.connection.ChoosePort(PortKind::kUsb).outcome.ok);  // chosen once per run
-  EXPECT_TRUE(rig.connection.NoKeyboard());
+  EXPECT_EQ(rig.connection.UsbPort()->DevicePath(), "/dev/hidraw0");
+}
+
+// Unplugged after a write and plugged in again at another path, its old path
+// taken by a headset: a read within the same connection (vexa-cli's write
+// --verify, the editor's next command) finds it at its new path, and nothing
+// reaches the headset.
+TEST(KeyboardConnectionTest, UsbKeyboardReplugged) {
+  for (bool sameBackAtNewPath : {true, false}) {
+    SCOPED_TRACE(sameBackAtNewPath ? "back at a new path" : "not back");
+    ConnectionRig rig;
+    rig.hid.Add(EmulatedHidBackend::KeyboardInterface("/dev/hidraw2"));
+    ASSERT_TRUE(rig.connection.ChoosePort(PortKind::kUsb).outcome.ok);
+    ASSERT_TRUE(rig.Write().outcome.ok);
+
+    rig.hid.Interfaces().clear();
+    rig.hid.Add(EmulatedHidBackend::Decoy("/dev/hidraw2", u"USB Headset", 0x0D8C, 0x0014));
+    if (sameBackAtNewPath) rig.hid.Add(EmulatedHidBackend::KeyboardInterface("/dev/hidraw3"));
+    const TransferResult r = rig.connection.ReadFromKeyboard(rig.progress);
+    EXPECT_EQ(r.outcome.ok, sameBackAtNewPath) << r.outcome.message;
+    EXPECT_EQ(r.image.has_value(), sameBackAtNewPath);
+    EXPECT_EQ(rig.connection.UsbPort()->DevicePath(), sameBackAtNewPath ? "/dev/hidraw3" : "/dev/hidraw2");
+    if (!sameBackAtNewPath) {
+      EXPECT_EQ(r.outcome.message, msg::kNoKeyboardConnected);
+      EXPECT_FALSE(r.started);
+    }
+    EXPECT_EQ(rig.hid.ForeignOpens(), 0);
+  }
 }
 
 TEST(KeyboardConnectionTest, UsbKeyboardClosedToThisUser) {

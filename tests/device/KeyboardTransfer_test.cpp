@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "EmulatedPlatform.h"
+#include "ViolationGuard.h"
 #include "base/Messages.h"
 #include "device/EmulatedHidBackend.h"
 #include "device/KeyboardConnection.h"
@@ -40,6 +41,7 @@ struct Rig {
     platform.controller.Out(ioport::kPicMask1, 0xB8);
     platform.controller.Out(ioport::kPicMask2, 0x8F);
     keyboard.SetLogging(false);
+    keyboard.SetClock(&clock);
   }
   void Choose() {
     const PortChoice c = connection.ChoosePort(way == Way::kUsb ? PortKind::kUsb : PortKind::kPs2);
@@ -66,6 +68,7 @@ struct Rig {
   Way way;
   KeyboardEmulator keyboard{Image{}};
   EmulatedHidBackend hid{keyboard};
+  ViolationGuard guard{hid};
   EmulatedPlatform platform{keyboard};
   VirtualClock clock;
   RecordingProgress progress;
@@ -119,7 +122,7 @@ TEST_P(KeyboardTransferTest, WriteRetriesABlockFourTimesAndFailsOnTheFifth) {
       EXPECT_EQ(rig.keyboard.Memory(), Pattern());
       continue;
     }
-    EXPECT_EQ(w.outcome.message, "Data Written Error, Count=10");
+    EXPECT_EQ(w.outcome.message, KeyboardTransfer::WriteFailedMessage(10));
     EXPECT_EQ(w.failedBlock, 10);
     EXPECT_EQ(rig.progress.steps.size(), 10u);
     EXPECT_EQ(rig.progress.events.back(), "end");
@@ -157,7 +160,7 @@ TEST_P(KeyboardTransferTest, UnpluggedInTheMiddle) {
   rig.Choose();
   rig.keyboard.Faults().unplugAtBlock = 37;
   TransferResult w = rig.Write(Pattern());
-  EXPECT_EQ(w.outcome.message, "Data Written Error, Count=37");
+  EXPECT_EQ(w.outcome.message, KeyboardTransfer::WriteFailedMessage(37));
   EXPECT_EQ(rig.keyboard.BlocksWritten(), 37);
 
   rig.keyboard.Replug();
@@ -212,6 +215,15 @@ INSTANTIATE_TEST_SUITE_P(Ways, KeyboardTransferTest, ::testing::Values(Way::kUsb
                                               : info.param == Way::kDirect ? "Direct"
                                                                            : "Driver");
                          });
+
+// The product's line, then the torn template named: the keyboard holds new
+// blocks before the failed one and old ones after it.
+TEST(KeyboardTransferTest, FailedWriteSaysTheKeyboardIsPartlyWritten) {
+  EXPECT_EQ(KeyboardTransfer::WriteFailedMessage(0),
+            "Data Written Error, Count=0\n"
+            "The keyboard now holds a partly written template and must be written again before use!");
+  EXPECT_EQ(KeyboardTransfer::WriteFailedMessage(63).substr(0, 28), "Data Written Error, Count=63");
+}
 
 TEST(KeyboardTransferPs2Test, NoKeyboardOrFailedDriverStopsBeforeTheProgressDisplay) {
   struct Row {
@@ -270,7 +282,7 @@ TEST(KeyboardTransferUsbTest, PollThatNeverAnswersEndsTheWriteAfterABoundedNumbe
   rig.Choose();
   rig.keyboard.Faults().failPolls = -1;
   TransferResult w = rig.Write(Pattern());
-  EXPECT_EQ(w.outcome.message, "Data Written Error, Count=0");
+  EXPECT_EQ(w.outcome.message, KeyboardTransfer::WriteFailedMessage(0));
   EXPECT_EQ(rig.keyboard.Polls(), KeyboardTransfer::kMaxPollRepeats);
   EXPECT_FALSE(rig.connection.UsbPort()->IsOpen());
 }

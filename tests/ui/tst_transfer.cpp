@@ -43,7 +43,13 @@ struct Rig {
     view.State().ResetForInitialUpdate(doc);
     view.resize(800, 600);
     view.show();
+    sim.Emulator().SetClock(&clock);
     commands.SetEnvironment(DeviceEnvironment{&sim.Hid(), &sim, &clock, {}, {}});
+  }
+  // Every test fails when the host broke the keyboard's protocol.
+  ~Rig() {
+    for (const std::string& v : sim.Hid().Violations())
+      QTest::qFail(("protocol violation: " + v).c_str(), __FILE__, __LINE__);
   }
   bool Choose() {
     ui.portAnswers.push_back(port);
@@ -103,7 +109,7 @@ class TransferTest : public QObject {
   void unpluggedKeyboardLeavesTheDocumentAlone();
   void writeRefusesKeyDataThatDoNotFit_data() { AddPorts(); }
   void writeRefusesKeyDataThatDoNotFit();
-  void usbKeyboardMissingAtStartStaysMissing();
+  void usbKeyboardPluggedInAfterStartIsUsed();
   void usbDiagnosticsOnlyWhenAskedFor();
   void progressIsDrawnDuringTheTransfer_data() { AddPorts(); }
   void progressIsDrawnDuringTheTransfer();
@@ -243,7 +249,7 @@ void TransferTest::writeFailureNamesTheBlock() {
 
   rig.commands.WriteIntoKeyboard();
   QCOMPARE(rig.ui.messages.size(), size_t{1});
-  QCOMPARE(rig.ui.messages.front(), msg::FormatMessage(msg::kDataWrittenError, 10));
+  QCOMPARE(rig.ui.messages.front(), KeyboardTransfer::WriteFailedMessage(10));
   if (port == PortKind::kPs2) QCOMPARE(rig.sim.Emulator().EndWrites(), 1);  // the keyboard is told anyway
   QCOMPARE(rig.view.State().selectedPosition, 0);
   QVERIFY(!rig.commands.Progress().isVisible());
@@ -350,8 +356,8 @@ void TransferTest::unpluggedKeyboardLeavesTheDocumentAlone() {
     rig.commands.ReadFromKeyboard();
 
   QCOMPARE(rig.ui.messages.size(), size_t{1});
-  QCOMPARE(rig.ui.messages.front(),
-           msg::FormatMessage(write ? msg::kDataWrittenError : msg::kDataReadError, block));
+  QCOMPARE(rig.ui.messages.front(), write ? KeyboardTransfer::WriteFailedMessage(block)
+                                          : msg::FormatMessage(msg::kDataReadError, block));
   if (write) {
     MemorySettingsStore twinSettings;
     CVEXADoc twin(twinSettings, ".");
@@ -394,11 +400,12 @@ void TransferTest::writeRefusesKeyDataThatDoNotFit() {
   QCOMPARE(rig.view.State().selectedPosition, 3);  // nothing started, nothing reset
 }
 
-void TransferTest::usbKeyboardMissingAtStartStaysMissing() {
+// Missing at start: reported then and by each transfer command while it is
+// missing; plugged in later, the next command finds it without a restart.
+void TransferTest::usbKeyboardPluggedInAfterStartIsUsed() {
   Rig rig(PortKind::kUsb);
   rig.sim.Emulator().Faults().absent = true;
   QVERIFY(rig.Choose());
-  rig.sim.Emulator().Faults().absent = false;  // plugged in later: not used in this run
   rig.Select(2);
   rig.commands.ReadFromKeyboard();
   rig.commands.WriteIntoKeyboard();
@@ -406,6 +413,12 @@ void TransferTest::usbKeyboardMissingAtStartStaysMissing() {
   QCOMPARE(rig.ui.messages, (std::vector<std::string>{missing, missing, missing}));
   QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
   QCOMPARE(rig.view.State().selectedPosition, 2);
+
+  rig.sim.Emulator().Faults().absent = false;
+  rig.commands.WriteIntoKeyboard();
+  QCOMPARE(rig.ui.messages.size(), size_t{3});
+  QCOMPARE(rig.sim.Emulator().BlocksWritten(), kBlockCount);
+  QVERIFY(rig.Keyboard() == rig.doc.MemoryImage());
 }
 
 namespace {

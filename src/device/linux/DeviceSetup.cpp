@@ -24,6 +24,8 @@ Outcome DeviceSetup::Open(const std::string& simulatePath) {
     m_clock = std::make_unique<VirtualClock>();
   else
     m_clock = std::make_unique<SystemClock>();
+  // The simulated keyboard judges the host's waits by the same clock.
+  m_simulated->Emulator().SetClock(m_clock.get());
   return Outcome::Success();
 }
 

@@ -38,12 +38,12 @@ class HidapiDevice : public HidDevice {
   HidapiDevice(const HidapiDevice&) = delete;
   HidapiDevice& operator=(const HidapiDevice&) = delete;
 
-  bool SetFeature(const FeatureReport& report) override {
-    return hid_send_feature_report(m_device, report.data(), report.size()) == static_cast<int>(report.size());
+  int SetFeatureReport(const FeatureReport& report) override {
+    return hid_send_feature_report(m_device, report.data(), report.size());
   }
-  bool GetFeature(FeatureReport& report) override {
+  int GetFeatureReport(FeatureReport& report) override {
     report[0] = 0;
-    return hid_get_feature_report(m_device, report.data(), report.size()) > 0;
+    return hid_get_feature_report(m_device, report.data(), report.size());
   }
   std::optional<std::u16string> ManufacturerString() override {
     return ReadString(&hid_get_manufacturer_string);
@@ -74,16 +74,18 @@ HidapiBackend::~HidapiBackend() {
   if (m_initialised) hid_exit();
 }
 
-std::optional<std::vector<HidInterfaceInfo>> HidapiBackend::Enumerate() {
-  if (!m_initialised) return std::nullopt;
-  hid_device_info* list = hid_enumerate(0, 0);
+std::optional<std::vector<HidInterfaceInfo>> HidapiBackend::Enumerate(std::uint16_t vendorId,
+                                                                      std::uint16_t productId) {
+  // hidapi takes 0 as "any"; an unfiltered list is never asked for.
+  if (!m_initialised || vendorId == 0 || productId == 0) return std::nullopt;
+  hid_device_info* list = hid_enumerate(vendorId, productId);
   std::vector<HidInterfaceInfo> out;
   for (const hid_device_info* d = list; d; d = d->next) {
     if (!d->path) continue;
     const std::string path = d->path;
     if (std::any_of(out.begin(), out.end(), [&](const HidInterfaceInfo& i) { return i.path == path; }))
       continue;
-    out.push_back({path, d->vendor_id, d->product_id, ToU16(d->product_string)});
+    out.push_back({path, d->vendor_id, d->product_id, ToU16(d->product_string), ToU16(d->serial_number)});
   }
   hid_free_enumeration(list);
   std::sort(out.begin(), out.end(),
