@@ -190,6 +190,10 @@ void CMainFrame::CloseConfirmed() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (m_closeDeferral && m_closeDeferral()) {
+    event->ignore();
+    return;
+  }
   if (!m_closeConfirmed && m_closeQuery && !m_closeQuery()) {
     event->ignore();
     return;

@@ -32,6 +32,10 @@ class CMainFrame : public QMainWindow {
   void SetDocumentTitle(const std::string& title);
   // Asked before the window closes (close box, Exit); false keeps it open.
   void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
+  // Asked before anything else when the window is to close (Exit included):
+  // true when the close must wait, e.g. for a keyboard transfer to end. The
+  // window then stays open and whoever answered closes it later.
+  void SetCloseDeferral(std::function<bool()> deferral) { m_closeDeferral = std::move(deferral); }
   // Closes without asking again (Exit has asked already).
   void CloseConfirmed();
 
@@ -64,6 +68,7 @@ class CMainFrame : public QMainWindow {
   QLabel* m_indicators[3] = {nullptr, nullptr, nullptr};
   KeyboardLocks m_locks;
   std::function<bool()> m_closeQuery;
+  std::function<bool()> m_closeDeferral;
   bool m_closeConfirmed = false;
 };
 

@@ -1,6 +1,9 @@
 #include "app/CVEXAApp.h"
 
+#include <QStatusBar>
+
 #include "app/CMainFrame.h"
+#include "base/Messages.h"
 #include "commands/CommandTable.h"
 #include "commands/DocumentCommands.h"
 #include "commands/ModelCommands.h"
@@ -38,6 +41,21 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   // Keyboard communication, the settings dialogs and the output test.
   m_keyboardCommands = std::make_unique<KeyboardCommands>(*m_doc, *m_view, ui);
   m_keyboardCommands->Register(m_router);
+  // Closing the window during a transfer waits for its end, then asks about
+  // unsaved changes as always: a write is never cut off half-way.
+  m_frame->SetCloseDeferral([this] {
+    if (!m_keyboardCommands->TransferRunning()) return false;
+    m_closeAfterTransfer = true;
+    m_frame->statusBar()->showMessage(QString::fromLatin1(
+        msg::kClosesAfterTransfer.data(), static_cast<qsizetype>(msg::kClosesAfterTransfer.size())));
+    return true;
+  });
+  m_keyboardCommands->SetTransferEndedHook([this] {
+    if (!m_closeAfterTransfer) return;
+    m_closeAfterTransfer = false;
+    m_frame->statusBar()->clearMessage();
+    m_frame->close();
+  });
   m_view->SetStartupHook([this](ViewState& state) { return m_keyboardCommands->ChoosePort(state); });
   m_settingsCommands = std::make_unique<SettingsCommands>(
       *m_doc, m_view->State(), ui, [this] { return m_keyboardCommands->UsbInUse(); },

@@ -78,6 +78,7 @@ class CVEXAApp {
   std::unique_ptr<KeyboardCommands> m_keyboardCommands;
   std::unique_ptr<SettingsCommands> m_settingsCommands;
   CKeyCodeOutView* m_outputTest = nullptr;  // owned by the view
+  bool m_closeAfterTransfer = false;        // the window was closed while a transfer ran
 };
 
 }  // namespace vexa

@@ -96,6 +96,9 @@ inline constexpr std::string_view kWritingTitle = "Writing data into keyboard";
 inline constexpr std::string_view kReadingTitle = "Reading data from keyboard";
 inline constexpr std::string_view kDontTouch = "Please don't use mouse and/or keyboard!";
 inline constexpr std::string_view kSelectPortTitle = "Select Communication Port";
+// Status bar, when the window is closed while a transfer runs.
+inline constexpr std::string_view kClosesAfterTransfer =
+    "The window closes when the transfer with the keyboard has ended.";
 
 // The simulated keyboard (--simulate-keyboard FILE)
 inline constexpr const char* kSimKeyboardCannotOpen = "The simulated keyboard file: <%s> can't be opened !!";

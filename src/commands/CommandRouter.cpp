@@ -8,6 +8,11 @@ void CommandRouter::Register(int id, Handler handler, Rule enabled, Rule checked
   m_entries[id] = Entry{std::move(handler), std::move(enabled), std::move(checked)};
 }
 
+void CommandRouter::SetBusyRule(Rule busy, std::set<int> allowedWhileBusy) {
+  m_busy = std::move(busy);
+  m_allowedWhileBusy = std::move(allowedWhileBusy);
+}
+
 bool CommandRouter::HasHandler(int id) const {
   auto it = m_entries.find(id);
   return it != m_entries.end() && it->second.handler;
@@ -24,6 +29,7 @@ bool CommandRouter::Execute(int id) {
 bool CommandRouter::IsEnabled(int id) const {
   auto it = m_entries.find(id);
   if (it == m_entries.end() || !it->second.handler) return false;
+  if (m_busy && !m_allowedWhileBusy.contains(id) && m_busy()) return false;
   return !it->second.enabled || it->second.enabled();
 }
 

@@ -5,10 +5,16 @@
 // A command nobody registered is disabled (its menu item and toolbar button are
 // greyed) and does nothing when it arrives, which is what becomes of the
 // toolbar's RS232 button and of the accelerators without a handler.
+//
+// While the busy rule answers true (a keyboard transfer runs), every command
+// but the few named with it is disabled, whatever its own rule says: one
+// place decides, so a menu, a toolbar button and an accelerator can never
+// disagree about it.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <set>
 
 namespace vexa {
 
@@ -21,6 +27,10 @@ class CommandRouter {
   // `checked` to never.
   void Register(int id, Handler handler, Rule enabled = {}, Rule checked = {});
   [[nodiscard]] bool HasHandler(int id) const;
+
+  // While `busy` answers true, only the commands in `allowedWhileBusy` are
+  // enabled.
+  void SetBusyRule(Rule busy, std::set<int> allowedWhileBusy);
 
   // Runs the handler when the command is registered and enabled; returns
   // whether it ran.
@@ -35,6 +45,8 @@ class CommandRouter {
     Rule checked;
   };
   std::map<int, Entry> m_entries;
+  Rule m_busy;
+  std::set<int> m_allowedWhileBusy;
 };
 
 }  // namespace vexa

@@ -2,7 +2,8 @@
 # End-to-end keyboard transfers with the real editor under Xvfb and the
 # simulated keyboard:
 #   1. USB, real waits: type into a key, Write Into KB, a screenshot DURING the
-#      write must show the progress display; the keyboard file then holds the
+#      write must show the progress display; keys typed during the write reach
+#      nothing, neither then nor afterwards; the keyboard file then holds the
 #      template (checked with vexa-cli).
 #   2. PS/2, no waits: edit the key again, Read From KB brings the keyboard's
 #      content back, and a second write proves what the document held.
@@ -62,10 +63,14 @@ filled=$(bluish writing 201 381 253 13)
 [ "$warning" -gt 40 ] || fail "no warning line at (200,398) during the write ($warning dark pixels)"
 [ "$percent" -gt 5 ] || fail "no percentage at (460,380) during the write ($percent dark pixels)"
 [ "$filled" -gt 100 ] && [ "$filled" -lt 3000 ] || fail "progress bar not partly filled during the write ($filled pixels)"
+# Typed during the write: dropped, not queued for the key after the write.
+xdotool type --delay 50 "qqq"
 wait_for_content 0 "abc" 40
 sleep 1
 shot written
 [ "$(ink written 200 398 280 16)" -eq 0 ] || fail "the warning line stayed after the write"
+# The content box shows "abc" only: nothing right of its third character.
+[ "$(ink written 120 333 80 14)" -eq 0 ] || fail "keys typed during the write reached the key content"
 stop_editor
 
 # The keyboard file is exactly what vexa-cli reads from the keyboard.
@@ -89,4 +94,5 @@ wait_for_content 1 "q" 20
 [ "$(position_content 0)" = "abc" ] || fail "Read From KB did not bring back 'abc' (position 0 holds '$(position_content 0)')"
 stop_editor
 
+if grep -q "protocol violation" "$E2E_LOG"; then fail "the simulated keyboard saw protocol violations"; fi
 echo "e2e_transfer: ok (screenshots in $out)"

@@ -5,13 +5,18 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 
 #include "app/CMainFrame.h"
 #include "app/CVEXAApp.h"
 #include "base/Messages.h"
+#include "commands/CommandRouter.h"
+#include "commands/CommandTable.h"
 #include "device/SimulatedKeyboard.h"
 #include "device/VirtualClock.h"
+#include "device/ui/CKeyCodeOutView.h"
 #include "device/ui/KeyboardCommands.h"
 #include "device/ui/TransferProgressDisplay.h"
 #include "document/CVEXADoc.h"
@@ -63,6 +68,14 @@ struct Rig {
   }
   std::string& SelectedContent() { return doc.Content(view.State().selectedKey); }
   Image& Keyboard() { return sim.Emulator().Memory(); }
+  // The command, then the event loop until its transfer (if one started) has
+  // ended and been finished on this thread.
+  [[nodiscard]] bool Write() { return Run(&KeyboardCommands::WriteIntoKeyboard); }
+  [[nodiscard]] bool Read() { return Run(&KeyboardCommands::ReadFromKeyboard); }
+  bool Run(void (KeyboardCommands::*command)()) {
+    (commands.*command)();
+    return QTest::qWaitFor([this] { return !commands.TransferRunning(); }, 20000);
+  }
   // Makes every attempt at `block` fail on this port's read path.
   void FailReadsAt(int block) {
     KeyboardFaults& f = sim.Emulator().Faults();
@@ -70,6 +83,52 @@ struct Rig {
       f.badChecksumBlock = block, f.badChecksumCount = -1;
     else
       f.failReadBlock = block, f.failReadCount = -1;
+  }
+};
+
+// A clock whose waits hold the transfer until the test lets it go on: the
+// worker stands still in the middle of a transfer for as long as the test
+// needs. Time still advances by every wait, so the keyboard judges the
+// waits as kept.
+class GateClock : public Clock {
+ public:
+  void Sleep(int milliseconds) override {
+    std::unique_lock lock(m_mutex);
+    m_now += milliseconds;
+    ++m_waiting;
+    m_changed.wait(lock, [this] { return m_open; });
+    --m_waiting;
+  }
+  std::int64_t NowMs() const override {
+    std::lock_guard lock(m_mutex);
+    return m_now;
+  }
+  bool Holding() const {
+    std::lock_guard lock(m_mutex);
+    return m_waiting > 0;
+  }
+  void Open() {
+    std::lock_guard lock(m_mutex);
+    m_open = true;
+    m_changed.notify_all();
+  }
+
+ private:
+  mutable std::mutex m_mutex;
+  std::condition_variable m_changed;
+  std::int64_t m_now = 0;
+  int m_waiting = 0;
+  bool m_open = false;
+};
+
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
   }
 };
 
@@ -113,6 +172,8 @@ class TransferTest : public QObject {
   void usbDiagnosticsOnlyWhenAskedFor();
   void progressIsDrawnDuringTheTransfer_data() { AddPorts(); }
   void progressIsDrawnDuringTheTransfer();
+  void theWindowLivesAndDropsInputDuringATransfer_data() { AddPorts(); }
+  void theWindowLivesAndDropsInputDuringATransfer();
 };
 
 void TransferTest::portChoice_data() {
@@ -198,7 +259,7 @@ void TransferTest::writeSendsTheImage() {
   rig.view.State().caretColumn = 2;
   rig.doc.SetModified(true);
 
-  rig.commands.WriteIntoKeyboard();
+  QVERIFY(rig.Write());
 
   QVERIFY2(rig.ui.messages.empty(), rig.ui.messages.empty() ? "" : rig.ui.messages.front().c_str());
   QVERIFY(rig.Keyboard() == rig.doc.MemoryImage());
@@ -222,7 +283,7 @@ void TransferTest::writeChecksOnlyTheSelectedKey() {
   rig.SelectedContent() = "[NoSuchWord]";
   rig.view.State().cursor = 4;
 
-  rig.commands.WriteIntoKeyboard();
+  QVERIFY(rig.Write());
   QCOMPARE(rig.ui.messages.size(), size_t{1});
   QCOMPARE(rig.ui.messages.front(), std::string(msg::kWrongKeyWord));
   QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
@@ -234,7 +295,7 @@ void TransferTest::writeChecksOnlyTheSelectedKey() {
   rig.ui.messages.clear();
   rig.Select(5);
   rig.SelectedContent() = "ok";
-  rig.commands.WriteIntoKeyboard();
+  QVERIFY(rig.Write());
   QVERIFY(rig.ui.messages.empty());
   QCOMPARE(rig.sim.Emulator().BlocksWritten(), kBlockCount);
 }
@@ -247,7 +308,7 @@ void TransferTest::writeFailureNamesTheBlock() {
   rig.sim.Emulator().Faults().failWriteCount = -1;
   rig.Select(4);
 
-  rig.commands.WriteIntoKeyboard();
+  QVERIFY(rig.Write());
   QCOMPARE(rig.ui.messages.size(), size_t{1});
   QCOMPARE(rig.ui.messages.front(), KeyboardTransfer::WriteFailedMessage(10));
   if (port == PortKind::kPs2) QCOMPARE(rig.sim.Emulator().EndWrites(), 1);  // the keyboard is told anyway
@@ -273,7 +334,7 @@ void TransferTest::readTakesTheKeyboardImage() {
   rig.Select(3);
   rig.view.State().cursor = 1;
 
-  rig.commands.ReadFromKeyboard();
+  QVERIFY(rig.Read());
 
   QVERIFY(rig.ui.messages.empty());
   QVERIFY(rig.doc.MemoryImage() == other.MemoryImage());
@@ -297,6 +358,7 @@ void TransferTest::failedReadLeavesTheDocumentAlone() {
   rig.SelectedContent() = "unsaved work";
   rig.doc.DefinedFlags()[static_cast<size_t>(rig.view.State().selectedKey)] = 0;
   rig.doc.SetModified(true);
+  (void)rig.doc.SpaceLeft();  // the blank flags as the view's next paint refreshes them
   const KeyContents contents = rig.doc.Contents();
   const Image image = rig.doc.MemoryImage();
   const auto blank = rig.doc.BlankFlags();
@@ -304,7 +366,7 @@ void TransferTest::failedReadLeavesTheDocumentAlone() {
   rig.Keyboard().fill(0x41);
   rig.FailReadsAt(5);
 
-  rig.commands.ReadFromKeyboard();
+  QVERIFY(rig.Read());
 
   QCOMPARE(rig.ui.messages.size(), size_t{1});
   QCOMPARE(rig.ui.messages.front(), msg::FormatMessage(msg::kDataReadError, 5));
@@ -344,6 +406,7 @@ void TransferTest::unpluggedKeyboardLeavesTheDocumentAlone() {
   rig.doc.DefinedFlags()[static_cast<size_t>(rig.view.State().selectedKey)] = 0;
   rig.doc.MemoryImage()[offs::kInterCharDelay] = 9;  // a setting changed by its dialog
   rig.doc.SetModified(true);
+  (void)rig.doc.SpaceLeft();  // the blank flags as the view's next paint refreshes them
   const KeyContents contents = rig.doc.Contents();
   const Image image = rig.doc.MemoryImage();
   const auto blank = rig.doc.BlankFlags();
@@ -351,9 +414,9 @@ void TransferTest::unpluggedKeyboardLeavesTheDocumentAlone() {
   rig.sim.Emulator().Faults().unplugAtBlock = block;
 
   if (write)
-    rig.commands.WriteIntoKeyboard();
+    QVERIFY(rig.Write());
   else
-    rig.commands.ReadFromKeyboard();
+    QVERIFY(rig.Read());
 
   QCOMPARE(rig.ui.messages.size(), size_t{1});
   QCOMPARE(rig.ui.messages.front(), write ? KeyboardTransfer::WriteFailedMessage(block)
@@ -368,11 +431,15 @@ void TransferTest::unpluggedKeyboardLeavesTheDocumentAlone() {
     QVERIFY(rig.doc.Contents() == twin.Contents());
     QVERIFY(rig.doc.MemoryImage() == twin.MemoryImage());
     QCOMPARE(int(rig.doc.MemoryImage()[offs::kInterCharDelay]), 9);
+    // The blank flags follow the built contents (the twin key) once painted.
+    (void)twin.SpaceLeft();
+    (void)rig.doc.SpaceLeft();
+    QVERIFY(rig.doc.BlankFlags() == twin.BlankFlags());
   } else {
     QVERIFY(rig.doc.Contents() == contents);
     QVERIFY(rig.doc.MemoryImage() == image);
+    QVERIFY(rig.doc.BlankFlags() == blank);
   }
-  QVERIFY(rig.doc.BlankFlags() == blank);
   QVERIFY(rig.doc.DefinedFlags() == defined);
   QVERIFY(rig.doc.IsModified());
   QVERIFY(!rig.commands.Progress().isVisible());
@@ -392,7 +459,7 @@ void TransferTest::writeRefusesKeyDataThatDoNotFit() {
   const Image image = rig.doc.MemoryImage();
   rig.Select(3);
 
-  rig.commands.WriteIntoKeyboard();
+  QVERIFY(rig.Write());
   QCOMPARE(rig.ui.messages, std::vector<std::string>{refusal});
   QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
   QVERIFY(rig.Keyboard() == before);
@@ -407,15 +474,15 @@ void TransferTest::usbKeyboardPluggedInAfterStartIsUsed() {
   rig.sim.Emulator().Faults().absent = true;
   QVERIFY(rig.Choose());
   rig.Select(2);
-  rig.commands.ReadFromKeyboard();
-  rig.commands.WriteIntoKeyboard();
+  QVERIFY(rig.Read());
+  QVERIFY(rig.Write());
   const std::string missing(msg::kNoKeyboardConnected);
   QCOMPARE(rig.ui.messages, (std::vector<std::string>{missing, missing, missing}));
   QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
   QCOMPARE(rig.view.State().selectedPosition, 2);
 
   rig.sim.Emulator().Faults().absent = false;
-  rig.commands.WriteIntoKeyboard();
+  QVERIFY(rig.Write());
   QCOMPARE(rig.ui.messages.size(), size_t{3});
   QCOMPARE(rig.sim.Emulator().BlocksWritten(), kBlockCount);
   QVERIFY(rig.Keyboard() == rig.doc.MemoryImage());
@@ -464,7 +531,7 @@ void TransferTest::progressIsDrawnDuringTheTransfer() {
     if (block == kBlockCount - 1) last = rig.view.grab().toImage();
   });
 
-  rig.commands.ReadFromKeyboard();
+  QVERIFY(rig.Read());
 
   QVERIFY(rig.ui.messages.empty());
   QCOMPARE(percents.size(), kBlockCount);
@@ -484,6 +551,86 @@ void TransferTest::progressIsDrawnDuringTheTransfer() {
   QVERIFY(progress.Bar() == nullptr);
   const QImage after = rig.view.grab().toImage();
   QVERIFY(!HasInk(after, warning));
+}
+
+// The whole editor while a write stands still in the middle: the window
+// repaints, keys typed and clicks go nowhere (neither now nor after the
+// write), the commands that change the template, a second transfer, the
+// output test and Exit are refused, and closing the window waits for the end.
+void TransferTest::theWindowLivesAndDropsInputDuringATransfer() {
+  QFETCH(PortKind, port);
+  QTemporaryDir dir;
+  MemorySettingsStore settings;
+  ScriptedUserInterface ui;
+  ui.portAnswers.push_back(port);
+  SimulatedKeyboard sim(dir.filePath(QStringLiteral("kb.bin")).toStdString());
+  QVERIFY(sim.Load().ok);
+  GateClock clock;
+  sim.Emulator().SetClock(&clock);
+  CVEXAApp app(settings, ui, dir.path().toStdString());
+  app.Keyboard().SetEnvironment(DeviceEnvironment{&sim.Hid(), &sim, &clock, {}, {}});
+  QCOMPARE(app.Start({}), StartResult::Ok);
+  app.Show();
+  CVEXADoc& doc = app.Document();
+  CVEXAView& view = app.View();
+  const int key0 = doc.KeyMap()[0];
+  doc.Content(key0) = "ab";
+  doc.SetModified(true);
+  view.State().selectedPosition = 3;
+  view.State().selectedKey = doc.KeyMap()[3];
+  PaintCounter counter;
+  view.installEventFilter(&counter);
+
+  app.Frame().Dispatch(cmd::kWriteIntoKeyboard);
+  QTRY_VERIFY(clock.Holding());
+  QTRY_VERIFY(app.Keyboard().Progress().isVisible());
+
+  // Repaints: the event loop runs.
+  const int paints = counter.paints;
+  view.update();
+  QTRY_VERIFY(counter.paints > paints);
+
+  // Dropped input: keys for the selected key and for key 0, a click on key 5.
+  QTest::keyClicks(&view, QStringLiteral("qqq"));
+  const KeyRect& r = doc.KeyRects()[5];
+  QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(r.left + r.width / 2, r.top + r.height / 2));
+  QCOMPARE(view.State().selectedPosition, 3);
+  QCOMPARE(doc.Content(doc.KeyMap()[3]), std::string());
+
+  // One place refuses the commands, for menus, toolbar and accelerators alike.
+  for (int id : {cmd::kNew, cmd::kLoad, cmd::kSave, cmd::kImportText, cmd::kModelDV3500, cmd::kClearKey,
+                 cmd::kInsertCaps, cmd::kConfigKeyboard, cmd::kReadFromKeyboard, cmd::kWriteIntoKeyboard,
+                 cmd::kKeyboardOutput, cmd::kExit}) {
+    QVERIFY2(!app.Router().IsEnabled(id), std::to_string(id).c_str());
+    QVERIFY2(!app.Frame().Action(id)->isEnabled(), std::to_string(id).c_str());
+  }
+  for (int id : {cmd::kAbout, cmd::kKeyWordList, cmd::kToggleToolbar}) QVERIFY(app.Router().IsEnabled(id));
+  app.Frame().Dispatch(cmd::kKeyboardOutput);
+  QVERIFY(!app.OutputTest().IsActive());
+  app.Frame().Dispatch(cmd::kClearKey);
+  app.Frame().Dispatch(cmd::kWriteIntoKeyboard);  // no second transfer
+  QVERIFY(ui.messages.empty());
+
+  // Closing waits for the end of the write, then asks about the changes.
+  QVERIFY(!app.Frame().close());
+  QVERIFY(app.Frame().isVisible());
+  QVERIFY(ui.saveQuestions.empty());
+  ui.saveAnswers.push_back(SaveAnswer::No);
+
+  clock.Open();
+  QTRY_VERIFY_WITH_TIMEOUT(!app.Frame().isVisible(), 20000);
+  QCOMPARE(ui.saveQuestions.size(), size_t{1});
+  QVERIFY(ui.messages.empty());
+  QVERIFY(!app.Keyboard().TransferRunning());
+  QVERIFY(!view.InputBlocked());
+  QCoreApplication::processEvents();  // nothing was queued to arrive now
+  QCOMPARE(doc.Content(key0), std::string("ab"));
+  QCOMPARE(doc.Content(doc.KeyMap()[3]), std::string());
+  QVERIFY(sim.Emulator().Memory() == doc.MemoryImage());
+  QCOMPARE(view.State().selectedPosition, 0);  // the reset after the write
+  QVERIFY(app.Router().IsEnabled(cmd::kWriteIntoKeyboard));
+  QVERIFY(app.Frame().Action(cmd::kNew)->isEnabled());
+  for (const std::string& v : sim.Hid().Violations()) QFAIL(("protocol violation: " + v).c_str());
 }
 
 QTEST_MAIN(TransferTest)

@@ -8,6 +8,7 @@
 #include "device/DocumentTransfer.h"
 #include "device/linux/DeviceSetup.h"
 #include "device/ui/TransferProgressDisplay.h"
+#include "device/ui/TransferWorker.h"
 #include "document/CVEXADoc.h"
 #include "view/ui/CVEXAView.h"
 
@@ -28,13 +29,21 @@ void UsbDiagnostic(std::string_view line) {
 }  // namespace
 
 KeyboardCommands::KeyboardCommands(CVEXADoc& doc, CVEXAView& view, UserInterface& ui)
-    : m_doc(doc), m_view(view), m_ui(ui), m_progress(new TransferProgressDisplay(&view)) {}
+    : m_doc(doc),
+      m_view(view),
+      m_ui(ui),
+      m_progress(new TransferProgressDisplay(&view)),
+      m_worker(std::make_unique<TransferWorker>(*m_progress)) {}
 
-KeyboardCommands::~KeyboardCommands() = default;
+KeyboardCommands::~KeyboardCommands() { m_worker.reset(); }
 
 void KeyboardCommands::Register(CommandRouter& router) {
   router.Register(cmd::kReadFromKeyboard, [this] { ReadFromKeyboard(); });
   router.Register(cmd::kWriteIntoKeyboard, [this] { WriteIntoKeyboard(); });
+  // While a transfer runs only what neither changes the template, nor starts
+  // a transfer, nor ends the program stays enabled.
+  router.SetBusyRule([this] { return TransferRunning(); },
+                     {cmd::kAbout, cmd::kKeyWordList, cmd::kToggleToolbar, cmd::kToggleStatusBar});
 }
 
 void KeyboardCommands::SetEnvironment(DeviceEnvironment environment) {
@@ -73,31 +82,63 @@ bool KeyboardCommands::ChoosePort(ViewState& state) {
 
 bool KeyboardCommands::UsbInUse() const { return m_connection && m_connection->Kind() == PortKind::kUsb; }
 
+bool KeyboardCommands::TransferRunning() const { return m_worker && m_worker->Running(); }
+
 void KeyboardCommands::FinishTransfer() {
   m_view.State().ResetAfterTransfer(m_doc);
-  m_view.repaint();
-  emit m_view.stateChanged();
+  m_view.update();
+}
+
+void KeyboardCommands::ReportViolations() {
+  // The simulated keyboard is as strict as a real one; what the host did
+  // wrong is printed for whoever runs it (the end-to-end tests fail on it).
+  if (!m_setup || !m_setup->Simulated()) return;
+  for (const std::string& v : m_setup->Simulated()->TakeViolations())
+    qWarning("simulated keyboard: protocol violation: %s", v.c_str());
+}
+
+void KeyboardCommands::Start(TransferJob job, std::function<void(const TransferResult&)> apply) {
+  m_view.SetInputBlocked(true);
+  const bool started = m_worker->Start(std::move(job), [this, apply](TransferResult result) {
+    m_view.SetInputBlocked(false);
+    ReportViolations();
+    if (apply) apply(result);
+    if (result.started) FinishTransfer();
+    emit m_view.stateChanged();  // the commands come back
+    if (!result.outcome.message.empty()) m_ui.Message(result.outcome.message);
+    if (m_transferEnded) m_transferEnded();
+  });
+  if (!started) {
+    m_view.SetInputBlocked(false);
+    return;
+  }
+  emit m_view.stateChanged();  // the commands go grey for the transfer
 }
 
 void KeyboardCommands::ReadFromKeyboard() {
-  if (!m_connection) return;
-  const TransferResult result = m_connection->ReadFromKeyboard(*m_progress);
+  if (!m_connection || TransferRunning()) return;
+  TransferJob job = m_connection->PrepareRead();
+  if (!job.Ready()) {
+    m_ui.Message(job.Refusal().outcome.message);
+    return;
+  }
   // Only a complete image reaches the document: after a failed block the
   // template stays exactly as it was, unsaved edits included.
-  ApplyReadResult(m_doc, result);
-  if (result.started) FinishTransfer();
-  if (!result.outcome.message.empty()) m_ui.Message(result.outcome.message);
+  Start(std::move(job), [this](const TransferResult& result) { ApplyReadResult(m_doc, result); });
 }
 
 void KeyboardCommands::WriteIntoKeyboard() {
-  if (!m_connection) return;
+  if (!m_connection || TransferRunning()) return;
   // Only the selected key is checked before writing; BuildImage takes the
   // other keys as they are. Key data that do not fit are refused as on a save:
-  // the image would silently lose the keys that overflow.
-  const TransferResult result = m_connection->WriteIntoKeyboard(
-      WriteSourceFromDocument(m_doc, m_view.State().selectedKey), *m_progress);
-  if (result.started) FinishTransfer();
-  if (!result.outcome.message.empty()) m_ui.Message(result.outcome.message);
+  // the image would silently lose the keys that overflow. The image is built
+  // here, on the GUI thread; the worker only gets its copy.
+  TransferJob job = m_connection->PrepareWrite(WriteSourceFromDocument(m_doc, m_view.State().selectedKey));
+  if (!job.Ready()) {
+    if (!job.Refusal().outcome.message.empty()) m_ui.Message(job.Refusal().outcome.message);
+    return;
+  }
+  Start(std::move(job), {});
 }
 
 }  // namespace vexa

@@ -5,10 +5,21 @@
 //
 // Everything about ports, blocks, retries and waits is the keyboard
 // connection's; this class only binds it to the document, the view and the
-// user interface. A transfer runs to its end inside the command, blocking the
-// user-interface thread as the keyboard expects.
+// user interface. A command prepares its transfer on the GUI thread (the USB
+// keyboard opened, the write's image built from the document, with every
+// refusal shown in the product's order) and returns; the blocks move on a
+// worker thread (TransferWorker) while the window stays alive. Meanwhile:
+//   - every command but About, Key Word List and the toolbar and status bar
+//     switches is disabled (the router's busy rule), so nothing changes the
+//     template and no second transfer starts;
+//   - key and mouse input to the view is dropped, not queued;
+//   - closing the window waits for the end (CVEXAApp defers it).
+// When the transfer has ended, on the GUI thread: a read's image goes into the
+// document, the view is reset and repainted, the message is shown, the
+// commands come back, then the transfer-ended hook runs.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,16 +32,20 @@ class CVEXAView;
 class CommandRouter;
 class DeviceSetup;
 class TransferProgressDisplay;
+class TransferWorker;
 class UserInterface;
 struct ViewState;
 
 class KeyboardCommands {
  public:
   KeyboardCommands(CVEXADoc& doc, CVEXAView& view, UserInterface& ui);
+  // Waits for a running transfer to end: a write is never cut off half-way.
   ~KeyboardCommands();
   KeyboardCommands(const KeyboardCommands&) = delete;
   KeyboardCommands& operator=(const KeyboardCommands&) = delete;
 
+  // Registers the two commands and the busy rule that holds the others while
+  // a transfer runs.
   void Register(CommandRouter& router);
 
   // Where the transfers go: the real devices (empty path) or the simulated
@@ -47,17 +62,25 @@ class KeyboardCommands {
   [[nodiscard]] bool ChoosePort(ViewState& state);
   [[nodiscard]] int ExitStatus() const { return m_exitStatus; }
 
+  // Start a transfer and return; refused while one runs.
   void ReadFromKeyboard();
   void WriteIntoKeyboard();
+  [[nodiscard]] bool TransferRunning() const;
+  // Runs on the GUI thread after each transfer that ran has been finished.
+  void SetTransferEndedHook(std::function<void()> hook) { m_transferEnded = std::move(hook); }
 
   [[nodiscard]] bool UsbInUse() const;
   [[nodiscard]] KeyboardConnection* Connection() { return m_connection.get(); }
   [[nodiscard]] TransferProgressDisplay& Progress() { return *m_progress; }
 
  private:
+  // Runs a ready job on the worker; `apply` runs with its result on the GUI
+  // thread before the view is reset and the message shown.
+  void Start(TransferJob job, std::function<void(const TransferResult&)> apply);
   // After a transfer that showed its progress: position 0 selected, the view
   // repainted and its command states refreshed.
   void FinishTransfer();
+  void ReportViolations();
 
   CVEXADoc& m_doc;
   CVEXAView& m_view;
@@ -67,6 +90,10 @@ class KeyboardCommands {
   std::unique_ptr<DeviceEnvironment> m_environment;  // set by tests
   std::unique_ptr<KeyboardConnection> m_connection;
   TransferProgressDisplay* m_progress;  // owned by the view
+  // Declared after the connection: destroyed first, so a running transfer
+  // ends before the connection it uses goes away.
+  std::unique_ptr<TransferWorker> m_worker;
+  std::function<void()> m_transferEnded;
   int m_exitStatus = 0;
 };
 

@@ -61,15 +61,12 @@ void TransferProgressDisplay::Begin(std::string_view title) {
   m_bar->show();
   raise();
   show();
-  // Whatever the closing menu or message box uncovered is drawn now: the
-  // event loop won't run again before the transfer ends.
-  window()->repaint();
 }
 
 void TransferProgressDisplay::Step(int block, std::string_view percentText) {
   if (m_bar) m_bar->setValue(block + 1);
   m_percent = Q(percentText);
-  repaint();
+  update();
   if (m_observer) m_observer(block);
 }
 

@@ -3,9 +3,9 @@
 // the 64 blocks, the percentage at (460,380) and "Please don't use mouse
 // and/or keyboard!" at (200,398), all in Arial 16 on the view's grey.
 //
-// The transfer blocks the user-interface thread until it ends, so nothing
-// here waits for the event loop: every change is painted at once (repaint(),
-// never update()), otherwise the user would see a frozen view instead.
+// The transfer runs on a worker thread; its progress calls arrive here on the
+// GUI thread (through a QueuedProgressSink) and each one schedules a paint,
+// which the running event loop carries out.
 #pragma once
 
 #include <QFont>
@@ -30,7 +30,7 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
   void Step(int block, std::string_view percentText) override;
   void End() override;
 
-  // Called after each step has been painted (tests look at the view then).
+  // Called after each step has been taken (tests look at the view then).
   void SetStepObserver(std::function<void(int block)> observer) { m_observer = std::move(observer); }
 
   [[nodiscard]] QProgressBar* Bar() const { return m_bar; }

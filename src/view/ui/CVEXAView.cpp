@@ -153,6 +153,25 @@ void CVEXAView::PaintView(QPainter& painter, const QRect& dirty) {
   }
 }
 
+bool CVEXAView::event(QEvent* event) {
+  if (m_inputBlocked) {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::InputMethod:
+        event->accept();  // taken and dropped: not passed on to the window either
+        return true;
+      default:
+        break;
+    }
+  }
+  return QWidget::event(event);
+}
+
 void CVEXAView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   PaintView(painter, event->rect());

@@ -38,6 +38,12 @@ class CVEXAView : public QWidget {
   void SetStartupHook(std::function<bool(ViewState&)> hook) { m_startupHook = std::move(hook); }
   void SetKeyHandler(ViewKeyHandler* handler) { m_keyHandler = handler; }
 
+  // While blocked (a keyboard transfer runs) key and mouse input to the view
+  // is dropped, not queued: nothing typed meanwhile reaches the template,
+  // neither during the transfer nor after it.
+  void SetInputBlocked(bool blocked) { m_inputBlocked = blocked; }
+  [[nodiscard]] bool InputBlocked() const { return m_inputBlocked; }
+
   // Arrow navigation: 0 left, 1 right, 2 up, 3 down.
   void MoveSelection(int direction);
 
@@ -59,6 +65,7 @@ class CVEXAView : public QWidget {
   void stateChanged();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -73,6 +80,7 @@ class CVEXAView : public QWidget {
   QFont m_font;
   int m_ascent = 0;
   bool m_initialised = false;
+  bool m_inputBlocked = false;
   std::function<bool(ViewState&)> m_startupHook;
   ViewKeyHandler* m_keyHandler = nullptr;
 };
