@@ -114,6 +114,13 @@ inline constexpr const char* kTemplateBadKeyData =
     "The template file: <%s> holds key data that can't be decoded (key slot %d)!!";
 inline constexpr const char* kVerifyMismatch =
     "The keyboard holds other data than was written: block(s) %s differ!!";
+// vexa-cli keyboard write, under a failed write's message (a partly written keyboard)
+inline constexpr const char* kBackupHoldsPrevious =
+    "The template the keyboard held before is in %s: 'vexa-cli keyboard write %s' puts it back.";
+inline constexpr std::string_view kBackupNextTime =
+    "Write it again, or another template; --backup FILE saves the keyboard's template before a write.";
+// vexa-cli keyboard, after a command on the simulated keyboard that the host got wrong
+inline constexpr const char* kSimProtocolViolation = "The simulated keyboard saw a protocol violation: %s";
 
 // Card reader settings: the warning of each string field
 inline constexpr std::string_view kCardDataPrefixError = "Card data prefix string error!";

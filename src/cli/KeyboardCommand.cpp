@@ -21,9 +21,9 @@
 namespace vexa::cli {
 
 const char* const kKeyboardHelp =
-    "Usage: vexa-cli keyboard detect [--port usb|ps2] [--simulate-keyboard FILE]\n"
-    "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--simulate-keyboard FILE]\n"
-    "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--verify] [--backup FILE]\n"
+    "Usage: vexa-cli keyboard detect [--port usb|ps2] [--verbose] [--simulate-keyboard FILE]\n"
+    "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--verbose] [--simulate-keyboard FILE]\n"
+    "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--verify] [--backup FILE] [--verbose]\n"
     "                                      [--simulate-keyboard FILE]\n"
     "\n"
     "Talks to a connected PX series keyboard and moves its template (the 2048-byte\n"
@@ -34,7 +34,13 @@ const char* const kKeyboardHelp =
     "          block fails nothing is written\n"
     "  write   writes the template file IN.bin into the keyboard. The file is\n"
     "          checked before the keyboard is touched: 2048 bytes, key data that\n"
-    "          decode, are valid and fit\n"
+    "          decode, are valid and fit. A write that fails half-way leaves the\n"
+    "          keyboard with a partly written template: write it again before use\n"
+    "\n"
+    "Over USB only the keyboard is opened: the system is asked for the HID devices\n"
+    "with the keyboard's vendor and product id (0fa8:c280), and each is checked\n"
+    "before anything is sent to it. A keyboard unplugged and plugged in again is\n"
+    "found again, also within one command (write --verify).\n"
     "\n"
     "Options:\n"
     "  --port usb|ps2           USB (default) or the PS/2 keyboard port (direct\n"
@@ -43,6 +49,8 @@ const char* const kKeyboardHelp =
     "                           compare; the blocks that differ are named\n"
     "  --backup FILE            before writing, read the keyboard's template and\n"
     "                           save it in FILE; nothing is written if that fails\n"
+    "  --verbose                print the USB port's diagnostic lines (detection,\n"
+    "                           identity checks) on stderr\n"
     "  --simulate-keyboard FILE use a simulated keyboard whose memory is kept in\n"
     "                           FILE (created with an empty template when missing)\n"
     "\n"
@@ -90,15 +98,14 @@ class StderrProgress : public ProgressSink {
 };
 
 const OptionInfo kKeyboardOptions[] = {
-    {"port", "usb|ps2"},
-    {"simulate-keyboard", "FILE"},
-    {"verify", nullptr, "write"},
-    {"backup", "FILE", "write"},
+    {"port", "usb|ps2"},          {"simulate-keyboard", "FILE"}, {"verbose", nullptr},
+    {"verify", nullptr, "write"}, {"backup", "FILE", "write"},
 };
 
 struct Options {
   PortKind port = PortKind::kUsb;
   std::string simulate;
+  bool verbose = false;
 };
 
 // The port and the simulated keyboard; false on a usage error (already reported).
@@ -121,11 +128,15 @@ bool CommonOptions(const ParsedArguments& parsed, Io& io, Options& options, int&
     }
     options.simulate = *simulate;
   }
+  options.verbose = parsed.Has("verbose");
   return true;
 }
 
 // An open keyboard connection for one command.
 struct Session {
+  explicit Session(Io& io) : io(io) {}
+
+  Io& io;
   DeviceSetup setup;
   std::unique_ptr<KeyboardConnection> connection;
 
@@ -134,10 +145,22 @@ struct Session {
     // A normal PS/2 run is the only one that may reach the real controller.
     if (options.port == PortKind::kPs2 && options.simulate.empty()) RealPortGuard::GrantFromMain();
     if (Outcome opened = setup.Open(options.simulate); !opened.ok) return opened;
-    connection = std::make_unique<KeyboardConnection>(setup.Environment());
+    DiagnosticSink diagnostics;
+    if (options.verbose) diagnostics = [this](std::string_view line) { this->io.err << line << std::flush; };
+    connection = std::make_unique<KeyboardConnection>(setup.Environment(std::move(diagnostics)));
     PortChoice choice = connection->ChoosePort(options.port);
     if (!choice.outcome.message.empty()) return Outcome::Failure(choice.outcome.message);
     return Outcome::Success();
+  }
+
+  // The command's exit status, made a failure when the simulated keyboard saw
+  // the host break its protocol (each breach is printed).
+  int Checked(int exitCode) {
+    if (!setup.Simulated()) return exitCode;
+    const auto violations = setup.Simulated()->TakeViolations();
+    for (const std::string& v : violations)
+      io.err << msg::FormatMessage(msg::kSimProtocolViolation, v.c_str()) << "\n";
+    return violations.empty() || exitCode != kExitOk ? exitCode : kExitRefused;
   }
 };
 
@@ -178,12 +201,12 @@ Outcome LoadTemplateForWrite(const std::string& path, Image& image) {
   return Outcome::Success();
 }
 
-int Detect(const Args& args, const ParsedArguments& parsed, Io& io) {
+int Detect(const Args& args, const ParsedArguments& parsed, Session& session) {
+  Io& io = session.io;
   Options options;
   int code = kExitOk;
   if (!CommonOptions(parsed, io, options, code)) return code;
   if (!args.empty()) return UsageError(io, "detect takes no file");
-  Session session;
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
   if (CUSBport* usb = session.connection->UsbPort()) {
     io.out << "found " << usb->DevicePath() << "\n";
@@ -220,19 +243,20 @@ bool SaveImage(const std::string& path, const Image& image, Io& io) {
   return false;
 }
 
-int Read(const Args& args, const ParsedArguments& parsed, Io& io) {
+int Read(const Args& args, const ParsedArguments& parsed, Session& session) {
+  Io& io = session.io;
   Options options;
   int code = kExitOk;
   if (!CommonOptions(parsed, io, options, code)) return code;
   if (args.size() != 1) return UsageError(io, "read takes one output file");
-  Session session;
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
   Image image{};
   if (!ReadImage(session, io, image)) return kExitRefused;
   return SaveImage(args[0], image, io) ? kExitOk : kExitRefused;
 }
 
-int Write(const Args& args, const ParsedArguments& parsed, Io& io) {
+int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
+  Io& io = session.io;
   Options options;
   int code = kExitOk;
   if (!CommonOptions(parsed, io, options, code)) return code;
@@ -246,7 +270,6 @@ int Write(const Args& args, const ParsedArguments& parsed, Io& io) {
   if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
     return Refused(io, checked.message);
 
-  Session session;
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
   if (backup) {
     Image current{};
@@ -259,7 +282,15 @@ int Write(const Args& args, const ParsedArguments& parsed, Io& io) {
         return Outcome::Success();
       },
       progress);
-  if (!written.outcome.ok) return Refused(io, written.outcome.message);
+  if (!written.outcome.ok) {
+    Refused(io, written.outcome.message);
+    // A write that failed after it began leaves the keyboard torn: say how to mend it.
+    if (written.failedBlock >= 0)
+      io.err << (backup ? msg::FormatMessage(msg::kBackupHoldsPrevious, backup->c_str(), backup->c_str())
+                        : std::string(msg::kBackupNextTime))
+             << "\n";
+    return kExitRefused;
+  }
   if (!verify) return kExitOk;
 
   Image back{};
@@ -284,9 +315,10 @@ int RunKeyboard(const Args& arguments, Io& io) {
   if (words.empty()) return UsageError(io, "keyboard needs a subcommand: detect, read or write");
   const std::string& sub = words[0];
   const Args files(words.begin() + 1, words.end());
-  if (sub == "detect") return Detect(files, parsed, io);
-  if (sub == "read") return Read(files, parsed, io);
-  if (sub == "write") return Write(files, parsed, io);
+  Session session(io);
+  if (sub == "detect") return session.Checked(Detect(files, parsed, session));
+  if (sub == "read") return session.Checked(Read(files, parsed, session));
+  if (sub == "write") return session.Checked(Write(files, parsed, session));
   return UsageError(io, "unknown keyboard subcommand '" + sub + "'");
 }
 

@@ -73,6 +73,10 @@ void SimulatedKeyboard::ApplyTestSwitches() {
     m_emulator.Faults().unplugAtBlock = std::atoi(n);
   if (const char* n = std::getenv("VEXA_SIM_FORGET_BLOCK"); n && *n)
     m_emulator.Faults().forgetBlock = std::atoi(n);
+  if (const char* n = std::getenv("VEXA_SIM_FAIL_WRITE_AT_BLOCK"); n && *n) {
+    m_emulator.Faults().failWriteBlock = std::atoi(n);
+    m_emulator.Faults().failWriteCount = -1;
+  }
   if (EnvSet("VEXA_SIM_ABSENT")) m_emulator.Faults().absent = true;
   if (EnvSet("VEXA_SIM_DENY_OPEN"))
     for (auto& i : m_hid.Interfaces())

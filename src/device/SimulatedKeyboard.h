@@ -8,6 +8,7 @@
 // Hidden switches for end-to-end tests, read by ApplyTestSwitches():
 //   VEXA_SIM_UNPLUG_AT_BLOCK=N  the keyboard disappears when block N is addressed
 //   VEXA_SIM_FORGET_BLOCK=N     writes of block N are confirmed but not kept
+//   VEXA_SIM_FAIL_WRITE_AT_BLOCK=N  every write of block N fails (reads work)
 //   VEXA_SIM_ABSENT=1           no keyboard at all
 //   VEXA_SIM_DENY_OPEN=1        the keyboard's HID interface refuses this user
 //   VEXA_SIM_NO_WAITS=1         (for the caller) replace the waits by virtual time

@@ -65,7 +65,18 @@ for port in usb ps2; do
   cmp -s -n 960 "$sim" x.bin || fail "$port blocks before the unplug were not kept"
   [ "$(tail -c +961 "$sim" | head -c 1 | od -An -c | tr -d ' ')" == X ] && fail "$port block 30 arrived after the unplug"
 
-  # A backup that fails leaves the keyboard untouched.
+  # A write that fails half-way says the keyboard is torn and how to mend it.
+  cp hi.bin "$sim"
+  VEXA_SIM_FAIL_WRITE_AT_BLOCK=5 run 1 write blank.bin --port "$port"
+  has err "Data Written Error, Count=5"
+  has err "partly written template and must be written again before use"
+  has err "saves the keyboard's template before a write"
+  VEXA_SIM_FAIL_WRITE_AT_BLOCK=5 run 1 write blank.bin --port "$port" --backup torn-before.bin
+  has err "partly written template"
+  has err "is in torn-before.bin: 'vexa-cli keyboard write torn-before.bin' puts it back"
+  run 0 write torn-before.bin --port "$port" --verify
+
+    # A backup that fails leaves the keyboard untouched.
   cp hi.bin "$sim"
   VEXA_SIM_UNPLUG_AT_BLOCK=0 run 1 write blank.bin --port "$port" --backup b2.bin
   [ -e b2.bin ] && fail "$port failed backup was written"
@@ -91,6 +102,14 @@ has err "can't be decoded"
 run 1 write missing.bin
 has err "can't be opened"
 cmp -s "$sim" hi.bin || fail "a refused file changed the keyboard"
+
+# --verbose shows the USB port's diagnostic lines; without it there are none.
+run 0 detect --verbose
+has err "DetectHIDDevice: HidDevice = 0"
+has err "CheckHIDParam: VendorID = 0FA8"
+run 0 detect
+grep -q "CheckHIDParam" err && fail "diagnostic lines without --verbose"
+grep -q "protocol violation" err && fail "the simulated keyboard saw a protocol violation"
 
 # No keyboard, and a keyboard closed to this user.
 VEXA_SIM_ABSENT=1 run 1 read x.bin --port ps2
