@@ -3,7 +3,9 @@
 //   Write Into KB:  conn.WriteIntoKeyboard(WriteSourceFromDocument(doc, selectedKey), progress)
 //   Read From KB:   result = conn.ReadFromKeyboard(progress); ApplyReadResult(doc, result)
 //
-// then, for both: show result.outcome.message when not empty; when
+// (the editor splits each into PrepareWrite / PrepareRead on the GUI thread
+// and the job's Run on a worker; the source and ApplyReadResult touch the
+// document and so run on the GUI thread), then, for both: show result.outcome.message when not empty; when
 // result.started, reset the view's editing state (position 0 selected, cursor
 // and caret 0, ESC prefix cleared, shift released); after a read also set the
 // selected key's mode from its content (ASCII when IsAsciiContent accepts
