@@ -10,6 +10,7 @@
 #include "device/EmulatedHidBackend.h"
 #include "device/KeyboardConnection.h"
 #include "device/KeyboardEmulator.h"
+#include "device/PortByteLink.h"
 #include "device/VirtualClock.h"
 
 namespace vexa {
@@ -18,11 +19,12 @@ namespace {
 class DirectPlatform : public KbioPlatform {
  public:
   explicit DirectPlatform(KeyboardEmulator& k) : m_controller(k) {}
-  PortIo* AcquireControllerPorts() override { return &m_controller; }
+  DirectAccess AcquireDirectAccess() override { return {&m_link, {}, {}}; }
   std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string&) override { return nullptr; }
 
  private:
   EmulatedController m_controller;
+  PortByteLink m_link{m_controller};
 };
 
 Image Pattern() {

@@ -2,7 +2,8 @@
 # Checks the include rules of the layers (see src/CMakeLists.txt and README
 # "Architecture") on the tree under ROOT (default: this checkout):
 #   - a file includes only headers of its own layer and of the layers below;
-#   - no Qt header in the Qt-free layers (base .. commands, device/linux);
+#   - no Qt header in the Qt-free layers (base .. commands, device/linux,
+#     helper);
 #   - nothing in src/ includes a test double from tests/;
 #   - every .cpp under src/ is listed in src/CMakeLists.txt, so no source is
 #     silently left out of the build.
@@ -26,6 +27,7 @@ layer_of() {
     device/*) echo device ;;
     commands/*) echo commands ;;
     cli/*) echo cli ;;
+    helper/*) echo helper ;;
     support/*) echo tests ;;
     *) echo unknown ;;
   esac
@@ -44,12 +46,13 @@ allowed() {
     qtsettings) echo "base models document qtsettings" ;;
     gui) echo "base models document view device platform commands qtsettings gui" ;;
     cli) echo "base models document view device platform commands qtsettings cli" ;;
+    helper) echo "base platform helper" ;;
   esac
 }
 
 qt_free() {
   case "$1" in
-    base | models | document | view | device | platform | commands) return 0 ;;
+    base | models | document | view | device | platform | commands | helper) return 0 ;;
     *) return 1 ;;
   esac
 }

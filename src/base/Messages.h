@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Version.h"
 
@@ -69,6 +70,56 @@ inline constexpr std::string_view kScanCodeLabel = "Scan Code:";
 inline constexpr std::string_view kNoSystemInformation =
     "Get wrong system information\nExit.Then, try again please";
 inline constexpr std::string_view kCannotOpenDriver = "Can't open the KB driver";
+
+// The PS/2 port on Linux: why the byte protocol can't run, one line per cause
+// under "Can't open the KB driver" or under the transfer's driver message, and
+// the texts of the privileged helper (vexa-serio-helper).
+inline constexpr std::string_view kPs2NoKeyboardPort =
+    "the kernel has no i8042 keyboard port (no serio port \"i8042 KBD port\")";
+inline constexpr std::string_view kPs2NoSerioRaw =
+    "the serio_raw module is not loaded: run \"sudo modprobe serio_raw\"";
+inline constexpr const char* kPs2NotRootNoHelper =
+    "not running as root, and the helper %s or pkexec is missing: install the vexa package or run as "
+    "root (see the README, \"PS/2 on Linux\")";
+inline constexpr const char* kPs2NodeNotAccessible =
+    "the device %s can't be opened (%s): install the udev rule 70-vexa-keyboard.rules (see the README, "
+    "\"PS/2 on Linux\")";
+inline constexpr const char* kPs2DeviceCannotOpen = "the device %s can't be opened (%s)";
+inline constexpr std::string_view kPs2LockedDown =
+    "the kernel is locked down (Secure Boot): direct port access is not allowed; PS/2 uses the serio_raw "
+    "driver instead, which needs the kernel's i8042 keyboard port";
+inline constexpr std::string_view kPs2PortsRefused =
+    "the kernel refused direct access to the keyboard controller's ports (this needs root on an x86 PC)";
+inline constexpr std::string_view kPs2PortsSwitchedOff =
+    "direct access to the keyboard controller's ports is switched off (CI or VEXA_NO_REAL_PORTS is set)";
+inline constexpr std::string_view kPs2PortBusy =
+    "another VEXA run is using the PS/2 keyboard port: try again when it has finished";
+inline constexpr const char* kPs2BindFailed = "the keyboard port %s was not handed to serio_raw: %s";
+inline constexpr const char* kPs2NoRawNode = "serio_raw took the keyboard port %s, but gave no device";
+inline constexpr const char* kPs2RestoreFailed =
+    "the keyboard port %s could not be given back to the keyboard (%s); it stays silent until you run: "
+    "echo -n atkbd | sudo tee /sys/bus/serio/devices/%s/drvctl";
+inline constexpr const char* kPs2StateFileFailed = "the state file %s can't be written (%s)";
+inline constexpr std::string_view kPs2NotAuthorised = "an administrator's authorisation was not given";
+inline constexpr const char* kPs2HelperFailed = "the helper vexa-serio-helper ended with status %d";
+inline constexpr std::string_view kHelperUsage =
+    "usage: vexa-serio-helper bind|restore\n"
+    "  bind     hands the i8042 keyboard port to serio_raw (the keyboard stops typing)\n"
+    "  restore  gives the i8042 keyboard port back to atkbd";
+inline constexpr std::string_view kHelperSeveralPorts =
+    "more than one serio port is called \"i8042 KBD port\": nothing was changed";
+inline constexpr const char* kHelperCannotWrite = "can't write %s: %s";
+inline constexpr const char* kHelperNotBound = "the keyboard port %s is bound to \"%s\" instead of %s";
+
+// A product text followed by one line per cause.
+inline std::string WithCauses(std::string_view text, const std::vector<std::string>& causes) {
+  std::string out(text);
+  for (const std::string& cause : causes) {
+    out += '\n';
+    out += cause;
+  }
+  return out;
+}
 
 // Keyboard transfer
 inline constexpr std::string_view kNoKeyboardConnected = "There is no PX series keyboard connected!";

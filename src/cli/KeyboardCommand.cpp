@@ -141,6 +141,7 @@ struct Session {
   std::unique_ptr<KeyboardConnection> connection;
 
   // Opens the devices and chooses the port; a refusal's text in `outcome`.
+  // A notice that goes with an opened port is printed at once.
   Outcome Open(const Options& options) {
     // A normal PS/2 run is the only one that may reach the real controller.
     if (options.port == PortKind::kPs2 && options.simulate.empty()) RealPortGuard::GrantFromMain();
@@ -149,7 +150,8 @@ struct Session {
     if (options.verbose) diagnostics = [this](std::string_view line) { this->io.err << line << std::flush; };
     connection = std::make_unique<KeyboardConnection>(setup.Environment(std::move(diagnostics)));
     PortChoice choice = connection->ChoosePort(options.port);
-    if (!choice.outcome.message.empty()) return Outcome::Failure(choice.outcome.message);
+    if (!choice.outcome.ok) return choice.outcome;
+    if (!choice.outcome.message.empty()) io.err << choice.outcome.message << "\n";
     return Outcome::Success();
   }
 
@@ -212,14 +214,10 @@ int Detect(const Args& args, const ParsedArguments& parsed, Session& session) {
     io.out << "found " << usb->DevicePath() << "\n";
     return kExitOk;
   }
-  CKBIO& ps2 = *session.connection->DriverPort();
-  const bool direct = ps2.SystemKind() == 1;
-  if (direct) ps2.MaskInterrupts();
-  const int identified = ps2.Identify();
-  if (direct) ps2.UnmaskInterrupts();
-  if (identified == CKBIO::kNoKeyboard) return Refused(io, msg::kReadNoKeyboard);
-  if (identified == CKBIO::kDriverFailed) return Refused(io, msg::kReadDriverFailed);
-  io.out << "found " << (direct ? "PS/2 keyboard controller" : kDriverDevicePath) << "\n";
+  const Outcome found = session.connection->DetectPs2();
+  if (!found.ok) return Refused(io, found.message);
+  io.out << "found " << session.connection->DriverPort()->Where() << "\n";
+  if (!found.message.empty()) io.err << found.message << "\n";
   return kExitOk;
 }
 

@@ -8,11 +8,6 @@
 namespace vexa {
 namespace {
 
-constexpr std::uint8_t kStatusOutputFull = 0x01;
-constexpr std::uint8_t kStatusInputFull = 0x02;
-constexpr std::uint8_t kMaskLines1 = 0x1A;  // lines 1 (keyboard), 3, 4 (serial)
-constexpr std::uint8_t kMaskLines2 = 0x10;  // line 12 (PS/2 mouse)
-
 std::uint8_t Combine(std::uint8_t high, std::uint8_t low) {
   return static_cast<std::uint8_t>(((high & 0x0F) << 4) | (low & 0x0F));
 }
@@ -21,43 +16,39 @@ std::uint8_t Combine(std::uint8_t high, std::uint8_t low) {
 
 CKBIO::CKBIO(KbioPlatform& platform) : m_platform(platform) {}
 
-CKBIO::~CKBIO() {
-  if (m_masked) UnmaskInterrupts();
-}
+CKBIO::~CKBIO() = default;
 
 Outcome CKBIO::OpenDriver() {
   if (!m_platform.QuerySystem()) return Outcome::Failure(std::string(msg::kNoSystemInformation));
-  m_ports = m_platform.AcquireControllerPorts();
-  m_systemKind = m_ports ? 1 : 2;
+  DirectAccess direct = m_platform.AcquireDirectAccess();
+  m_link = direct.link;
+  m_systemKind = m_link ? 1 : 2;
   if (m_systemKind == 2) {
     m_driver = m_platform.OpenDriverDevice(kDriverDevicePath);
-    if (!m_driver) return Outcome::Failure(std::string(msg::kCannotOpenDriver));
+    if (!m_driver) return Outcome::Failure(msg::WithCauses(msg::kCannotOpenDriver, direct.causes));
   }
+  if (!direct.notice.empty()) return Outcome::Warning(std::move(direct.notice));
   return Outcome::Success();
 }
 
+Outcome CKBIO::Attach() { return m_link ? m_link->Attach() : Outcome::Success(); }
+
+Outcome CKBIO::Detach() { return m_link ? m_link->Detach() : Outcome::Success(); }
+
+std::string CKBIO::Where() const {
+  if (m_link) return m_link->Where();
+  return m_driver ? kDriverDevicePath : "";
+}
+
 // ---------------------------------------------------------------------------
-// Controller byte layer
+// Byte layer
 
 std::optional<std::uint8_t> CKBIO::ReadControllerByte() {
-  if (!m_ports) return std::nullopt;
-  for (int i = 0; i < kReadPollLimit; ++i) {
-    if (m_ports->In(ioport::kControllerStatus) & kStatusOutputFull)
-      return m_ports->In(ioport::kControllerData);
-  }
-  return std::nullopt;
+  if (!m_link) return std::nullopt;
+  return m_link->ReceiveByte();
 }
 
-bool CKBIO::WriteControllerByte(std::uint8_t byte) {
-  if (!m_ports) return false;
-  for (int i = 0; i < kWritePollLimit; ++i) {
-    if (!(m_ports->In(ioport::kControllerStatus) & kStatusInputFull)) {
-      m_ports->Out(ioport::kControllerData, byte);
-      return true;
-    }
-  }
-  return false;
-}
+bool CKBIO::WriteControllerByte(std::uint8_t byte) { return m_link && m_link->SendByte(byte); }
 
 bool CKBIO::SendAcked(std::uint8_t byte) {
   for (int attempt = 0; attempt < kSendAttempts; ++attempt) {
@@ -67,19 +58,11 @@ bool CKBIO::SendAcked(std::uint8_t byte) {
 }
 
 void CKBIO::MaskInterrupts() {
-  if (!m_ports || m_masked) return;
-  m_savedMask1 = m_ports->In(ioport::kPicMask1);
-  m_savedMask2 = m_ports->In(ioport::kPicMask2);
-  m_ports->Out(ioport::kPicMask1, static_cast<std::uint8_t>(m_savedMask1 | kMaskLines1));
-  m_ports->Out(ioport::kPicMask2, static_cast<std::uint8_t>(m_savedMask2 | kMaskLines2));
-  m_masked = true;
+  if (m_link) m_link->MaskInterrupts();
 }
 
 void CKBIO::UnmaskInterrupts() {
-  if (!m_ports || !m_masked) return;
-  m_ports->Out(ioport::kPicMask1, m_savedMask1);
-  m_ports->Out(ioport::kPicMask2, m_savedMask2);
-  m_masked = false;
+  if (m_link) m_link->UnmaskInterrupts();
 }
 
 // ---------------------------------------------------------------------------

@@ -10,6 +10,34 @@ KeyboardConnection::KeyboardConnection(DeviceEnvironment environment) : m_env(st
 
 KeyboardConnection::~KeyboardConnection() = default;
 
+namespace {
+
+// Adds what Detach reports (a keyboard that could not be given back) to a
+// transfer's outcome: after its own message, or as a warning after a success.
+void AddDetachNotice(Outcome& outcome, const Outcome& detached) {
+  if (detached.message.empty()) return;
+  if (outcome.message.empty())
+    outcome = Outcome::Warning(detached.message);
+  else
+    outcome.message = msg::WithCauses(outcome.message, {detached.message});
+}
+
+// Runs `operation` with the PS/2 port attached. When it can't be attached,
+// `refusal` is shown with the cause under it and nothing is sent.
+template <typename Operation>
+TransferResult Attached(CKBIO& port, std::string_view refusal, Operation operation) {
+  TransferResult result;
+  const Outcome attached = port.Attach();
+  if (attached.ok)
+    result = operation();
+  else
+    result.outcome = Outcome::Failure(msg::WithCauses(refusal, {attached.message}));
+  AddDetachNotice(result.outcome, port.Detach());
+  return result;
+}
+
+}  // namespace
+
 Outcome KeyboardConnection::NoKeyboardMessage() const {
   const bool notPermitted = m_usbPort && m_usbPort->KeyboardNotPermitted();
   return Outcome::Failure(std::string(notPermitted ? msg::kKeyboardNotPermitted : msg::kNoKeyboardConnected));
@@ -62,7 +90,9 @@ TransferJob KeyboardConnection::PrepareRead() {
   if (m_driverPort && m_systemKind != 0) {
     return TransferJob(
         [this](ProgressSink& progress) {
-          return KeyboardTransfer(*m_env.clock, progress).DriverRead(*m_driverPort);
+          return Attached(*m_driverPort, msg::kReadDriverFailed, [&] {
+            return KeyboardTransfer(*m_env.clock, progress).DriverRead(*m_driverPort);
+          });
         },
         {});
   }
@@ -83,7 +113,9 @@ TransferJob KeyboardConnection::PrepareWrite(const ImageSource& source) {
     if (Outcome refused = source(image); !refused.ok) return Refused(std::move(refused));
     return TransferJob(
         [this, image](ProgressSink& progress) {
-          TransferResult result = KeyboardTransfer(*m_env.clock, progress).DriverWrite(*m_driverPort, image);
+          TransferResult result = Attached(*m_driverPort, msg::kWriteDriverFailed, [&] {
+            return KeyboardTransfer(*m_env.clock, progress).DriverWrite(*m_driverPort, image);
+          });
           AfterWrite(result);
           return result;
         },
@@ -110,6 +142,24 @@ TransferResult KeyboardConnection::ReadFromKeyboard(ProgressSink& progress) {
 
 TransferResult KeyboardConnection::WriteIntoKeyboard(const ImageSource& source, ProgressSink& progress) {
   return PrepareWrite(source).Run(progress);
+}
+
+Outcome KeyboardConnection::DetectPs2() {
+  if (!m_driverPort || m_systemKind == 0) return NoKeyboardMessage();
+  int identified = CKBIO::kDriverFailed;
+  TransferResult result = Attached(*m_driverPort, msg::kReadDriverFailed, [&] {
+    const bool direct = m_systemKind == 1;
+    if (direct) m_driverPort->MaskInterrupts();
+    identified = m_driverPort->Identify();
+    if (direct) m_driverPort->UnmaskInterrupts();
+    return TransferResult{};
+  });
+  if (!result.outcome.ok) return result.outcome;
+  Outcome found = Outcome::Success();
+  if (identified == CKBIO::kNoKeyboard) found = Outcome::Failure(std::string(msg::kReadNoKeyboard));
+  if (identified == CKBIO::kDriverFailed) found = Outcome::Failure(std::string(msg::kReadDriverFailed));
+  AddDetachNotice(found, Outcome::Warning(result.outcome.message));
+  return found;
 }
 
 }  // namespace vexa

@@ -64,13 +64,19 @@ class KeyboardConnection {
 
   // The first step of a transfer (see TransferJob.h). A write asks `source`
   // for the image after the USB keyboard was opened and before the PS/2
-  // keyboard is identified, so the refusals come in the product's order.
+  // keyboard is identified, so the refusals come in the product's order. A
+  // PS/2 transfer runs between the port's Attach and Detach (on Linux the
+  // kernel's raw driver holds the keyboard only meanwhile), inside the job:
+  // a refused template never takes the keyboard away.
   [[nodiscard]] TransferJob PrepareRead();
   [[nodiscard]] TransferJob PrepareWrite(const ImageSource& source);
 
   // Both steps in a row.
   [[nodiscard]] TransferResult ReadFromKeyboard(ProgressSink& progress);
   [[nodiscard]] TransferResult WriteIntoKeyboard(const ImageSource& source, ProgressSink& progress);
+  // PS/2 only: one identify, attached and bracketed as in a transfer. A
+  // failure carries the read texts; a success may carry a notice.
+  [[nodiscard]] Outcome DetectPs2();
 
   [[nodiscard]] bool PortChosen() const { return m_portChosen; }
   [[nodiscard]] PortKind Kind() const { return m_kind; }

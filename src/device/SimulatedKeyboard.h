@@ -27,6 +27,7 @@
 #include "device/EmulatedHidBackend.h"
 #include "device/KbioPlatform.h"
 #include "device/KeyboardEmulator.h"
+#include "device/PortByteLink.h"
 
 namespace vexa {
 
@@ -48,7 +49,7 @@ class SimulatedKeyboard : public KbioPlatform {
   EmulatedController& Controller() { return m_controller; }
   [[nodiscard]] const std::string& Path() const { return m_path; }
 
-  PortIo* AcquireControllerPorts() override { return &m_controller; }
+  DirectAccess AcquireDirectAccess() override { return {&m_link, {}, {}}; }
   std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string& path) override;
 
  private:
@@ -56,6 +57,7 @@ class SimulatedKeyboard : public KbioPlatform {
   KeyboardEmulator m_emulator;
   EmulatedHidBackend m_hid;
   EmulatedController m_controller;
+  PortByteLink m_link{m_controller};
   Image m_saved{};
 };
 

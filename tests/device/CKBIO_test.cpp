@@ -9,6 +9,7 @@
 #include "base/Messages.h"
 #include "device/EmulatedController.h"
 #include "device/KeyboardEmulator.h"
+#include "device/PortByteLink.h"
 
 namespace vexa {
 namespace {
@@ -32,9 +33,10 @@ class ScriptedPorts : public PortIo {
 
 class ScriptedPlatform : public KbioPlatform {
  public:
-  PortIo* AcquireControllerPorts() override { return &ports; }
+  DirectAccess AcquireDirectAccess() override { return {&link, {}, {}}; }
   std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string&) override { return nullptr; }
   ScriptedPorts ports;
+  PortByteLink link{ports};
 };
 
 void QueueIdentity(std::deque<std::uint8_t>& s, std::uint8_t fifth) {
@@ -175,7 +177,7 @@ TEST(CKBIOTest, ControllerPollLimits) {
   DirectRig rig;
   const long before = rig.platform.controller.StatusReads();
   EXPECT_FALSE(rig.port.ReadControllerByte().has_value());  // nothing to read
-  EXPECT_EQ(rig.platform.controller.StatusReads() - before, CKBIO::kReadPollLimit);
+  EXPECT_EQ(rig.platform.controller.StatusReads() - before, PortByteLink::kReadPollLimit);
 
   rig.platform.controller.SetBusyStatusReads(-1);
   rig.keyboard.ClearLogs();

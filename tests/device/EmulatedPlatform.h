@@ -4,11 +4,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "device/EmulatedController.h"
 #include "device/EmulatedDriverDevice.h"
 #include "device/KbioPlatform.h"
 #include "device/KeyboardEmulator.h"
+#include "device/PortByteLink.h"
 
 namespace vexa {
 
@@ -16,7 +18,10 @@ class EmulatedPlatform : public KbioPlatform {
  public:
   explicit EmulatedPlatform(KeyboardEmulator& keyboard) : controller(keyboard), m_keyboard(keyboard) {}
   bool QuerySystem() override { return systemKnown; }
-  PortIo* AcquireControllerPorts() override { return direct ? &controller : nullptr; }
+  DirectAccess AcquireDirectAccess() override {
+    if (!direct) return {nullptr, causes, {}};
+    return {&link, {}, notice};
+  }
   std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string& path) override {
     openedPath = path;
     if (!driverPresent) return nullptr;
@@ -25,8 +30,11 @@ class EmulatedPlatform : public KbioPlatform {
     return d;
   }
   EmulatedController controller;
+  PortByteLink link{controller};
   EmulatedDriverDevice* driver = nullptr;
   bool direct = true, driverPresent = true, systemKnown = true;
+  std::vector<std::string> causes;  // without direct access: why not
+  std::string notice;               // with direct access: a notice to show
   std::string openedPath;
 
  private:

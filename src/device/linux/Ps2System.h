@@ -1,0 +1,46 @@
+// Everything the PS/2 port asks of Linux besides the byte link itself: where
+// sysfs, the device nodes and the state file are, who we are, the privileged
+// helper, the controller's I/O ports, the driver device and waiting. The real
+// system is LinuxPs2System; tests run the same decisions and binding on a
+// temporary sysfs tree with a fake of this interface, so no test ever
+// touches the real /sys, real ports or pkexec.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "device/DriverDevice.h"
+#include "device/PortIo.h"
+
+namespace vexa {
+
+class Ps2System {
+ public:
+  virtual ~Ps2System() = default;
+
+  [[nodiscard]] virtual std::string SysfsRoot() const = 0;  // "/sys"
+  [[nodiscard]] virtual std::string DevRoot() const = 0;    // "/dev"
+  // The file that says which port to give back if this user's run ends while
+  // the port is handed over; "" when there is no place for it.
+  [[nodiscard]] virtual std::string StateFile() const = 0;
+  [[nodiscard]] virtual bool IsRoot() const = 0;
+  // The helper program and pkexec are both installed.
+  [[nodiscard]] virtual bool HelperAvailable() const = 0;
+  [[nodiscard]] virtual std::string HelperPath() const = 0;
+
+  // Root: writes the port's drvctl directly.
+  [[nodiscard]] virtual bool WriteDrvctl(const std::string& port, std::string_view text,
+                                         std::string& error) = 0;
+  // Not root: runs the helper with one verb ("bind" or "restore") through
+  // pkexec; false with the reason in `error`.
+  [[nodiscard]] virtual bool RunHelper(std::string_view verb, std::string& error) = 0;
+
+  // The controller's I/O ports when this process may use them, else null and
+  // the reason in `refusal`.
+  [[nodiscard]] virtual std::unique_ptr<PortIo> AcquirePorts(std::string& refusal) = 0;
+  [[nodiscard]] virtual std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string& path) = 0;
+  virtual void Sleep(int milliseconds) = 0;
+};
+
+}  // namespace vexa

@@ -1,0 +1,63 @@
+// Hands the i8042 keyboard port to the kernel's serio_raw driver for one
+// transfer and gives it back to atkbd afterwards, as root by writing the
+// port's drvctl, otherwise through the privileged helper (pkexec
+// vexa-serio-helper bind|restore).
+//
+// The port always goes back to atkbd: after each transfer, on every error
+// path (a failed Bind undoes itself), when this object is destroyed, and on
+// SIGINT, SIGTERM and SIGHUP (TerminationWatcher calls RestoreAll). A run
+// killed outright (SIGKILL, a crash) can't restore anything: before binding,
+// the state file records what to give back, and the next PS/2 start restores
+// it (RecoverAbandoned).
+//
+// The state file is locked (flock) while the port is handed over, so a
+// second run of the same user neither binds nor "recovers" a port that a
+// live run is using; the lock dies with the process. The file is emptied,
+// never removed, so the lock can't be split between two files.
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "base/Outcome.h"
+#include "device/linux/Ps2System.h"
+
+namespace vexa {
+
+class SerioRawBinding {
+ public:
+  explicit SerioRawBinding(Ps2System& system);
+  ~SerioRawBinding();
+  SerioRawBinding(const SerioRawBinding&) = delete;
+  SerioRawBinding& operator=(const SerioRawBinding&) = delete;
+
+  // What stands in the way of binding, one line per cause (empty: nothing).
+  [[nodiscard]] std::vector<std::string> Obstacles() const;
+  // Hands the port to serio_raw and names its device node in `node`.
+  [[nodiscard]] Outcome Bind(std::string& node);
+  // Gives the port back if this binding handed it over; safe to call again,
+  // and from the signal watcher's thread.
+  [[nodiscard]] Outcome Restore();
+  // At start: gives back a port that a run of this user left handed over.
+  // A failure's message is a notice; the program goes on.
+  [[nodiscard]] Outcome RecoverAbandoned();
+  [[nodiscard]] bool Holding() const;
+
+  // Gives back every port that a binding of this process holds.
+  static void RestoreAll();
+
+ private:
+  [[nodiscard]] Outcome RestoreLocked();
+  [[nodiscard]] bool HandTo(std::string_view driver, const std::string& port, std::string& error);
+  [[nodiscard]] bool LockState(bool create, std::string& error);
+  void UnlockState();
+  [[nodiscard]] bool WriteState(const std::string& port, std::string& error);
+
+  Ps2System& m_system;
+  mutable std::mutex m_mutex;
+  int m_stateFd = -1;
+  std::string m_port;  // the port handed over by this binding, until given back
+};
+
+}  // namespace vexa

@@ -1,0 +1,23 @@
+// Gives the PS/2 keyboard port back when the program is ended by SIGINT,
+// SIGTERM or SIGHUP, even in the middle of a transfer.
+//
+// Start() blocks the three signals in the calling thread and starts one
+// thread that waits for them (sigwait). Threads started afterwards inherit
+// the blocked mask, so call it first in main(), before Qt or anything else
+// starts a thread. On a signal the watcher gives back every port a
+// SerioRawBinding of this process holds, then ends the program as the
+// signal would have (default action, same exit status). Programs started
+// from here (pkexec) get the default mask back (see LinuxPs2System).
+//
+// SIGKILL and crashes can't be watched: the state file makes the next PS/2
+// start give the port back (SerioRawBinding::RecoverAbandoned).
+#pragma once
+
+namespace vexa {
+
+class TerminationWatcher {
+ public:
+  static void Start();
+};
+
+}  // namespace vexa
