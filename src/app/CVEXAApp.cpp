@@ -89,6 +89,7 @@ StartResult CVEXAApp::Start(const StartupOptions& options) {
   // The first initial update runs before the window is visible; the port is
   // chosen in the view's start-up hook.
   m_keyboardCommands->SetSimulatedKeyboard(options.simulatedKeyboardFile);
+  m_keyboardCommands->SetPs2Device(options.ps2Device);
   if (!m_view->OnInitialUpdate())
     return m_keyboardCommands->ExitStatus() == 0 ? StartResult::Cancelled : StartResult::PortFailed;
   m_frame->RefreshCommandStates();

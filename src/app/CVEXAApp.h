@@ -36,6 +36,7 @@ enum class StartResult {
 struct StartupOptions {
   std::optional<std::string> templateFile;  // opened instead of a new template
   std::string simulatedKeyboardFile;        // kept for the keyboard transfer commands
+  std::string ps2Device;                    // --ps2-device: the PS/2 port's node, already bound
 };
 
 class CVEXAApp {

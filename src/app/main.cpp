@@ -1,5 +1,5 @@
 // vexa: the key definition editor.
-//   vexa [FILE] [--simulate-keyboard FILE]
+//   vexa [FILE] [--simulate-keyboard FILE | --ps2-device NODE]
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -12,6 +12,7 @@
 #include "base/Messages.h"
 #include "base/Version.h"
 #include "device/RealPortGuard.h"
+#include "device/linux/TerminationWatcher.h"
 #include "document/qt/QtSettingsStore.h"
 
 namespace {
@@ -22,12 +23,14 @@ void DescribeApplication() {
   QCoreApplication::setApplicationVersion(QStringLiteral(VEXA_VERSION));
 }
 
-void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& simulate) {
+void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& simulate,
+                     const QCommandLineOption& ps2Device) {
   parser.setApplicationDescription(
       QStringLiteral("Key definition editor for programmable point-of-sale keyboards"));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOption(simulate);
+  parser.addOption(ps2Device);
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Template file to open."),
                                QStringLiteral("[file]"));
 }
@@ -48,21 +51,29 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // First, before Qt starts any thread: SIGINT, SIGTERM and SIGHUP give the
+  // PS/2 keyboard port back before the program ends.
+  vexa::TerminationWatcher::Start();
   QCommandLineOption simulate(QStringLiteral("simulate-keyboard"),
                               QStringLiteral("Use a simulated keyboard whose memory is kept in <file>."),
                               QStringLiteral("file"));
+  QCommandLineOption ps2Device(
+      QStringLiteral("ps2-device"),
+      QStringLiteral("PS/2 through <node>, an already bound serio_raw device (/dev/serio_rawN): nothing is "
+                     "bound."),
+      QStringLiteral("node"));
   if (AsksForHelpOrVersion(argc, argv)) {
     QCoreApplication info(argc, argv);
     DescribeApplication();
     QCommandLineParser parser;
-    DescribeOptions(parser, simulate);
+    DescribeOptions(parser, simulate, ps2Device);
     parser.process(info);  // prints the text and ends the program
   }
 
   QApplication app(argc, argv);
   DescribeApplication();
   QCommandLineParser parser;
-  DescribeOptions(parser, simulate);
+  DescribeOptions(parser, simulate, ps2Device);
   parser.process(app);
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
@@ -73,9 +84,15 @@ int main(int argc, char** argv) {
   vexa::StartupOptions options;
   if (!files.isEmpty()) options.templateFile = files.front().toLocal8Bit().toStdString();
   options.simulatedKeyboardFile = parser.value(simulate).toLocal8Bit().toStdString();
+  options.ps2Device = parser.value(ps2Device).toLocal8Bit().toStdString();
+  if (parser.isSet(ps2Device) && (options.ps2Device.empty() || parser.isSet(simulate))) {
+    std::fprintf(stderr, "vexa: --ps2-device takes a device node and excludes --simulate-keyboard\n");
+    return 2;
+  }
 
   // Only a run with the real keyboard may touch the keyboard controller.
-  if (options.simulatedKeyboardFile.empty()) vexa::RealPortGuard::GrantFromMain();
+  if (options.simulatedKeyboardFile.empty() && options.ps2Device.empty())
+    vexa::RealPortGuard::GrantFromMain();
 
   vexa::QtSettingsStore settings;
   vexa::QtUserInterface ui;

@@ -21,9 +21,12 @@
 namespace vexa::cli {
 
 const char* const kKeyboardHelp =
-    "Usage: vexa-cli keyboard detect [--port usb|ps2] [--verbose] [--simulate-keyboard FILE]\n"
-    "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--verbose] [--simulate-keyboard FILE]\n"
-    "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--verify] [--backup FILE] [--verbose]\n"
+    "Usage: vexa-cli keyboard detect [--port usb|ps2] [--ps2-device NODE] [--verbose]\n"
+    "                                [--simulate-keyboard FILE]\n"
+    "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--ps2-device NODE] [--verbose]\n"
+    "                                      [--simulate-keyboard FILE]\n"
+    "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--ps2-device NODE]\n"
+    "                                      [--verify] [--backup FILE] [--verbose]\n"
     "                                      [--simulate-keyboard FILE]\n"
     "\n"
     "Talks to a connected PX series keyboard and moves its template (the 2048-byte\n"
@@ -43,8 +46,16 @@ const char* const kKeyboardHelp =
     "found again, also within one command (write --verify).\n"
     "\n"
     "Options:\n"
-    "  --port usb|ps2           USB (default) or the PS/2 keyboard port (direct\n"
-    "                           controller access as root, else /dev/kbport)\n"
+    "  --port usb|ps2           USB (default) or the PS/2 keyboard port: the\n"
+    "                           kernel's serio_raw driver takes the i8042\n"
+    "                           keyboard port for the transfer and gives it\n"
+    "                           back to the keyboard driver afterwards (as\n"
+    "                           root, or through pkexec and an administrator's\n"
+    "                           password); see the README, \"PS/2 on Linux\"\n"
+    "  --ps2-device NODE        PS/2 through NODE, an already bound serio_raw\n"
+    "                           device (/dev/serio_rawN) or anything that\n"
+    "                           speaks like one; nothing is bound; implies\n"
+    "                           --port ps2\n"
     "  --verify                 after writing, read the whole template back and\n"
     "                           compare; the blocks that differ are named\n"
     "  --backup FILE            before writing, read the keyboard's template and\n"
@@ -62,6 +73,7 @@ const char* const kKeyboardHelp =
     "  vexa-cli keyboard read shop.bin\n"
     "  vexa-cli keyboard write shop.bin --verify --backup before.bin\n"
     "  vexa-cli keyboard write shop.bin --port ps2\n"
+    "  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0\n"
     "  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin\n";
 
 namespace {
@@ -98,7 +110,8 @@ class StderrProgress : public ProgressSink {
 };
 
 const OptionInfo kKeyboardOptions[] = {
-    {"port", "usb|ps2"},          {"simulate-keyboard", "FILE"}, {"verbose", nullptr},
+    {"port", "usb|ps2"},          {"ps2-device", "NODE"},      {"simulate-keyboard", "FILE"},
+    {"verbose", nullptr},
     {"verify", nullptr, "write"}, {"backup", "FILE", "write"},
 };
 
@@ -106,6 +119,7 @@ struct Options {
   PortKind port = PortKind::kUsb;
   std::string simulate;
   bool verbose = false;
+  std::string ps2Device;
 };
 
 // The port and the simulated keyboard; false on a usage error (already reported).
@@ -129,6 +143,21 @@ bool CommonOptions(const ParsedArguments& parsed, Io& io, Options& options, int&
     options.simulate = *simulate;
   }
   options.verbose = parsed.Has("verbose");
+  if (const std::string* node = parsed.Value("ps2-device")) {
+    std::string problem;
+    if (node->empty())
+      problem = "--ps2-device needs a device node";
+    else if (parsed.Has("port") && options.port != PortKind::kPs2)
+      problem = "--ps2-device goes with --port ps2";
+    else if (!options.simulate.empty())
+      problem = "--ps2-device and --simulate-keyboard exclude each other";
+    if (!problem.empty()) {
+      exitCode = UsageError(io, problem);
+      return false;
+    }
+    options.port = PortKind::kPs2;
+    options.ps2Device = *node;
+  }
   return true;
 }
 
@@ -143,8 +172,11 @@ struct Session {
   // Opens the devices and chooses the port; a refusal's text in `outcome`.
   // A notice that goes with an opened port is printed at once.
   Outcome Open(const Options& options) {
-    // A normal PS/2 run is the only one that may reach the real controller.
-    if (options.port == PortKind::kPs2 && options.simulate.empty()) RealPortGuard::GrantFromMain();
+    // A normal PS/2 run is the only one that may reach the real controller;
+    // a named node is all a --ps2-device run may touch.
+    if (options.port == PortKind::kPs2 && options.simulate.empty() && options.ps2Device.empty())
+      RealPortGuard::GrantFromMain();
+    setup.SetPs2Device(options.ps2Device);
     if (Outcome opened = setup.Open(options.simulate); !opened.ok) return opened;
     DiagnosticSink diagnostics;
     if (options.verbose) diagnostics = [this](std::string_view line) { this->io.err << line << std::flush; };

@@ -5,6 +5,7 @@
 #include "base/Version.h"
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
+#include "device/linux/TerminationWatcher.h"
 
 namespace vexa::cli {
 namespace {
@@ -82,6 +83,8 @@ int Run(const Args& args, Io& io) {
 }  // namespace vexa::cli
 
 int main(int argc, char** argv) {
+  // First, before any thread: SIGINT and SIGTERM give the PS/2 keyboard port back.
+  vexa::TerminationWatcher::Start();
   vexa::cli::Io io{std::cout, std::cerr};
   // argv as raw bytes: key contents and file names pass through unchanged.
   return vexa::cli::Run(vexa::cli::Args(argv + 1, argv + argc), io);

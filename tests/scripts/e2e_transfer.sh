@@ -7,6 +7,9 @@
 #      template (checked with vexa-cli).
 #   2. PS/2, no waits: edit the key again, Read From KB brings the keyboard's
 #      content back, and a second write proves what the document held.
+#   3. PS/2 through --ps2-device, no waits: the keyboard emulator behind a
+#      pseudo-terminal that speaks like the kernel's serio_raw node; a write
+#      reaches it.
 # Screenshots are kept in $VEXA_BUILD_DIR/e2e/.
 set -euo pipefail
 
@@ -92,6 +95,22 @@ xdotool type --delay 50 "q"
 menu w
 wait_for_content 1 "q" 20
 [ "$(position_content 0)" = "abc" ] || fail "Read From KB did not bring back 'abc' (position 0 holds '$(position_content 0)')"
+stop_editor
+
+# --- 3. PS/2 through --ps2-device ----------------------------------------------
+: "${VEXA_PS2_EMULATOR:?}"
+"$VEXA_PS2_EMULATOR" "$keyboard" "$work/serio_raw0" >"$work/emulator.out" 2>&1 &
+emulator_pid=$!
+e2e_cleanup_extra='kill $emulator_pid 2>/dev/null; wait $emulator_pid 2>/dev/null'
+e2e_wait_file "$work/emulator.out" 10 grep -q ready "$work/emulator.out" || fail "the keyboard emulator did not start: $(cat "$work/emulator.out")"
+E2E_PS2_DEVICE="$work/serio_raw0" start_editor 0
+menu r
+sleep 1
+xdotool key shift+Right shift+Right
+xdotool type --delay 50 "pty"
+menu w
+wait_for_content 2 "pty" 20
+[ "$(position_content 1)" = "q" ] || fail "the read through --ps2-device did not bring back 'q' (position 1 holds '$(position_content 1)')"
 stop_editor
 
 if grep -q "protocol violation" "$E2E_LOG"; then fail "the simulated keyboard saw protocol violations"; fi

@@ -22,6 +22,7 @@
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "document/SettingsStore.h"
+#include "support/PtyKeyboardServer.h"
 #include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"
 
@@ -174,6 +175,8 @@ class TransferTest : public QObject {
   void progressIsDrawnDuringTheTransfer();
   void theWindowLivesAndDropsInputDuringATransfer_data() { AddPorts(); }
   void theWindowLivesAndDropsInputDuringATransfer();
+  void ps2DeviceReachesTheKeyboard();
+  void missingPs2DeviceEndsTheProgramWithItsCause();
 };
 
 void TransferTest::portChoice_data() {
@@ -631,6 +634,55 @@ void TransferTest::theWindowLivesAndDropsInputDuringATransfer() {
   QVERIFY(app.Router().IsEnabled(cmd::kWriteIntoKeyboard));
   QVERIFY(app.Frame().Action(cmd::kNew)->isEnabled());
   for (const std::string& v : sim.Hid().Violations()) QFAIL(("protocol violation: " + v).c_str());
+}
+
+// The editor started with --ps2-device: both transfers go through that node
+// (a pseudo-terminal served by the keyboard emulator) and nowhere else.
+void TransferTest::ps2DeviceReachesTheKeyboard() {
+  qputenv("VEXA_SIM_NO_WAITS", "1");
+  KeyboardEmulator keyboard{Image{}};
+  PtyKeyboardServer server(keyboard);
+  QVERIFY(!server.NodePath().empty());
+  MemorySettingsStore settings;
+  ScriptedUserInterface ui;
+  ui.portAnswers.push_back(PortKind::kPs2);
+  CVEXAApp app(settings, ui, ".");
+  StartupOptions options;
+  options.ps2Device = server.NodePath();
+  QCOMPARE(app.Start(options), StartResult::Ok);
+  QCOMPARE(app.View().State().portName, std::string("PS2"));
+  QCOMPARE(app.Keyboard().Connection()->SystemKind(), 1);
+
+  app.Document().Content(app.View().State().selectedKey) = "ps2";
+  app.Keyboard().WriteIntoKeyboard();
+  QVERIFY(QTest::qWaitFor([&] { return !app.Keyboard().TransferRunning(); }, 20000));
+  QVERIFY2(ui.messages.empty(), ui.messages.empty() ? "" : ui.messages.front().c_str());
+  server.WithKeyboard([&](KeyboardEmulator& k) {
+    QVERIFY(k.Memory() == app.Document().MemoryImage());
+    QCOMPARE(k.EndWrites(), 1);
+  });
+
+  app.Document().Content(app.View().State().selectedKey) = "edited";
+  app.Keyboard().ReadFromKeyboard();
+  QVERIFY(QTest::qWaitFor([&] { return !app.Keyboard().TransferRunning(); }, 20000));
+  QVERIFY(ui.messages.empty());
+  QCOMPARE(app.Document().Content(app.View().State().selectedKey), std::string("ps2"));
+  qunsetenv("VEXA_SIM_NO_WAITS");
+}
+
+void TransferTest::missingPs2DeviceEndsTheProgramWithItsCause() {
+  MemorySettingsStore settings;
+  ScriptedUserInterface ui;
+  ui.portAnswers.push_back(PortKind::kPs2);
+  CVEXAApp app(settings, ui, ".");
+  StartupOptions options;
+  options.ps2Device = "/nonexistent/serio_raw0";
+  QCOMPARE(app.Start(options), StartResult::Cancelled);  // exit status 0, as the product ends
+  QCOMPARE(ui.messages.size(), size_t{1});
+  QCOMPARE(ui.messages.front(),
+           msg::WithCauses(msg::kCannotOpenDriver,
+                           {msg::FormatMessage(msg::kPs2DeviceCannotOpen, "/nonexistent/serio_raw0",
+                                               "No such file or directory")}));
 }
 
 QTEST_MAIN(TransferTest)

@@ -13,8 +13,11 @@ DeviceSetup::~DeviceSetup() = default;
 Outcome DeviceSetup::Open(const std::string& simulatePath) {
   if (simulatePath.empty()) {
     m_hid = std::make_unique<HidapiBackend>();
-    m_kbio = std::make_unique<LinuxKbioPlatform>();
-    m_clock = std::make_unique<SystemClock>();
+    m_kbio = std::make_unique<LinuxKbioPlatform>(m_ps2Device);
+    if (!m_ps2Device.empty() && SimulatedKeyboard::NoWaitsRequested())
+      m_clock = std::make_unique<VirtualClock>();
+    else
+      m_clock = std::make_unique<SystemClock>();
     return Outcome::Success();
   }
   m_simulated = std::make_unique<SimulatedKeyboard>(simulatePath);

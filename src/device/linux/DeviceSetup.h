@@ -1,6 +1,7 @@
 // Builds the outside world of a keyboard connection for the programs: the
-// real system (hidapi, controller ports or the driver device, real waits) or,
-// when a file is named, the simulated keyboard kept in that file.
+// real system (hidapi, the PS/2 port's serio_raw device, controller ports or
+// the driver device, real waits) or, when a file is named, the simulated
+// keyboard kept in that file.
 #pragma once
 
 #include <memory>
@@ -20,10 +21,16 @@ class DeviceSetup {
   // `simulatePath` empty: the real devices. Otherwise loads (or creates) the
   // simulated keyboard's memory file; a failure's text is shown.
   [[nodiscard]] Outcome Open(const std::string& simulatePath);
+  // Set before Open: the PS/2 port reaches the keyboard through this node,
+  // taken as an already bound serio_raw device (--ps2-device); no sysfs, no
+  // binding, no I/O ports. VEXA_SIM_NO_WAITS=1 replaces the waits by virtual
+  // time here too: the tests serve the node with the keyboard emulator.
+  void SetPs2Device(std::string node) { m_ps2Device = std::move(node); }
   [[nodiscard]] DeviceEnvironment Environment(DiagnosticSink diagnostics = {});
   SimulatedKeyboard* Simulated() { return m_simulated.get(); }
 
  private:
+  std::string m_ps2Device;
   std::unique_ptr<SimulatedKeyboard> m_simulated;
   std::unique_ptr<HidBackend> m_hid;
   std::unique_ptr<KbioPlatform> m_kbio;

@@ -59,6 +59,7 @@ bool KeyboardCommands::ChoosePort(ViewState& state) {
   }
   if (!m_environment) {
     m_setup = std::make_unique<DeviceSetup>();
+    m_setup->SetPs2Device(m_ps2Device);
     if (Outcome opened = m_setup->Open(m_simulatePath); !opened.ok) {
       m_ui.Message(opened.message);
       m_exitStatus = 1;

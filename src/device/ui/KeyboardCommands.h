@@ -51,6 +51,9 @@ class KeyboardCommands {
   // Where the transfers go: the real devices (empty path) or the simulated
   // keyboard kept in `simulatePath`. Set before the port is chosen.
   void SetSimulatedKeyboard(std::string simulatePath) { m_simulatePath = std::move(simulatePath); }
+  // The PS/2 port's node given with --ps2-device (see DeviceSetup); set before
+  // the port is chosen.
+  void SetPs2Device(std::string node) { m_ps2Device = std::move(node); }
   // Tests: a ready environment instead (emulated devices, virtual clock).
   void SetEnvironment(DeviceEnvironment environment);
 
@@ -86,6 +89,7 @@ class KeyboardCommands {
   CVEXAView& m_view;
   UserInterface& m_ui;
   std::string m_simulatePath;
+  std::string m_ps2Device;
   std::unique_ptr<DeviceSetup> m_setup;
   std::unique_ptr<DeviceEnvironment> m_environment;  // set by tests
   std::unique_ptr<KeyboardConnection> m_connection;

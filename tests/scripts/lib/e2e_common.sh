@@ -30,6 +30,7 @@ fail() {
 }
 
 e2e_cleanup() {
+  if [ -n "${e2e_cleanup_extra:-}" ]; then eval "$e2e_cleanup_extra"; fi
   if [ -n "$e2e_watchdog_pid" ]; then kill "$e2e_watchdog_pid" 2>/dev/null || true; fi
   if [ -n "$vexa_pid" ]; then kill "$vexa_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then
@@ -140,7 +141,8 @@ e2e_dialog() {
 }
 
 # e2e_start_editor DOWNS [ARG...]: starts vexa in $work on the simulated
-# keyboard $keyboard (default $work/keyboard.bin), answers the port dialog
+# keyboard $keyboard (default $work/keyboard.bin), or with E2E_PS2_DEVICE set
+# on that node (--ps2-device) instead, answers the port dialog
 # (DOWNS presses of Down: 0 = PS/2, 1 = USB), waits for the main window, puts
 # it at (0,0) at 900 x 640 and finds the layout view ($view_x, $view_y).
 e2e_start_editor() {
@@ -150,9 +152,10 @@ e2e_start_editor() {
   # Under heavy parallel load the editor has been seen to fail its very first
   # connection to a display that answers other clients; such a start is tried
   # again, anything else is a failure.
-  local attempt tries port=""
+  local attempt tries port="" device=(--simulate-keyboard "$keyboard")
+  if [ -n "${E2E_PS2_DEVICE:-}" ]; then device=(--ps2-device "$E2E_PS2_DEVICE"); fi
   for attempt in 1 2 3; do
-    (cd "$work" && exec "$VEXA_BIN" "$@" --simulate-keyboard "$keyboard") >>"$E2E_LOG" 2>&1 &
+    (cd "$work" && exec "$VEXA_BIN" "$@" "${device[@]}") >>"$E2E_LOG" 2>&1 &
     vexa_pid=$!
     for tries in $(seq 200); do
       port="$(xdotool search --onlyvisible --name '^Select Communication Port$' 2>/dev/null | head -n1)" || true

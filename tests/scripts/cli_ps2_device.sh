@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# vexa-cli keyboard --ps2-device against a pseudo-terminal that the keyboard
+# emulator serves as the kernel's serio_raw node serves a real keyboard:
+# detect, write with --verify, read, a keyboard that answers nothing, a bad
+# checksum, a refused write completion, a node that is not there, usage
+# errors, and (under strace, where it can trace) never an ioperm or iopl.
+set -uo pipefail
+: "${VEXA_CLI:?}" "${VEXA_PS2_EMULATOR:?}"
+work=$(mktemp -d)
+emulator=""
+stop_keyboard() {
+  if [ -n "$emulator" ]; then
+    kill "$emulator" 2>/dev/null
+    wait "$emulator" 2>/dev/null
+    emulator=""
+  fi
+}
+trap 'stop_keyboard; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" HOME="$work/home"
+export VEXA_SIM_NO_WAITS=1 VEXA_NO_REAL_PORTS=1
+mkdir -p "$HOME"
+cd "$work" || exit 1
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+memory="$work/keyboard.bin"
+node="$work/serio_raw0"
+
+# start_keyboard [EMULATOR OPTIONS...]: a keyboard on $node whose memory is $memory.
+start_keyboard() {
+  stop_keyboard
+  "$VEXA_PS2_EMULATOR" "$memory" "$node" "$@" >emulator.out 2>&1 &
+  emulator=$!
+  for _ in $(seq 200); do
+    grep -q ready emulator.out && return 0
+    sleep 0.05
+  done
+  fail "the keyboard emulator did not start: $(cat emulator.out)"
+}
+
+# run STATUS ARGS...: vexa-cli keyboard ARGS on the node; stdout in out, stderr in err.
+run() {
+  local status=$1
+  shift
+  "$VEXA_CLI" keyboard "$@" --ps2-device "$node" >out 2>err
+  local rc=$?
+  [ "$rc" -eq "$status" ] || fail "keyboard $* --ps2-device: exit $rc, expected $status ($(cat err))"
+}
+has() { grep -qF -- "$2" "$1" || fail "$1 lacks '$2': $(cat "$1")"; }
+
+"$VEXA_CLI" template new blank.bin || fail "template new"
+{ printf 'Hi'; tail -c +3 blank.bin; } >hi.bin
+
+start_keyboard
+run 0 detect
+has out "found $node"
+run 0 write hi.bin --verify
+has err "100%"
+has err "verified"
+cmp -s "$memory" hi.bin || fail "the keyboard does not hold what was written"
+run 0 read back.bin
+cmp -s back.bin hi.bin || fail "the template read differs from the keyboard's"
+run 0 write blank.bin --port ps2 --backup before.bin
+cmp -s before.bin hi.bin || fail "the backup is not the keyboard's previous template"
+cmp -s "$memory" blank.bin || fail "the write after the backup did not arrive"
+
+# A keyboard that answers nothing: not found, nothing written.
+start_keyboard --silent
+run 1 detect
+has err "No Programmable Keyboard detected!"
+run 1 read x.bin
+has err "Try to read again please!"
+[ -e x.bin ] && fail "a read from a silent keyboard wrote its output file"
+run 1 write hi.bin
+has err "Try to write Keyboard again please!"
+cmp -s "$memory" blank.bin || fail "a silent keyboard's memory changed"
+
+# Block 5 always answers with a wrong checksum: five attempts, then the message.
+start_keyboard --bad-checksum-block 5
+run 1 read x.bin
+has err "Data Read Error, Count=5"
+[ -e x.bin ] && fail "a failed read wrote its output file"
+
+# The keyboard refuses to confirm block 12: the blocks before it are kept.
+start_keyboard --refuse-write-block 12
+run 1 write hi.bin
+has err "Data Written Error, Count=12"
+cmp -s -n 384 "$memory" hi.bin || fail "the blocks before the refused one were not kept"
+
+# The program may never reach for the controller's I/O ports on this path.
+start_keyboard
+if command -v strace >/dev/null && strace -f -o /dev/null true 2>/dev/null; then
+  strace -f -e trace=ioperm,iopl -o trace.txt "$VEXA_CLI" keyboard write hi.bin --ps2-device "$node" >out 2>err ||
+    fail "write under strace: $(cat err)"
+  grep -E 'ioperm|iopl' trace.txt && fail "vexa-cli asked for I/O port access"
+  cmp -s "$memory" hi.bin || fail "the write under strace did not arrive"
+else
+  echo "cli_ps2_device: strace can't trace here; the ioperm check is skipped"
+fi
+stop_keyboard
+
+# A node that is not there ends before anything is sent.
+"$VEXA_CLI" keyboard read x.bin --ps2-device "$work/missing" >out 2>err
+[ $? -eq 1 ] || fail "a missing node did not fail"
+has err "Can't open the KB driver"
+has err "the device $work/missing can't be opened (No such file or directory)"
+
+# Usage errors.
+for args in "--ps2-device=" "--port usb --ps2-device $node" "--ps2-device $node --simulate-keyboard $memory"; do
+  # shellcheck disable=SC2086
+  "$VEXA_CLI" keyboard detect $args >/dev/null 2>&1
+  [ $? -eq 2 ] || fail "keyboard detect $args is not a usage error"
+done
+"$VEXA_CLI" help keyboard | grep -q -- "--ps2-device NODE" || fail "keyboard help lacks --ps2-device"
+
+[ "$failures" -eq 0 ] && echo "cli_ps2_device: all passed"
+exit $((failures > 0))
