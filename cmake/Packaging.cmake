@@ -1,4 +1,4 @@
-# Desktop integration, udev rule, man pages, copyright, changelog and the Debian package.
+# Desktop integration, udev rule, polkit action, man pages, copyright, changelog and the Debian package.
 install(FILES packaging/vexa.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/vexa.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # The man pages and the changelog carry the project version (configure_file)
@@ -24,6 +24,10 @@ install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 if(EXISTS ${PROJECT_SOURCE_DIR}/data/udev/70-vexa-keyboard.rules)
   install(FILES data/udev/70-vexa-keyboard.rules DESTINATION lib/udev/rules.d)
 endif()
+# The PS/2 port's privileged helper (installed with vexa-serio-helper, see
+# src/CMakeLists.txt) may be run through pkexec with an administrator's
+# password; polkit reads actions from /usr/share only.
+install(FILES packaging/org.vexaeditor.vexa.serio.policy DESTINATION ${CMAKE_INSTALL_DATADIR}/polkit-1/actions)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vexa)
@@ -36,6 +40,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "udev")
+# pkexec lets a user hand the PS/2 keyboard port over without running VEXA as root.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pkexec")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${PROJECT_SOURCE_DIR}/packaging/postinst")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

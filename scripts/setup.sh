@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick xauth
-  valgrind dpkg-dev file groff-base
+  valgrind dpkg-dev file strace groff-base
 )
 
 missing=()

@@ -109,7 +109,7 @@ inline constexpr std::string_view kHelperUsage =
 inline constexpr std::string_view kHelperSeveralPorts =
     "more than one serio port is called \"i8042 KBD port\": nothing was changed";
 inline constexpr const char* kHelperCannotWrite = "can't write %s: %s";
-inline constexpr const char* kHelperNotBound = "the keyboard port %s is bound to \"%s\" instead of %s";
+inline constexpr const char* kPs2WrongDriver = "the keyboard port %s is bound to \"%s\" instead of %s";
 
 // A product text followed by one line per cause.
 inline std::string WithCauses(std::string_view text, const std::vector<std::string>& causes) {

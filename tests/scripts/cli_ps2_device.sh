@@ -4,8 +4,10 @@
 # detect, write with --verify, read, a keyboard that answers nothing, a bad
 # checksum, a refused write completion, a node that is not there, usage
 # errors, and (under strace, where it can trace) never an ioperm or iopl.
+# Also: the privileged helper refuses every call but its two verbs (only
+# refusals are tried: a call it takes would write the real sysfs).
 set -uo pipefail
-: "${VEXA_CLI:?}" "${VEXA_PS2_EMULATOR:?}"
+: "${VEXA_CLI:?}" "${VEXA_PS2_EMULATOR:?}" "${VEXA_SERIO_HELPER:?}"
 work=$(mktemp -d)
 emulator=""
 stop_keyboard() {
@@ -111,6 +113,15 @@ for args in "--ps2-device=" "--port usb --ps2-device $node" "--ps2-device $node 
   [ $? -eq 2 ] || fail "keyboard detect $args is not a usage error"
 done
 "$VEXA_CLI" help keyboard | grep -q -- "--ps2-device NODE" || fail "keyboard help lacks --ps2-device"
+
+for args in "" "unbind" "bind serio0" "restore /sys/bus/serio/devices/serio1" "--help"; do
+  # shellcheck disable=SC2086
+  "$VEXA_SERIO_HELPER" $args >out 2>err
+  status=$?
+  [ "$status" -eq 2 ] || fail "vexa-serio-helper $args: exit $status, expected 2"
+  has err "usage: vexa-serio-helper bind|restore"
+  [ -s out ] && fail "vexa-serio-helper $args printed: $(cat out)"
+done
 
 [ "$failures" -eq 0 ] && echo "cli_ps2_device: all passed"
 exit $((failures > 0))

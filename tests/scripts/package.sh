@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks what it holds: the programs,
-# the desktop entry, icon, man pages, copyright, changelog and udev rule,
+# the desktop entry, icon, man pages, copyright, changelog, udev rule, and the
+# PS/2 port's privileged helper with its polkit action,
 # sensible dependencies, and that the programs run from the unpacked tree with
 # the project's version.
 set -euo pipefail
@@ -34,9 +35,17 @@ fi
 if [ -f "$VEXA_SOURCE_DIR/data/udev/70-vexa-keyboard.rules" ]; then
   expect ./usr/lib/udev/rules.d/70-vexa-keyboard.rules
 fi
+helper=./usr/libexec/vexa/vexa-serio-helper
+policy=./usr/share/polkit-1/actions/org.vexaeditor.vexa.serio.policy
+expect "$helper"
+expect "$policy"
+# The helper gets its rights from pkexec only: an ordinary program, never setuid.
+helper_mode=$(dpkg-deb -c "$deb" | awk -v f="$helper" '$6 == f { print $1 }')
+[ "$helper_mode" = "-rwxr-xr-x" ] || { echo "the helper's mode is $helper_mode"; exit 1; }
 
 [ "$(dpkg-deb -f "$deb" Version)" = "$project_version" ] || { echo "package version: $(dpkg-deb -f "$deb" Version)"; exit 1; }
 
+grep -qx 'pkexec' <<<"$(dpkg-deb -f "$deb" Recommends)" || { echo "the package does not recommend pkexec"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 libs="libqt6core6 udev"
@@ -61,6 +70,23 @@ if [ -n "${VEXA_BIN:-}" ]; then
     { echo "vexa --version failed without a display"; exit 1; }
   [ "$version" = "VEXA $project_version" ] || { echo "unexpected vexa version line: $version"; exit 1; }
 fi
+
+# The polkit action runs exactly the installed helper, asks an administrator
+# (kept for a few minutes for the user at the seat), and is well-formed.
+action="$work/root/${policy#./}"
+grep -qF '<annotate key="org.freedesktop.policykit.exec.path">/usr/libexec/vexa/vexa-serio-helper</annotate>' "$action" ||
+  { echo "the polkit action does not run $helper"; exit 1; }
+grep -qF '<allow_active>auth_admin_keep</allow_active>' "$action" && grep -qF '<allow_any>auth_admin</allow_any>' "$action" ||
+  { echo "the polkit action does not ask for an administrator"; exit 1; }
+if command -v xmllint >/dev/null; then xmllint --noout "$action" || { echo "the polkit action is not well-formed"; exit 1; }; fi
+# The udev rule opens the serio_raw device of the i8042 keyboard port, and only it.
+grep -q '^KERNEL=="serio_raw\*", SUBSYSTEM=="misc", SUBSYSTEMS=="serio", ATTRS{description}=="i8042 KBD port", TAG+="uaccess"$' \
+  "$work/root/usr/lib/udev/rules.d/70-vexa-keyboard.rules" || { echo "the udev rule lacks the serio_raw line"; exit 1; }
+# The packaged helper refuses what it does not know without touching anything.
+status=0
+"$work/root/${helper#./}" --help >/dev/null 2>"$work/helper.err" || status=$?
+[ "$status" -eq 2 ] && grep -q '^usage: vexa-serio-helper bind|restore' "$work/helper.err" ||
+  { echo "the packaged helper answered --help with status $status: $(cat "$work/helper.err")"; exit 1; }
 
 desktop="$work/root/usr/share/applications/vexa.desktop"
 for line in 'Type=Application' 'Exec=vexa %f' 'Icon=vexa' 'Terminal=false'; do

@@ -27,13 +27,10 @@ constexpr int kPkexecDismissed = 126;
 constexpr int kPkexecRefused = 127;
 
 // The last non-empty line of a program's output.
-std::string LastLine(const std::string& text) {
-  std::string line;
-  size_t end = text.find_last_not_of("\n ");
-  if (end == std::string::npos) return line;
-  const size_t begin = text.rfind('\n', end);
-  return text.substr(begin == std::string::npos ? 0 : begin + 1,
-                     end - (begin == std::string::npos ? 0 : begin + 1) + 1);
+std::string LastLine(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  const size_t newline = text.rfind('\n');
+  return newline == std::string::npos ? text : text.substr(newline + 1);
 }
 
 // Runs argv[0] (an absolute path) with stdout and stderr into one pipe, with
@@ -91,8 +88,9 @@ bool Spawn(const char* const* argv, std::string& output, int& status, std::strin
 
 }  // namespace
 
-LinuxPs2System::LinuxPs2System()
-    : m_stateFile(StateFileFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {}
+LinuxPs2System::LinuxPs2System(HelperPrograms programs)
+    : m_programs(std::move(programs)),
+      m_stateFile(StateFileFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {}
 
 std::string LinuxPs2System::StateFileFor(const char* xdgStateHome, const char* home) {
   // XDG: a relative XDG_STATE_HOME is to be ignored.
@@ -104,7 +102,7 @@ std::string LinuxPs2System::StateFileFor(const char* xdgStateHome, const char* h
 bool LinuxPs2System::IsRoot() const { return ::geteuid() == 0; }
 
 bool LinuxPs2System::HelperAvailable() const {
-  return ::access(kSerioHelperPath, X_OK) == 0 && ::access(kPkexecPath, X_OK) == 0;
+  return ::access(m_programs.helper.c_str(), X_OK) == 0 && ::access(m_programs.pkexec.c_str(), X_OK) == 0;
 }
 
 bool LinuxPs2System::WriteDrvctl(const std::string& port, std::string_view text, std::string& error) {
@@ -113,7 +111,8 @@ bool LinuxPs2System::WriteDrvctl(const std::string& port, std::string_view text,
 
 bool LinuxPs2System::RunHelper(std::string_view verb, std::string& error) {
   const std::string verbText(verb);
-  const char* const argv[] = {kPkexecPath, kSerioHelperPath, verbText.c_str(), nullptr};
+  const char* const argv[] = {m_programs.pkexec.c_str(), m_programs.helper.c_str(), verbText.c_str(),
+                              nullptr};
   std::string output;
   int status = 0;
   if (!Spawn(argv, output, status, error)) return false;

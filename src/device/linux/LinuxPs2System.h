@@ -7,6 +7,8 @@
 // really holds it.
 #pragma once
 
+#include <string>
+
 #include "device/linux/Ps2System.h"
 
 namespace vexa {
@@ -14,16 +16,22 @@ namespace vexa {
 inline constexpr const char* kSerioHelperPath = "/usr/libexec/vexa/vexa-serio-helper";
 inline constexpr const char* kPkexecPath = "/usr/bin/pkexec";
 
+// The programs that bind as root for a user; tests name stand-ins.
+struct HelperPrograms {
+  std::string pkexec = kPkexecPath;
+  std::string helper = kSerioHelperPath;
+};
+
 class LinuxPs2System : public Ps2System {
  public:
-  LinuxPs2System();
+  explicit LinuxPs2System(HelperPrograms programs = {});
 
   std::string SysfsRoot() const override { return "/sys"; }
   std::string DevRoot() const override { return "/dev"; }
   std::string StateFile() const override { return m_stateFile; }
   bool IsRoot() const override;
   bool HelperAvailable() const override;
-  std::string HelperPath() const override { return kSerioHelperPath; }
+  std::string HelperPath() const override { return m_programs.helper; }
   bool WriteDrvctl(const std::string& port, std::string_view text, std::string& error) override;
   bool RunHelper(std::string_view verb, std::string& error) override;
   std::unique_ptr<PortIo> AcquirePorts(std::string& refusal) override;
@@ -34,6 +42,7 @@ class LinuxPs2System : public Ps2System {
   [[nodiscard]] static std::string StateFileFor(const char* xdgStateHome, const char* home);
 
  private:
+  HelperPrograms m_programs;
   std::string m_stateFile;
 };
 

@@ -147,7 +147,7 @@ Outcome SerioRawBinding::Bind(std::string& node) {
       return failed(msg::FormatMessage(msg::kPs2BindFailed, port.c_str(), error.c_str()));
     const std::string driver = sysfs.Driver(port);
     if (driver != SerioSysfs::kRawDriver) {
-      error = msg::FormatMessage(msg::kHelperNotBound, port.c_str(), driver.c_str(), "serio_raw");
+      error = msg::FormatMessage(msg::kPs2WrongDriver, port.c_str(), driver.c_str(), "serio_raw");
       return failed(msg::FormatMessage(msg::kPs2BindFailed, port.c_str(), error.c_str()));
     }
   }
@@ -174,7 +174,7 @@ Outcome SerioRawBinding::RestoreLocked() {
     const std::string driver = sysfs.Driver(port);
     if (given && driver != SerioSysfs::kKeyboardDriver) {
       given = false;
-      error = msg::FormatMessage(msg::kHelperNotBound, port.c_str(), driver.c_str(), "atkbd");
+      error = msg::FormatMessage(msg::kPs2WrongDriver, port.c_str(), driver.c_str(), "atkbd");
     }
   }
   // A port not given back stays in the state file for the next start.

@@ -1,0 +1,116 @@
+// The real system's running of the privileged helper, with a stand-in for
+// pkexec (a shell script): what it is given, what a fresh program must get
+// back (signals unblocked), and how its endings read to the user. The real
+// pkexec is never run.
+#include "device/linux/LinuxPs2System.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "base/Messages.h"
+
+namespace vexa {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FakePkexec {
+  FakePkexec() {
+    std::string pattern = (fs::temp_directory_path() / "vexa-pkexec-XXXXXX").string();
+    dir = ::mkdtemp(pattern.data());
+    // Records its arguments and its blocked signals, prints what it is told
+    // and ends with the status it is told.
+    std::ofstream(dir + "/pkexec") << "#!/bin/sh\n"
+                                      "echo \"$@\" > \""
+                                   << dir
+                                   << "/args\"\n"
+                                      "grep SigBlk /proc/self/status > \""
+                                   << dir
+                                   << "/mask\"\n"
+                                      "printf \"$FAKE_PKEXEC_OUTPUT\"\n"
+                                      "exit $FAKE_PKEXEC_STATUS\n";
+    fs::permissions(dir + "/pkexec", fs::perms::owner_all);
+    std::ofstream(dir + "/helper") << "#!/bin/sh\n";
+    fs::permissions(dir + "/helper", fs::perms::owner_all);
+  }
+  ~FakePkexec() {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  [[nodiscard]] std::string Read(const std::string& name) const {
+    std::ifstream in(dir + "/" + name);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  std::string dir;
+};
+
+TEST(LinuxPs2SystemTest, HelperEndingsReadAsTheUserNeedsThem) {
+  struct Row {
+    const char* output;
+    const char* status;
+    bool done;
+    std::string error;
+  } rows[] = {
+      {"serio0\\n", "0", true, ""},
+      {"", "126", false, std::string(msg::kPs2NotAuthorised)},
+      {"Error executing command as another user: Not authorized\\n", "127", false,
+       std::string(msg::kPs2NotAuthorised) + " (Error executing command as another user: Not authorized)"},
+      {"the serio_raw module is not loaded\\n", "1", false, "the serio_raw module is not loaded"},
+      {"", "1", false, msg::FormatMessage(msg::kPs2HelperFailed, 1)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.status);
+    FakePkexec fake;
+    LinuxPs2System system({fake.dir + "/pkexec", fake.dir + "/helper"});
+    ::setenv("FAKE_PKEXEC_OUTPUT", row.output, 1);
+    ::setenv("FAKE_PKEXEC_STATUS", row.status, 1);
+    std::string error;
+    EXPECT_EQ(system.RunHelper("bind", error), row.done);
+    EXPECT_EQ(error, row.error);
+    EXPECT_EQ(fake.Read("args"), fake.dir + "/helper bind\n");
+  }
+  ::unsetenv("FAKE_PKEXEC_OUTPUT");
+  ::unsetenv("FAKE_PKEXEC_STATUS");
+}
+
+TEST(LinuxPs2SystemTest, HelperStartsWithNoSignalBlocked) {
+  FakePkexec fake;
+  LinuxPs2System system({fake.dir + "/pkexec", fake.dir + "/helper"});
+  ::setenv("FAKE_PKEXEC_STATUS", "0", 1);
+  // As in the programs, whose threads block these for the termination watcher.
+  sigset_t blocked, before;
+  sigemptyset(&blocked);
+  sigaddset(&blocked, SIGTERM);
+  sigaddset(&blocked, SIGINT);
+  pthread_sigmask(SIG_BLOCK, &blocked, &before);
+  std::string error;
+  const bool done = system.RunHelper("restore", error);
+  pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  ::unsetenv("FAKE_PKEXEC_STATUS");
+  EXPECT_TRUE(done) << error;
+  EXPECT_EQ(fake.Read("mask"), "SigBlk:\t0000000000000000\n");
+}
+
+TEST(LinuxPs2SystemTest, HelperIsAvailableOnlyWithBothPrograms) {
+  FakePkexec fake;
+  EXPECT_TRUE(LinuxPs2System({fake.dir + "/pkexec", fake.dir + "/helper"}).HelperAvailable());
+  EXPECT_FALSE(LinuxPs2System({fake.dir + "/none", fake.dir + "/helper"}).HelperAvailable());
+  EXPECT_FALSE(LinuxPs2System({fake.dir + "/pkexec", fake.dir + "/none"}).HelperAvailable());
+}
+
+TEST(LinuxPs2SystemTest, StateFileFollowsXdg) {
+  EXPECT_EQ(LinuxPs2System::StateFileFor("/x/state", "/home/u"), "/x/state/vexa/ps2-port");
+  EXPECT_EQ(LinuxPs2System::StateFileFor("relative", "/home/u"), "/home/u/.local/state/vexa/ps2-port");
+  EXPECT_EQ(LinuxPs2System::StateFileFor(nullptr, "/home/u"), "/home/u/.local/state/vexa/ps2-port");
+  EXPECT_EQ(LinuxPs2System::StateFileFor(nullptr, nullptr), "");
+}
+
+}  // namespace
+}  // namespace vexa
