@@ -106,7 +106,7 @@ inline constexpr std::string_view kHelperUsage =
     "usage: vexa-serio-helper bind|restore\n"
     "  bind     hands the i8042 keyboard port to serio_raw (the keyboard stops typing)\n"
     "  restore  gives the i8042 keyboard port back to atkbd";
-inline constexpr std::string_view kHelperSeveralPorts =
+inline constexpr std::string_view kPs2SeveralPorts =
     "more than one serio port is called \"i8042 KBD port\": nothing was changed";
 inline constexpr const char* kHelperCannotWrite = "can't write %s: %s";
 inline constexpr const char* kPs2WrongDriver = "the keyboard port %s is bound to \"%s\" instead of %s";

@@ -84,7 +84,7 @@ int Run(const Args& args, Io& io) {
 
 int main(int argc, char** argv) {
   // First, before any thread: SIGINT and SIGTERM give the PS/2 keyboard port back.
-  vexa::TerminationWatcher::Start();
+  const vexa::TerminationWatcher watcher;
   vexa::cli::Io io{std::cout, std::cerr};
   // argv as raw bytes: key contents and file names pass through unchanged.
   return vexa::cli::Run(vexa::cli::Args(argv + 1, argv + argc), io);

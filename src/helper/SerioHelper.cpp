@@ -21,7 +21,7 @@ int SerioHelper::Run(const std::vector<std::string>& args, const std::string& sy
     return kFailed;
   }
   if (ports.size() > 1) {
-    err << msg::kHelperSeveralPorts << "\n";
+    err << msg::kPs2SeveralPorts << "\n";
     return kFailed;
   }
   const std::string& port = ports.front();

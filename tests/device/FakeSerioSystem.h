@@ -82,6 +82,9 @@ class FakeSerioSystem : public Ps2System {
   std::string portRefusal = "ports refused";
   int portRequests = 0;
   int sleeps = 0;
+  // The emulator behind the node is a thread that a busy test machine may run
+  // late; only a silent keyboard is waited for as the program waits.
+  int receiveTimeoutMs = 1000;
 
   std::string SysfsRoot() const override { return Sys(); }
   std::string DevRoot() const override { return m_tree + "/dev"; }
@@ -123,6 +126,7 @@ class FakeSerioSystem : public Ps2System {
   }
   std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string&) override { return nullptr; }
   void Sleep(int) override { ++sleeps; }
+  int ReceiveTimeoutMs() const override { return receiveTimeoutMs; }
 
  private:
   class Forward : public PortIo {

@@ -105,7 +105,7 @@ TEST(SerioHelperTest, RefusesWhenTheKeyboardPortIsNotThereOrNotOne) {
       {"two keyboard ports",
        {{"serio0", "i8042 KBD port"}, {"serio1", "i8042 KBD port"}},
        true,
-       std::string(msg::kHelperSeveralPorts)},
+       std::string(msg::kPs2SeveralPorts)},
       {"serio_raw not loaded", {{"serio0", "i8042 KBD port"}}, false, std::string(msg::kPs2NoSerioRaw)},
   };
   for (const Row& row : rows) {

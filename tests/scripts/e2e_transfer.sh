@@ -103,6 +103,8 @@ stop_editor
 emulator_pid=$!
 e2e_cleanup_extra='kill $emulator_pid 2>/dev/null; wait $emulator_pid 2>/dev/null'
 e2e_wait_file "$work/emulator.out" 10 grep -q ready "$work/emulator.out" || fail "the keyboard emulator did not start: $(cat "$work/emulator.out")"
+# A program serves the node: it may answer late on a busy machine.
+export VEXA_SIM_PS2_BYTE_MS=1000
 E2E_PS2_DEVICE="$work/serio_raw0" start_editor 0
 menu r
 sleep 1

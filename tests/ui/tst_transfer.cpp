@@ -640,6 +640,7 @@ void TransferTest::theWindowLivesAndDropsInputDuringATransfer() {
 // (a pseudo-terminal served by the keyboard emulator) and nowhere else.
 void TransferTest::ps2DeviceReachesTheKeyboard() {
   qputenv("VEXA_SIM_NO_WAITS", "1");
+  qputenv("VEXA_SIM_PS2_BYTE_MS", "1000");  // the emulator is a thread a busy machine may run late
   KeyboardEmulator keyboard{Image{}};
   PtyKeyboardServer server(keyboard);
   QVERIFY(!server.NodePath().empty());
@@ -668,6 +669,7 @@ void TransferTest::ps2DeviceReachesTheKeyboard() {
   QVERIFY(ui.messages.empty());
   QCOMPARE(app.Document().Content(app.View().State().selectedKey), std::string("ps2"));
   qunsetenv("VEXA_SIM_NO_WAITS");
+  qunsetenv("VEXA_SIM_PS2_BYTE_MS");
 }
 
 void TransferTest::missingPs2DeviceEndsTheProgramWithItsCause() {

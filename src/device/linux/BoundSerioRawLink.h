@@ -22,7 +22,7 @@ class BoundSerioRawLink : public KeyboardByteLink {
   static constexpr int kNodeRetryMs = 50;
 
   BoundSerioRawLink(Ps2System& system, std::unique_ptr<SerioRawBinding> binding)
-      : m_system(system), m_binding(std::move(binding)) {}
+      : m_system(system), m_binding(std::move(binding)), m_link({}, system.ReceiveTimeoutMs()) {}
 
   Outcome Attach() override;
   Outcome Detach() override;

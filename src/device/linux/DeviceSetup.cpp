@@ -1,9 +1,12 @@
 #include "device/linux/DeviceSetup.h"
 
+#include <cstdlib>
+
 #include "device/SystemClock.h"
 #include "device/VirtualClock.h"
 #include "device/linux/HidapiBackend.h"
 #include "device/linux/LinuxKbioPlatform.h"
+#include "device/linux/LinuxPs2System.h"
 
 namespace vexa {
 
@@ -13,7 +16,11 @@ DeviceSetup::~DeviceSetup() = default;
 Outcome DeviceSetup::Open(const std::string& simulatePath) {
   if (simulatePath.empty()) {
     m_hid = std::make_unique<HidapiBackend>();
-    m_kbio = std::make_unique<LinuxKbioPlatform>(m_ps2Device);
+    auto system = std::make_unique<LinuxPs2System>();
+    // The tests' node is served by a program that a busy machine may run late.
+    if (const char* ms = std::getenv("VEXA_SIM_PS2_BYTE_MS"); ms && !m_ps2Device.empty() && std::atoi(ms) > 0)
+      system->SetReceiveTimeoutMs(std::atoi(ms));
+    m_kbio = std::make_unique<LinuxKbioPlatform>(m_ps2Device, std::move(system));
     if (!m_ps2Device.empty() && SimulatedKeyboard::NoWaitsRequested())
       m_clock = std::make_unique<VirtualClock>();
     else

@@ -23,8 +23,11 @@ class DeviceSetup {
   [[nodiscard]] Outcome Open(const std::string& simulatePath);
   // Set before Open: the PS/2 port reaches the keyboard through this node,
   // taken as an already bound serio_raw device (--ps2-device); no sysfs, no
-  // binding, no I/O ports. VEXA_SIM_NO_WAITS=1 replaces the waits by virtual
-  // time here too: the tests serve the node with the keyboard emulator.
+  // binding, no I/O ports. The tests serve such a node with the keyboard
+  // emulator: VEXA_SIM_NO_WAITS=1 replaces the waits by virtual time here
+  // too, and VEXA_SIM_PS2_BYTE_MS=N waits N ms for each byte instead of
+  // SerioRawLink::kReceiveTimeoutMs (a program answers later than the kernel
+  // on a busy machine).
   void SetPs2Device(std::string node) { m_ps2Device = std::move(node); }
   [[nodiscard]] DeviceEnvironment Environment(DiagnosticSink diagnostics = {});
   SimulatedKeyboard* Simulated() { return m_simulated.get(); }

@@ -29,7 +29,7 @@ DirectAccess LinuxKbioPlatform::AcquireDirectAccess() {
   if (!m_ps2Device.empty()) {
     // Opened once now, so a wrong path is told at start rather than at the
     // first transfer.
-    auto link = std::make_unique<SerioRawLink>(m_ps2Device);
+    auto link = std::make_unique<SerioRawLink>(m_ps2Device, m_system->ReceiveTimeoutMs());
     if (Outcome opened = link->Attach(); !opened.ok) {
       access.causes.push_back(opened.message);
       return access;

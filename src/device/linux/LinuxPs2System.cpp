@@ -16,6 +16,7 @@
 #include "device/RealPortGuard.h"
 #include "device/linux/IopermPortIo.h"
 #include "device/linux/KbportDriverDevice.h"
+#include "device/linux/SerioRawLink.h"
 #include "device/linux/SerioSysfs.h"
 
 extern char** environ;
@@ -90,7 +91,8 @@ bool Spawn(const char* const* argv, std::string& output, int& status, std::strin
 
 LinuxPs2System::LinuxPs2System(HelperPrograms programs)
     : m_programs(std::move(programs)),
-      m_stateFile(StateFileFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {}
+      m_stateFile(StateFileFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))),
+      m_receiveTimeoutMs(SerioRawLink::kReceiveTimeoutMs) {}
 
 std::string LinuxPs2System::StateFileFor(const char* xdgStateHome, const char* home) {
   // XDG: a relative XDG_STATE_HOME is to be ignored.

@@ -37,6 +37,8 @@ class LinuxPs2System : public Ps2System {
   std::unique_ptr<PortIo> AcquirePorts(std::string& refusal) override;
   std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string& path) override;
   void Sleep(int milliseconds) override;
+  int ReceiveTimeoutMs() const override { return m_receiveTimeoutMs; }
+  void SetReceiveTimeoutMs(int milliseconds) { m_receiveTimeoutMs = milliseconds; }
 
   // The state file for these environment values (null: unset).
   [[nodiscard]] static std::string StateFileFor(const char* xdgStateHome, const char* home);
@@ -44,6 +46,7 @@ class LinuxPs2System : public Ps2System {
  private:
   HelperPrograms m_programs;
   std::string m_stateFile;
+  int m_receiveTimeoutMs;
 };
 
 }  // namespace vexa

@@ -1,6 +1,7 @@
 // Everything the PS/2 port asks of Linux besides the byte link itself: where
 // sysfs, the device nodes and the state file are, who we are, the privileged
-// helper, the controller's I/O ports, the driver device and waiting. The real
+// helper, the controller's I/O ports, the driver device, waiting, and how long
+// a byte from the keyboard is waited for. The real
 // system is LinuxPs2System; tests run the same decisions and binding on a
 // temporary sysfs tree with a fake of this interface, so no test ever
 // touches the real /sys, real ports or pkexec.
@@ -41,6 +42,10 @@ class Ps2System {
   [[nodiscard]] virtual std::unique_ptr<PortIo> AcquirePorts(std::string& refusal) = 0;
   [[nodiscard]] virtual std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string& path) = 0;
   virtual void Sleep(int milliseconds) = 0;
+  // SerioRawLink::kReceiveTimeoutMs for a keyboard behind the kernel. A node
+  // served by a program (the tests' emulator) may answer late on a busy
+  // machine, where the kernel would not.
+  [[nodiscard]] virtual int ReceiveTimeoutMs() const = 0;
 };
 
 }  // namespace vexa

@@ -126,6 +126,8 @@ Outcome SerioRawBinding::Bind(std::string& node) {
   const SerioSysfs sysfs(m_system.SysfsRoot());
   const std::vector<std::string> ports = sysfs.KeyboardPorts();
   if (ports.empty()) return Outcome::Failure(std::string(msg::kPs2NoKeyboardPort));
+  // As the helper: with two ports of that name, neither is known to be the keyboard's.
+  if (ports.size() > 1) return Outcome::Failure(std::string(msg::kPs2SeveralPorts));
   const std::string& port = ports.front();
   std::string error;
   if (m_port.empty()) {

@@ -60,11 +60,15 @@ bool SerioRawLink::Open(std::string& error) {
     (void)::tcsetattr(m_fd, TCSANOW, &raw);
   }
   // Whatever the keyboard sent before this transfer answers nothing of it.
+  DiscardUnread();
+  return true;
+}
+
+void SerioRawLink::DiscardUnread() {
+  m_begin = m_end = 0;
   std::uint8_t stale[64];
   while (::read(m_fd, stale, sizeof stale) > 0) {
   }
-  m_begin = m_end = 0;
-  return true;
 }
 
 void SerioRawLink::Close() {
@@ -78,6 +82,7 @@ void SerioRawLink::Close() {
 
 bool SerioRawLink::SendByte(std::uint8_t byte) {
   if (m_fd < 0) return false;
+  DiscardUnread();
   const auto deadline = SteadyClock::now() + std::chrono::milliseconds(m_timeoutMs);
   for (;;) {
     const ssize_t n = ::write(m_fd, &byte, 1);

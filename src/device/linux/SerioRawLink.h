@@ -16,7 +16,12 @@
 //     byte takes about 1 ms on the wire, a silent keyboard is given up on as
 //     quickly as before).
 //   - Bytes left over from before a transfer (keys typed while the port was
-//     handed over) are discarded when the node is opened.
+//     handed over) are discarded when the node is opened, and bytes still
+//     unread when a byte is sent are discarded before it: nothing the
+//     keyboard sent earlier answers a byte not yet sent. An answer that came
+//     after its timeout (a busy machine) would otherwise be taken for the
+//     next byte's and shift every answer after it; this way only the step
+//     that timed out fails, and the protocol's own retries recover.
 //   - A terminal node is put into raw mode while open (and back afterwards):
 //     a line discipline would hold bytes back until a line feed and rewrite
 //     some of them.
@@ -58,6 +63,7 @@ class SerioRawLink : public KeyboardByteLink {
  private:
   // Waits up to the timeout for the kernel to have bytes and takes them all.
   bool Fill();
+  void DiscardUnread();
 
   std::string m_path;
   int m_timeoutMs;

@@ -4,8 +4,6 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <thread>
-
 #include "device/linux/SerioRawBinding.h"
 
 namespace vexa {
@@ -20,10 +18,27 @@ sigset_t WatchedSignals() {
   return set;
 }
 
-[[noreturn]] void Watch(sigset_t set) {
+}  // namespace
+
+TerminationWatcher::TerminationWatcher() {
+  const sigset_t set = WatchedSignals();
+  pthread_sigmask(SIG_BLOCK, &set, nullptr);
+  m_thread = std::thread([this] { Watch(); });
+}
+
+TerminationWatcher::~TerminationWatcher() {
+  // A signal meant for the watcher alone wakes it; it sees it is being stopped.
+  m_stopping = true;
+  pthread_kill(m_thread.native_handle(), SIGTERM);
+  m_thread.join();
+}
+
+void TerminationWatcher::Watch() {
+  const sigset_t set = WatchedSignals();
   int number = 0;
   while (sigwait(&set, &number) != 0) {
   }
+  if (m_stopping) return;
   SerioRawBinding::RestoreAll();
   // End as the signal would have: its default action, delivered to this
   // thread, the only one that doesn't block it.
@@ -34,17 +49,6 @@ sigset_t WatchedSignals() {
   pthread_sigmask(SIG_UNBLOCK, &one, nullptr);
   ::raise(number);
   for (;;) ::pause();
-}
-
-}  // namespace
-
-void TerminationWatcher::Start() {
-  static bool started = false;
-  if (started) return;
-  started = true;
-  const sigset_t set = WatchedSignals();
-  pthread_sigmask(SIG_BLOCK, &set, nullptr);
-  std::thread(Watch, set).detach();
 }
 
 }  // namespace vexa

@@ -1,23 +1,37 @@
 // Gives the PS/2 keyboard port back when the program is ended by SIGINT,
-// SIGTERM or SIGHUP, even in the middle of a transfer.
+// SIGTERM or SIGHUP, even in the middle of a transfer. One per program, made
+// first in main().
 //
-// Start() blocks the three signals in the calling thread and starts one
-// thread that waits for them (sigwait). Threads started afterwards inherit
-// the blocked mask, so call it first in main(), before Qt or anything else
-// starts a thread. On a signal the watcher gives back every port a
-// SerioRawBinding of this process holds, then ends the program as the
-// signal would have (default action, same exit status). Programs started
-// from here (pkexec) get the default mask back (see LinuxPs2System).
+// The constructor blocks the three signals in the calling thread and starts
+// one thread that waits for them (sigwait). Threads started afterwards
+// inherit the blocked mask, which is why it must come before Qt or anything
+// else starts a thread. On a signal the watcher gives back every port a
+// SerioRawBinding of this process holds, then ends the program as the signal
+// would have (default action, same exit status). Programs started from here
+// (pkexec) get the default mask back (see LinuxPs2System). The destructor
+// stops and joins the watcher when main() returns.
 //
 // SIGKILL and crashes can't be watched: the state file makes the next PS/2
 // start give the port back (SerioRawBinding::RecoverAbandoned).
 #pragma once
 
+#include <atomic>
+#include <thread>
+
 namespace vexa {
 
 class TerminationWatcher {
  public:
-  static void Start();
+  TerminationWatcher();
+  ~TerminationWatcher();
+  TerminationWatcher(const TerminationWatcher&) = delete;
+  TerminationWatcher& operator=(const TerminationWatcher&) = delete;
+
+ private:
+  void Watch();
+
+  std::atomic<bool> m_stopping{false};
+  std::thread m_thread;
 };
 
 }  // namespace vexa
