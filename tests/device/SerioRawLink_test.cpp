@@ -240,6 +240,18 @@ TEST(SerioRawLinkTest, BytesWaitingBeforeTheTransferAreDiscarded) {
   EXPECT_EQ(link.ReceiveByte(), 0xD6);
 }
 
+TEST(SerioRawLinkTest, AnAnswerThatCameTooLateIsNotTakenForTheNext) {
+  KeyboardEmulator keyboard{Image{}};
+  PtyKeyboardServer server(keyboard);
+  SerioRawLink link(server.NodePath(), kPatientMs);
+  ASSERT_TRUE(link.Attach().ok);
+  server.Inject("\xfa");  // the acknowledgement of a byte whose wait had ended
+  ASSERT_TRUE(server.NodeReadable(1000));
+  ASSERT_TRUE(link.SendByte(0xE9));
+  EXPECT_EQ(link.ReceiveByte(), 0xFA);
+  EXPECT_EQ(link.ReceiveByte(), 0xD6);  // not the late 0xFA shifting the answer by one
+}
+
 TEST(SerioRawLinkTest, AnswersLongerThanTheKernelRingArriveWhole) {
   KeyboardEmulator keyboard{Image{}};
   PtyKeyboardServer server(keyboard);
