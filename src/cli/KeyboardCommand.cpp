@@ -110,9 +110,8 @@ class StderrProgress : public ProgressSink {
 };
 
 const OptionInfo kKeyboardOptions[] = {
-    {"port", "usb|ps2"},          {"ps2-device", "NODE"},      {"simulate-keyboard", "FILE"},
-    {"verbose", nullptr},
-    {"verify", nullptr, "write"}, {"backup", "FILE", "write"},
+    {"port", "usb|ps2"},  {"ps2-device", "NODE"},       {"simulate-keyboard", "FILE"},
+    {"verbose", nullptr}, {"verify", nullptr, "write"}, {"backup", "FILE", "write"},
 };
 
 struct Options {

@@ -90,9 +90,8 @@ TransferJob KeyboardConnection::PrepareRead() {
   if (m_driverPort && m_systemKind != 0) {
     return TransferJob(
         [this](ProgressSink& progress) {
-          return Attached(*m_driverPort, msg::kReadDriverFailed, [&] {
-            return KeyboardTransfer(*m_env.clock, progress).DriverRead(*m_driverPort);
-          });
+          return Attached(*m_driverPort, msg::kReadDriverFailed,
+                          [&] { return KeyboardTransfer(*m_env.clock, progress).DriverRead(*m_driverPort); });
         },
         {});
   }

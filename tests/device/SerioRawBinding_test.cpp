@@ -148,7 +148,7 @@ TEST_P(HandOverTest, FailedTransfersGiveThePortBackToo) {
     std::string message;
   } rows[] = {
       {"refused completion", [](KeyboardFaults& f) { f.failWriteBlock = 4, f.failWriteCount = -1; }, true,
-       msg::FormatMessage(msg::kDataWrittenError, 4)},
+       KeyboardTransfer::WriteFailedMessage(4)},
       {"bad checksum", [](KeyboardFaults& f) { f.badChecksumBlock = 9, f.badChecksumCount = -1; }, false,
        msg::FormatMessage(msg::kDataReadError, 9)},
       {"silent keyboard", [](KeyboardFaults& f) { f.absent = true; }, false,
