@@ -39,7 +39,7 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_keyEditing = std::make_unique<KeyEditing>(*m_doc, *m_view, ui, m_router);
 
   // Keyboard communication, the settings dialogs and the output test.
-  m_keyboardCommands = std::make_unique<KeyboardCommands>(*m_doc, *m_view, ui);
+  m_keyboardCommands = std::make_unique<KeyboardCommands>(*m_doc, *m_view, ui, settings);
   m_keyboardCommands->Register(m_router);
   // Closing the window during a transfer waits for its end, then asks about
   // unsaved changes as always: a write is never cut off half-way.
@@ -81,9 +81,9 @@ StartResult CVEXAApp::Start(const StartupOptions& options) {
   m_doc->NewTemplate();
   if (options.templateFile) {
     const Outcome outcome = m_doc->OpenTemplate(*options.templateFile);
-    if (!outcome.message.empty()) m_ui.Message(outcome.message);
+    m_ui.Show(outcome);
     if (!outcome.ok) return StartResult::OpenFailed;
-    m_settings.SetRecentFiles(AddRecentFile(m_settings.RecentFiles(), *options.templateFile));
+    m_documentCommands->AddRecent(*options.templateFile);
   }
   UpdateCaption();
   // The first initial update runs before the window is visible; the port is

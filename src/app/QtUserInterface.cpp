@@ -1,7 +1,6 @@
 #include "app/QtUserInterface.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 
 #include "app/CAboutDlg.h"
 #include "base/Messages.h"
@@ -31,16 +30,28 @@ const QString kAllFiles = QStringLiteral("All Files (*)");
 
 }  // namespace
 
-void QtUserInterface::Message(const std::string& text) {
-  QMessageBox box(QMessageBox::Warning, Caption(), FromLocal(text), QMessageBox::Ok, m_parent);
+QMessageBox::Icon QtUserInterface::IconOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Question:
+      return QMessageBox::Question;
+    case MessageKind::Stop:
+      return QMessageBox::Critical;
+    case MessageKind::Warning:
+      break;
+  }
+  return QMessageBox::Warning;
+}
+
+void QtUserInterface::Message(const std::string& text, MessageKind kind) {
+  QMessageBox box(IconOf(kind), Caption(), FromLocal(text), QMessageBox::Ok, m_parent);
   box.exec();
 }
 
-SaveAnswer QtUserInterface::AskSaveChanges(const std::string& title) {
+SaveAnswer QtUserInterface::AskSaveChanges(const std::string& name) {
   const QString text =
       QString::fromLatin1(msg::kSaveChanges.data(), static_cast<qsizetype>(msg::kSaveChanges.size()))
-          .arg(FromLocal(title));
-  QMessageBox box(QMessageBox::Warning, Caption(), text,
+          .arg(FromLocal(name));
+  QMessageBox box(IconOf(MessageKind::Question), Caption(), text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
   box.setDefaultButton(QMessageBox::Yes);
   switch (box.exec()) {
@@ -114,8 +125,8 @@ std::optional<std::string> QtUserInterface::AskScanCode(const std::string& initi
   return dialog.Value();
 }
 
-std::optional<PortKind> QtUserInterface::ChoosePort() {
-  CSelectPort dialog(m_parent);
+std::optional<PortKind> QtUserInterface::ChoosePort(PortKind initial) {
+  CSelectPort dialog(initial, m_parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
 }

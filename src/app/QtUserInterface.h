@@ -3,6 +3,7 @@
 // the About box and the Key Word List.
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -12,11 +13,15 @@ namespace vexa {
 
 class QtUserInterface final : public UserInterface {
  public:
+  // The message box icon of each kind of message.
+  [[nodiscard]] static QMessageBox::Icon IconOf(MessageKind kind);
+
   explicit QtUserInterface(QWidget* parent = nullptr) : m_parent(parent) {}
   void SetParent(QWidget* parent) { m_parent = parent; }
 
-  void Message(const std::string& text) override;
-  SaveAnswer AskSaveChanges(const std::string& title) override;
+  using UserInterface::Message;
+  void Message(const std::string& text, MessageKind kind) override;
+  SaveAnswer AskSaveChanges(const std::string& name) override;
   bool ConfirmModelSwitch() override;
   std::optional<std::string> ChooseOpenFile() override;
   std::optional<std::string> ChooseSaveFile(const std::string& suggested) override;
@@ -27,7 +32,7 @@ class QtUserInterface final : public UserInterface {
   std::optional<int> AskShiftLevel() override;
   std::optional<int> AskAsciiCode(int initial) override;
   std::optional<std::string> AskScanCode(const std::string& initial) override;
-  std::optional<PortKind> ChoosePort() override;
+  std::optional<PortKind> ChoosePort(PortKind initial) override;
   bool EditFeatureSettings(FeatureSettings& values) override;
   bool EditCardReaderSettings(CardReaderSettings& values) override;
 

@@ -9,13 +9,22 @@
 
 namespace vexa {
 
+// How the editor presents a text: a question (the question icon), a warning
+// (the exclamation icon: refusals, failures and warnings), or a stop (the stop
+// icon: a failure after which the program cannot go on). vexa-cli prints all
+// of them the same way.
+enum class MessageKind { Warning, Question, Stop };
+
 struct Outcome {
   bool ok = true;
   std::string message;  // empty: nothing to show
+  MessageKind kind = MessageKind::Warning;
 
   static Outcome Success() { return {}; }
   static Outcome Warning(std::string text) { return {true, std::move(text)}; }
   static Outcome Failure(std::string text) { return {false, std::move(text)}; }
+  // A failure that ends the program (shown with the stop icon).
+  static Outcome Stop(std::string text) { return {false, std::move(text), MessageKind::Stop}; }
 };
 
 }  // namespace vexa

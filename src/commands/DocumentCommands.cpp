@@ -6,6 +6,7 @@
 #include "commands/CommandTable.h"
 #include "commands/UserInterface.h"
 #include "document/CVEXADoc.h"
+#include "document/FileIo.h"
 #include "document/SettingsStore.h"
 
 namespace vexa {
@@ -29,7 +30,7 @@ void DocumentCommands::Register(CommandRouter& router) {
 
 bool DocumentCommands::SaveModified() {
   if (!m_doc.IsModified()) return true;
-  switch (m_ui.AskSaveChanges(m_doc.Title())) {
+  switch (m_ui.AskSaveChanges(m_doc.SaveQuestionName())) {
     case SaveAnswer::Yes:
       return Save();
     case SaveAnswer::No:
@@ -56,7 +57,7 @@ void DocumentCommands::Load() {
 bool DocumentCommands::OpenFile(const std::string& path, bool fromRecentList) {
   if (!SaveModified()) return false;
   const Outcome outcome = m_doc.OpenTemplate(path);
-  if (!outcome.message.empty()) m_ui.Message(outcome.message);
+  m_ui.Show(outcome);
   if (!outcome.ok) {
     if (fromRecentList) {
       auto list = m_settings.RecentFiles();
@@ -90,7 +91,7 @@ bool DocumentCommands::SaveAs() {
 
 bool DocumentCommands::SaveTo(const std::string& path) {
   const Outcome outcome = m_doc.SaveTemplate(path);
-  if (!outcome.message.empty()) m_ui.Message(outcome.message);
+  m_ui.Show(outcome);
   if (!outcome.ok) return false;
   AddRecent(path);
   DocumentEvents::Fire(m_events.titleChanged);
@@ -103,7 +104,12 @@ void DocumentCommands::Exit() {
 }
 
 void DocumentCommands::AddRecent(const std::string& path) {
-  m_settings.SetRecentFiles(AddRecentFile(m_settings.RecentFiles(), path));
+  const std::string canonical = CanonicalPath(path);
+  // Earlier entries of the same file (a form stored before, or a link to it)
+  // go, so the file is listed once.
+  std::vector<std::string> list = m_settings.RecentFiles();
+  std::erase_if(list, [&canonical](const std::string& entry) { return CanonicalPath(entry) == canonical; });
+  m_settings.SetRecentFiles(AddRecentFile(std::move(list), canonical));
 }
 
 }  // namespace vexa

@@ -32,10 +32,14 @@ class DocumentCommands {
   // the program may end (saved, or the user answered No).
   [[nodiscard]] bool SaveModified();
   void OpenRecent(int index);
+  // Puts `path` first in the recent-file list, in its absolute, canonical
+  // form: the entry still opens from another directory, and one file never
+  // appears twice however it was named (relative on the command line,
+  // absolute in the chooser).
+  void AddRecent(const std::string& path);
 
  private:
   bool SaveTo(const std::string& path);
-  void AddRecent(const std::string& path);
 
   CVEXADoc& m_doc;
   SettingsStore& m_settings;

@@ -18,7 +18,7 @@ void TextTemplateCommands::Register(CommandRouter& router) {
 
 void TextTemplateCommands::LoadDefault() {
   const Outcome outcome = m_doc.LoadDefaultTextTemplate();
-  if (!outcome.message.empty()) m_ui.Message(outcome.message);
+  m_ui.Show(outcome);
   DocumentEvents::Fire(m_events.contentsReplaced);
   DocumentEvents::Fire(m_events.titleChanged);
 }
@@ -27,7 +27,7 @@ void TextTemplateCommands::Import() {
   const auto path = m_ui.ChooseTextFile(TextFileUse::Import);
   if (path) {
     const Outcome outcome = m_doc.ImportTextTemplate(*path);
-    if (!outcome.message.empty()) m_ui.Message(outcome.message);
+    m_ui.Show(outcome);
     DocumentEvents::Fire(m_events.contentsReplaced);
   }
   m_doc.SetTitleFromTextPath(path.value_or(""));
@@ -38,7 +38,7 @@ void TextTemplateCommands::Export() {
   const auto path = m_ui.ChooseTextFile(TextFileUse::Export);
   if (path) {
     const Outcome outcome = m_doc.ExportTextTemplate(*path);
-    if (!outcome.message.empty()) m_ui.Message(outcome.message);
+    m_ui.Show(outcome);
   }
   m_doc.SetTitleFromTextPath(path.value_or(""));
   DocumentEvents::Fire(m_events.titleChanged);

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Outcome.h"
+
 namespace vexa {
 
 struct CardReaderSettings;
@@ -20,10 +22,18 @@ class UserInterface {
  public:
   virtual ~UserInterface() = default;
 
-  // A message box with an OK button, captioned with the application title.
-  virtual void Message(const std::string& text) = 0;
-  // "Save changes to <title>?" with Yes, No and Cancel.
-  virtual SaveAnswer AskSaveChanges(const std::string& title) = 0;
+  // A message box with an OK button, captioned with the application title,
+  // with the icon of its kind.
+  virtual void Message(const std::string& text, MessageKind kind) = 0;
+  // A warning: refusals and failures the user can do something about.
+  void Message(const std::string& text) { Message(text, MessageKind::Warning); }
+  // The text of an outcome, if it has one, in the outcome's kind.
+  void Show(const Outcome& outcome) {
+    if (!outcome.message.empty()) Message(outcome.message, outcome.kind);
+  }
+  // "Save changes to <name>?" with Yes, No and Cancel: a question. `name`
+  // names the template file that Save will write.
+  virtual SaveAnswer AskSaveChanges(const std::string& name) = 0;
   // The model switch confirmation; true for Yes.
   virtual bool ConfirmModelSwitch() = 0;
   // The template file choosers (all files offered); nullopt when cancelled.
@@ -41,8 +51,9 @@ class UserInterface {
   virtual std::optional<int> AskShiftLevel() = 0;
   virtual std::optional<int> AskAsciiCode(int initial) = 0;
   virtual std::optional<std::string> AskScanCode(const std::string& initial) = 0;
-  // "Select Communication Port" at start; nullopt when cancelled.
-  virtual std::optional<PortKind> ChoosePort() = 0;
+  // "Select Communication Port" at start, opening with `initial` selected;
+  // nullopt when cancelled.
+  virtual std::optional<PortKind> ChoosePort(PortKind initial) = 0;
   // "Config KB properties" and "Config MR properties": the dialog opens with
   // `values` and writes the user's values back into them; true for OK, false
   // (values untouched) for Cancel.

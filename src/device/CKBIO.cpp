@@ -25,7 +25,7 @@ Outcome CKBIO::OpenDriver() {
   m_systemKind = m_link ? 1 : 2;
   if (m_systemKind == 2) {
     m_driver = m_platform.OpenDriverDevice(kDriverDevicePath);
-    if (!m_driver) return Outcome::Failure(msg::WithCauses(msg::kCannotOpenDriver, direct.causes));
+    if (!m_driver) return Outcome::Stop(msg::WithCauses(msg::kCannotOpenDriver, direct.causes));
   }
   if (!direct.notice.empty()) return Outcome::Warning(std::move(direct.notice));
   return Outcome::Success();

@@ -13,6 +13,8 @@ namespace vexa {
 namespace {
 
 constexpr int kPx2400Id = 2013;
+// The title of a template that belongs to no file, before the model name.
+constexpr std::string_view kNewTemplateTitle = "Template : ";
 
 // A text template is a few kilobytes; anything far larger is not one (a device
 // or a stray binary picked in the file chooser) and is refused rather than read
@@ -78,6 +80,10 @@ void CVEXADoc::SwitchModel(int modelId) {
   DecodeImage();
   ResetKeyStates();
   ApplyModel();
+  // The template now belongs to no file: Save asks for a name, as after New,
+  // instead of overwriting the file that was open with an empty template of
+  // another model.
+  m_pathName.clear();
 }
 
 void CVEXADoc::ApplyModel() {
@@ -92,7 +98,7 @@ void CVEXADoc::ApplyModel() {
   }
   m_modelName = std::string(info.name);
   m_cardReader = info.cardReader;
-  m_title = "Template : " + m_modelName;
+  m_title = std::string(kNewTemplateTitle) + m_modelName;
 }
 
 void CVEXADoc::ResetKeyStates() {
@@ -190,5 +196,10 @@ std::string CVEXADoc::DefaultTextTemplatePath() const {
 }
 
 void CVEXADoc::SetTitleFromTextPath(const std::string& path) { m_title = path + " : " + m_modelName; }
+
+std::string CVEXADoc::SaveQuestionName() const {
+  if (!m_pathName.empty()) return FileNameOf(m_pathName);
+  return std::string(kNewTemplateTitle) + m_modelName;
+}
 
 }  // namespace vexa

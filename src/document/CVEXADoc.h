@@ -46,7 +46,9 @@ class CVEXADoc {
   [[nodiscard]] Outcome SaveTemplate(const std::string& path);
   // Model switch after the user confirmed: stores the id in the settings store,
   // resets and decodes the image, ResetKeyStates, Apply model. Every key content
-  // is lost; the modified flag is not touched.
+  // is lost; the modified flag is not touched. The path is forgotten, so the
+  // next Save asks for a file name instead of overwriting the file that was
+  // open with an empty template of another model.
   void SwitchModel(int modelId);
   // Fills key count, layout, model name, card reader flag and title from the
   // model id (an id outside the table uses the PX2400 row but keeps its value).
@@ -95,6 +97,10 @@ class CVEXADoc {
   void SetModified(bool modified) { m_modified = modified; }
   [[nodiscard]] const std::string& PathName() const { return m_pathName; }
   [[nodiscard]] const std::string& Title() const { return m_title; }
+  // What "Save changes to %1?" names: the file Save will write (its name), or
+  // for a template that has no file yet the title of a new template. After an
+  // import or export the title shows the text file, which Save never writes.
+  [[nodiscard]] std::string SaveQuestionName() const;
   void SetTitle(std::string title) { m_title = std::move(title); }
 
   [[nodiscard]] int ModelId() const { return m_modelId; }

@@ -122,4 +122,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
   return true;
 }
 
+std::string CanonicalPath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  if (error) return path;
+  const std::filesystem::path canonical = std::filesystem::weakly_canonical(absolute, error);
+  return (error ? absolute : canonical).string();
+}
+
 }  // namespace vexa

@@ -22,4 +22,10 @@ namespace vexa {
 [[nodiscard]] bool WriteFileAtomically(const std::string& path, std::string_view data,
                                        std::string* error = nullptr);
 
+// The absolute, canonical form of `path` (relative to the current directory,
+// symbolic links and "." / ".." resolved as far as the path exists), the form
+// in which a file is remembered in the recent-file list. A path that cannot
+// be resolved is returned absolute, or unchanged when even that fails.
+[[nodiscard]] std::string CanonicalPath(const std::string& path);
+
 }  // namespace vexa

@@ -73,11 +73,15 @@ TEST(CKBIOTest, OpenDriverChoosesSystemKind) {
 
   driver.driverPresent = false;
   CKBIO c(driver);
-  EXPECT_EQ(c.OpenDriver().message, msg::kCannotOpenDriver);
+  const Outcome noDriver = c.OpenDriver();
+  EXPECT_EQ(noDriver.message, msg::kCannotOpenDriver);
+  EXPECT_EQ(noDriver.kind, MessageKind::Stop);  // the program ends after it
 
   driver.systemKnown = false;
   CKBIO d(driver);
-  EXPECT_EQ(d.OpenDriver().message, msg::kNoSystemInformation);
+  const Outcome noSystem = d.OpenDriver();
+  EXPECT_EQ(noSystem.message, msg::kNoSystemInformation);
+  EXPECT_EQ(noSystem.kind, MessageKind::Warning);
 }
 
 TEST(CKBIOTest, IdentityValidityDependsOnFifthByte) {

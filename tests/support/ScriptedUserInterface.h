@@ -32,7 +32,8 @@ class ScriptedUserInterface final : public UserInterface {
   std::deque<std::optional<CardReaderSettings>> cardReaderAnswers;
 
   std::vector<std::string> messages;
-  std::vector<std::string> saveQuestions;  // the titles asked about
+  std::vector<MessageKind> messageKinds;   // the kind of each message, in the same order
+  std::vector<std::string> saveQuestions;  // the names asked about
   std::vector<TextFileUse> textChoosers;
   int modelSwitchQuestions = 0;
   int openChoosers = 0;
@@ -40,12 +41,17 @@ class ScriptedUserInterface final : public UserInterface {
   int aboutShown = 0;
   int keyWordTableShown = 0;
   int portChoosers = 0;
+  std::vector<PortKind> portInitials;           // the port each port dialog opened with
   std::vector<FeatureSettings> featureDialogs;  // the values each dialog opened with
   std::vector<CardReaderSettings> cardReaderDialogs;
 
-  void Message(const std::string& text) override { messages.push_back(text); }
-  SaveAnswer AskSaveChanges(const std::string& title) override {
-    saveQuestions.push_back(title);
+  using UserInterface::Message;
+  void Message(const std::string& text, MessageKind kind) override {
+    messages.push_back(text);
+    messageKinds.push_back(kind);
+  }
+  SaveAnswer AskSaveChanges(const std::string& name) override {
+    saveQuestions.push_back(name);
     return Pop(saveAnswers, SaveAnswer::Cancel);
   }
   bool ConfirmModelSwitch() override {
@@ -82,8 +88,9 @@ class ScriptedUserInterface final : public UserInterface {
     codeDialogs.push_back("scan code " + initial);
     return Pop(scanCodeAnswers, std::optional<std::string>{});
   }
-  std::optional<PortKind> ChoosePort() override {
+  std::optional<PortKind> ChoosePort(PortKind initial) override {
     ++portChoosers;
+    portInitials.push_back(initial);
     return Pop(portAnswers, std::optional<PortKind>{});
   }
   bool EditFeatureSettings(FeatureSettings& values) override {

@@ -1,6 +1,8 @@
 // Read From KB and Write Into KB in the editor, on both ports, against the
 // simulated keyboard with virtual waits: the port choice, the document and
 // view afterwards, every message, and the progress display as it is drawn.
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QImage>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -14,9 +16,11 @@
 #include "base/Messages.h"
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
+#include "device/EmulatedPlatform.h"
 #include "device/SimulatedKeyboard.h"
 #include "device/VirtualClock.h"
 #include "device/ui/CKeyCodeOutView.h"
+#include "device/ui/CSelectPort.h"
 #include "device/ui/KeyboardCommands.h"
 #include "device/ui/TransferProgressDisplay.h"
 #include "document/CVEXADoc.h"
@@ -40,7 +44,7 @@ struct Rig {
   CVEXAView view{doc, ui};
   SimulatedKeyboard sim{dir.filePath(QStringLiteral("kb.bin")).toStdString()};
   VirtualClock clock;
-  KeyboardCommands commands{doc, view, ui};
+  KeyboardCommands commands{doc, view, ui, settings};
   PortKind port;
 
   explicit Rig(PortKind kind) : port(kind) {
@@ -177,6 +181,9 @@ class TransferTest : public QObject {
   void theWindowLivesAndDropsInputDuringATransfer();
   void ps2DeviceReachesTheKeyboard();
   void missingPs2DeviceEndsTheProgramWithItsCause();
+  void progressTextIsProportional();
+  void portDialogOffersTheLastChoice();
+  void missingDriverIsAStop();
 };
 
 void TransferTest::portChoice_data() {
@@ -685,6 +692,61 @@ void TransferTest::missingPs2DeviceEndsTheProgramWithItsCause() {
            msg::WithCauses(msg::kCannotOpenDriver,
                            {msg::FormatMessage(msg::kPs2DeviceCannotOpen, "/nonexistent/serio_raw0",
                                                "No such file or directory")}));
+}
+
+// The title and the warning line are sentences: a proportional face, 16
+// pixels, normal weight.
+void TransferTest::progressTextIsProportional() {
+  Rig rig(PortKind::kUsb);
+  const QFont& font = rig.commands.Progress().TextFont();
+  QCOMPARE(font.pixelSize(), 16);
+  QCOMPARE(font.weight(), QFont::Normal);
+  QVERIFY(!font.fixedPitch());
+  const QFontInfo shown(font);
+  if (QFontDatabase::families().size() > 1) QVERIFY2(!shown.fixedPitch(), qPrintable(shown.family()));
+}
+
+// The port dialog opens with the port chosen at the last start (PS/2 the
+// first time), in the real dialog as well.
+void TransferTest::portDialogOffersTheLastChoice() {
+  QTemporaryDir dir;
+  const QString keyboard = dir.filePath(QStringLiteral("kb.bin"));
+  QFile file(keyboard);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(kImageSize, '\0'));
+  file.close();
+  StartupOptions options;
+  options.simulatedKeyboardFile = keyboard.toStdString();
+  MemorySettingsStore settings;
+  const std::optional<PortKind> answers[] = {PortKind::kUsb, PortKind::kUsb, PortKind::kPs2, std::nullopt};
+  const PortKind offered[] = {PortKind::kPs2, PortKind::kUsb, PortKind::kUsb, PortKind::kPs2};
+  for (size_t run = 0; run < std::size(answers); ++run) {
+    ScriptedUserInterface ui;
+    ui.portAnswers.push_back(answers[run]);
+    CVEXAApp app(settings, ui, dir.path().toStdString());
+    (void)app.Start(options);
+    QCOMPARE(ui.portInitials, std::vector<PortKind>{offered[run]});
+  }
+
+  for (PortKind kind : {PortKind::kPs2, PortKind::kUsb}) {
+    CSelectPort dialog(kind);
+    QCOMPARE(dialog.Choice(), kind);
+    QCOMPARE(dialog.PortList()->currentText(), kind == PortKind::kUsb ? "USB" : "PS/2");
+  }
+}
+
+// Without the driver device the program cannot go on: the message has the
+// stop icon.
+void TransferTest::missingDriverIsAStop() {
+  Rig rig(PortKind::kPs2);
+  EmulatedPlatform platform(rig.sim.Emulator());
+  platform.direct = false;
+  platform.driverPresent = false;
+  rig.commands.SetEnvironment(DeviceEnvironment{&rig.sim.Hid(), &platform, &rig.clock, {}, {}});
+  QVERIFY(!rig.Choose());
+  QCOMPARE(rig.ui.messages, std::vector<std::string>{std::string(msg::kCannotOpenDriver)});
+  QCOMPARE(rig.ui.messageKinds, std::vector<MessageKind>{MessageKind::Stop});
+  QCOMPARE(rig.commands.ExitStatus(), 0);
 }
 
 QTEST_MAIN(TransferTest)

@@ -37,7 +37,7 @@ QString Q(std::string_view text) {
 
 }  // namespace
 
-CSelectPort::CSelectPort(QWidget* parent) : QDialog(parent) {
+CSelectPort::CSelectPort(PortKind initial, QWidget* parent) : QDialog(parent) {
   setWindowTitle(Q(msg::kSelectPortTitle));
   const DialogUnits du(font());
 
@@ -49,7 +49,7 @@ CSelectPort::CSelectPort(QWidget* parent) : QDialog(parent) {
   m_list->setObjectName(QStringLiteral("portList"));
   m_list->addItem(QStringLiteral("PS/2"));
   m_list->addItem(QStringLiteral("USB"));
-  m_list->setCurrentIndex(0);
+  m_list->setCurrentIndex(initial == PortKind::kUsb ? 1 : 0);
   // 52 units is the height of the opened list; the closed box is one line.
   m_list->setGeometry(du.X(48), du.Y(7), du.X(64), m_list->sizeHint().height());
   label->setBuddy(m_list);

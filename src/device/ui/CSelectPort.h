@@ -1,8 +1,8 @@
 // "Select Communication Port": asked once at start, before the main window
-// shows. The list offers "PS/2" (preselected) and "USB"; OK is the default
-// button. The controls stand where the product's dialog has them, in dialog
-// units of the dialog's own font, so the dialog keeps its proportions with any
-// system font.
+// shows. The list offers "PS/2" and "USB", with the port given preselected
+// (the one chosen last time; PS/2 the first time); OK is the default button. The controls stand where the
+// product's dialog has them, in dialog units of the dialog's own font, so the dialog keeps its proportions
+// with any system font.
 #pragma once
 
 #include <QDialog>
@@ -18,7 +18,7 @@ class CSelectPort : public QDialog {
  public:
   static constexpr int kPortListId = 1074;
 
-  explicit CSelectPort(QWidget* parent = nullptr);
+  explicit CSelectPort(PortKind initial = PortKind::kPs2, QWidget* parent = nullptr);
 
   // The port of the list's current entry.
   [[nodiscard]] PortKind Choice() const;

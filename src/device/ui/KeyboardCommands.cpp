@@ -28,10 +28,11 @@ void UsbDiagnostic(std::string_view line) {
 
 }  // namespace
 
-KeyboardCommands::KeyboardCommands(CVEXADoc& doc, CVEXAView& view, UserInterface& ui)
+KeyboardCommands::KeyboardCommands(CVEXADoc& doc, CVEXAView& view, UserInterface& ui, SettingsStore& settings)
     : m_doc(doc),
       m_view(view),
       m_ui(ui),
+      m_portPreference(settings),
       m_progress(new TransferProgressDisplay(&view)),
       m_worker(std::make_unique<TransferWorker>(*m_progress)) {}
 
@@ -52,16 +53,17 @@ void KeyboardCommands::SetEnvironment(DeviceEnvironment environment) {
 
 bool KeyboardCommands::ChoosePort(ViewState& state) {
   if (m_connection) return true;
-  const std::optional<PortKind> kind = m_ui.ChoosePort();
+  const std::optional<PortKind> kind = m_ui.ChoosePort(m_portPreference.Initial());
   if (!kind) {
     m_exitStatus = 0;
     return false;
   }
+  m_portPreference.Remember(*kind);
   if (!m_environment) {
     m_setup = std::make_unique<DeviceSetup>();
     m_setup->SetPs2Device(m_ps2Device);
     if (Outcome opened = m_setup->Open(m_simulatePath); !opened.ok) {
-      m_ui.Message(opened.message);
+      m_ui.Show(opened);
       m_exitStatus = 1;
       return false;
     }
@@ -71,7 +73,7 @@ bool KeyboardCommands::ChoosePort(ViewState& state) {
   }
   m_connection = std::make_unique<KeyboardConnection>(*m_environment);
   const PortChoice choice = m_connection->ChoosePort(*kind);
-  if (!choice.outcome.message.empty()) m_ui.Message(choice.outcome.message);
+  m_ui.Show(choice.outcome);
   if (choice.endProgram) {
     m_exitStatus = 0;
     return false;
@@ -106,7 +108,7 @@ void KeyboardCommands::Start(TransferJob job, std::function<void(const TransferR
     if (apply) apply(result);
     if (result.started) FinishTransfer();
     emit m_view.stateChanged();  // the commands come back
-    if (!result.outcome.message.empty()) m_ui.Message(result.outcome.message);
+    m_ui.Show(result.outcome);
     if (m_transferEnded) m_transferEnded();
   });
   if (!started) {
@@ -120,7 +122,7 @@ void KeyboardCommands::ReadFromKeyboard() {
   if (!m_connection || TransferRunning()) return;
   TransferJob job = m_connection->PrepareRead();
   if (!job.Ready()) {
-    m_ui.Message(job.Refusal().outcome.message);
+    m_ui.Show(job.Refusal().outcome);
     return;
   }
   // Only a complete image reaches the document: after a failed block the
@@ -136,7 +138,7 @@ void KeyboardCommands::WriteIntoKeyboard() {
   // here, on the GUI thread; the worker only gets its copy.
   TransferJob job = m_connection->PrepareWrite(WriteSourceFromDocument(m_doc, m_view.State().selectedKey));
   if (!job.Ready()) {
-    if (!job.Refusal().outcome.message.empty()) m_ui.Message(job.Refusal().outcome.message);
+    m_ui.Show(job.Refusal().outcome);
     return;
   }
   Start(std::move(job), {});

@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 
+#include "commands/PortPreference.h"
 #include "device/KeyboardConnection.h"
 
 namespace vexa {
@@ -31,6 +32,7 @@ class CVEXADoc;
 class CVEXAView;
 class CommandRouter;
 class DeviceSetup;
+class SettingsStore;
 class TransferProgressDisplay;
 class TransferWorker;
 class UserInterface;
@@ -38,8 +40,10 @@ struct ViewState;
 
 class KeyboardCommands {
  public:
-  KeyboardCommands(CVEXADoc& doc, CVEXAView& view, UserInterface& ui);
-  // Waits for a running transfer to end: a write is never cut off half-way.
+  // `settings` keeps the port chosen last time, which the port dialog offers
+  // first. The destructor waits for a running transfer to end: a write is never
+  // cut off half-way.
+  KeyboardCommands(CVEXADoc& doc, CVEXAView& view, UserInterface& ui, SettingsStore& settings);
   ~KeyboardCommands();
   KeyboardCommands(const KeyboardCommands&) = delete;
   KeyboardCommands& operator=(const KeyboardCommands&) = delete;
@@ -58,7 +62,8 @@ class KeyboardCommands {
   void SetEnvironment(DeviceEnvironment environment);
 
   // The port choice, once per run, at the view's first display: asks PS/2 or
-  // USB, opens the port and fills the view's port kind and name. False when
+  // USB (offering the port chosen last time first), keeps the answer for the
+  // next start, opens the port and fills the view's port kind and name. False when
   // the program must end; ExitStatus() then tells with which status (0 after
   // Cancel or a PS/2 port that cannot be opened, 1 when the simulated
   // keyboard's file is unusable).
@@ -88,6 +93,7 @@ class KeyboardCommands {
   CVEXADoc& m_doc;
   CVEXAView& m_view;
   UserInterface& m_ui;
+  PortPreference m_portPreference;
   std::string m_simulatePath;
   std::string m_ps2Device;
   std::unique_ptr<DeviceSetup> m_setup;
