@@ -27,6 +27,10 @@ inline constexpr std::string_view kSaveChanges = "Save changes to %1?";
 inline constexpr std::string_view kSettingsOrganisation = "Local AppWizard-Generated Applications";
 inline constexpr std::string_view kSettingsApplication = "VEXA";
 
+// Layout view
+// Shown in the information area while the ESC prefix waits for its key.
+inline constexpr std::string_view kEscPending = "ESC";
+
 // Key contents and the memory image
 inline constexpr std::string_view kWrongKeyWord = "Wrong function word or scan code word!!";
 inline constexpr std::string_view kWrongAsciiWord = "Wrong ASCII or function word!!";

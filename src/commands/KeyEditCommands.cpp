@@ -1,5 +1,6 @@
 #include "commands/KeyEditCommands.h"
 
+#include <algorithm>
 #include <array>
 
 #include "base/Messages.h"
@@ -147,7 +148,19 @@ Repaint KeyEditCommands::LevelSeparator() { return InsertCommand(kWordSeparator)
 Repaint KeyEditCommands::ShiftLevel() {
   const std::optional<int> level = m_ui.AskShiftLevel();
   if (!level) return Repaint::None;
-  return InsertCommand(CodeEntry::ShiftLevelWord(*level));
+  const std::string word = CodeEntry::ShiftLevelWord(*level);
+  m_doc.SetModified(true);
+  (void)m_editor.InsertAtCursor(word);
+  m_editor.MarkKeyEdited();
+  if (m_state.decimalDisplay) {
+    // The word is the whole content and its own decimal group: the caret goes
+    // after it, as in the character display, not back to column 0.
+    const int length = static_cast<int>(ToDecimalForm(Content()).size());
+    m_state.cursor = static_cast<int>(Content().size());
+    m_state.decimalCursor = length;
+    m_state.caretColumn = std::min(length, kContentColumns);
+  }
+  return Repaint::WholeView;
 }
 
 Repaint KeyEditCommands::SelectScanCode() {

@@ -48,10 +48,11 @@ class KeyEditCommands {
  private:
   [[nodiscard]] const std::string& Content() const;
   [[nodiscard]] bool SelectedIsAscii() const;
-  // The insert command: marks the template modified, inserts at the cursor if
-  // there is space left, marks the key edited. In the decimal display the
-  // cursors go back to the start afterwards (the inserted word has no decimal
-  // group boundary to stand on).
+  // The insert command of Insert Caps Code, Insert Delay Time, Enter Level
+  // Separator and Select Scan Code: marks the template modified, inserts at
+  // the cursor if there is space left, marks the key edited. In the decimal
+  // display the cursors go back to the start afterwards. (Enter Shift Level
+  // code puts the caret after its word instead.)
   Repaint InsertCommand(std::string_view text);
   void SetMode(bool ascii);
 

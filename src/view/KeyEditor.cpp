@@ -77,6 +77,15 @@ std::string KeyEditor::AsciiText(int v, bool shift, bool capsLock) {
 }
 
 std::string KeyEditor::ScanCodeText(int v) {
+  // A key whose word the dictionary does not know (the ISO "<>" key, the
+  // keypad separator) gives nothing, as in ASCII mode: an unknown word would
+  // make the content invalid and lock the key until it is mended by hand.
+  std::string word = NamingWord(v);
+  if (ScanCodeOfWord(word).empty()) return {};
+  return word;
+}
+
+std::string KeyEditor::NamingWord(int v) {
   if ((v >= 'A' && v <= 'Z') || (v >= '0' && v <= '9')) return CharacterWord(static_cast<char>(v));
   for (const VirtualKeyMakeCode& k : kPhysicalWordKeys) {
     if (k.virtualKey == v) return std::string(WordOfMakeCode(k.makeCode));
@@ -84,10 +93,9 @@ std::string KeyEditor::ScanCodeText(int v) {
   for (const Punctuation& p : kPunctuation) {
     if (p.virtualKey == v) return std::string(WordOfMakeCode(p.makeCode));
   }
-  // The separator key of some keypads has no key word; it is written in the
-  // form of the keypad words, and the content check refuses it until the
-  // user replaces it.
-  if (v == kVkPadSeparator) return "[PAD,]";
+  // The separator key of some keypads has no key word; its code would come
+  // out as [l], the word of the L key.
+  if (v == kVkPadSeparator) return {};
   // The keypad's Page Up, Page Down, Insert and Delete (Num Lock off) and the
   // function keys would otherwise come out as the words of other keys ([-] for
   // keypad 0, [.] for keypad ., [u] for F6): they give nothing.
@@ -148,6 +156,55 @@ std::vector<DecimalGroup> KeyEditor::DecimalGroups(std::string_view content) {
   // Only trust the groups when they cover the decimal text exactly.
   if (decimalAt != Length(decimal)) groups.clear();
   return groups;
+}
+
+std::vector<ContentItem> KeyEditor::ContentItems(std::string_view content) {
+  std::vector<ContentItem> items;
+  const int n = Length(content);
+  auto at = [&](int i) { return content[static_cast<size_t>(i)]; };
+  auto doubled = [&](int i) { return (at(i) == '[' || at(i) == ']') && i + 1 < n && at(i + 1) == at(i); };
+  // Characters outside a complete word: escaped brackets and single characters.
+  auto plain = [&](int from, int to) {
+    while (from < to) {
+      const int length = doubled(from) && from + 1 < to ? 2 : 1;
+      items.push_back({from, length});
+      from += length;
+    }
+  };
+  int wordStart = -1;
+  int i = 0;
+  while (i < n) {
+    if (doubled(i)) {  // an escape, also inside an open word (it stays part of the word's stretch)
+      if (wordStart < 0) items.push_back({i, 2});
+      i += 2;
+    } else if (at(i) == '[') {
+      if (wordStart >= 0) plain(wordStart, i);  // a second '[' starts the word afresh
+      wordStart = i++;
+    } else if (at(i) == ']' && wordStart >= 0) {
+      items.push_back({wordStart, i + 1 - wordStart});
+      wordStart = -1;
+      ++i;
+    } else {
+      if (wordStart < 0) items.push_back({i, 1});
+      ++i;
+    }
+  }
+  if (wordStart >= 0) plain(wordStart, n);  // an unfinished word is only characters
+  return items;
+}
+
+int KeyEditor::ItemEndingAt(std::string_view content, int at) {
+  for (const ContentItem& item : ContentItems(content)) {
+    if (item.start + item.length == at) return item.length;
+  }
+  return 0;
+}
+
+int KeyEditor::ItemStartingAt(std::string_view content, int at) {
+  for (const ContentItem& item : ContentItems(content)) {
+    if (item.start == at) return item.length;
+  }
+  return 0;
 }
 
 // --- State access ---------------------------------------------------------
@@ -306,10 +363,13 @@ void KeyEditor::DeleteBack() {
   if (EditCursor() == 0) return;
   if (!m_state.decimalDisplay) {
     if (m_state.caretColumn > 0) {
+      // A key word or an escaped bracket goes as a whole, so the content does
+      // not turn invalid ("ab[CR]" becomes "ab", not "ab[CR").
       const int at = std::min(m_state.cursor, Length(content));
-      content.erase(static_cast<size_t>(at) - 1, 1);
-      m_state.cursor = at - 1;
-      --m_state.caretColumn;
+      const int length = std::max(1, ItemEndingAt(content, at));
+      content.erase(static_cast<size_t>(at - length), static_cast<size_t>(length));
+      m_state.cursor = at - length;
+      m_state.caretColumn = std::max(0, m_state.caretColumn - length);
     }
   } else if (SelectedIsAscii() && m_state.caretColumn > 0) {
     // One decimal group goes: a character, an escaped bracket or a whole
@@ -338,7 +398,7 @@ void KeyEditor::DeleteForward() {
   const int at = EditCursor();
   if (at < Length(content)) {
     if (!m_state.decimalDisplay) {
-      content.erase(static_cast<size_t>(at), 1);
+      content.erase(static_cast<size_t>(at), static_cast<size_t>(std::max(1, ItemStartingAt(content, at))));
     } else if (SelectedIsAscii()) {
       const std::vector<DecimalGroup> groups = DecimalGroups(content);
       const auto group = std::find_if(groups.begin(), groups.end(),
@@ -390,7 +450,11 @@ Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
   const int key = event.flags & kPhysicalKeyMask;
   // Words are given only with the ESC prefix and the decimal display off.
   const bool words = m_state.escPrefix && !m_state.decimalDisplay;
-  const bool shiftHeld = !m_state.shiftReleased;
+  // "Shift held" is the Shift state the event itself reports, not a memory of
+  // Shift key-downs and key-ups: a release that went to a dialog (or any other
+  // window) would otherwise leave Left and Right moving the selection.
+  m_state.shiftReleased = !event.shift;
+  const bool shiftHeld = event.shift;
 
   // The word of the pressed key, from the key word dictionary by make code.
   const std::string_view keyWord = WordOfMakeCode(key);

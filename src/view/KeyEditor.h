@@ -53,6 +53,13 @@ struct DecimalGroup {
   int decimalLength = 0;
 };
 
+// One item of a key content as the content checks read it: a key word from its
+// '[' to its ']', an escaped bracket ("[[" or "]]"), or a single character.
+struct ContentItem {
+  int start = 0;
+  int length = 0;
+};
+
 class KeyEditor {
  public:
   // Make codes (bits 0-7) with the extended bit (bit 8) of the keys the
@@ -102,7 +109,8 @@ class KeyEditor {
   // A key-down that reached the editor (no accelerator, no system key). Marks
   // the document modified and clears the error line, whatever the key.
   Repaint KeyDown(const PcKeyEvent& event);
-  // A key-up: releasing either Shift key ends "Shift held".
+  // A key-up: releasing either Shift key ends "Shift held" (until the next
+  // key-down, which brings its own Shift state).
   Repaint KeyUp(int flags);
 
   // --- Steps shared with the Key Edit commands ------------------------------
@@ -125,6 +133,9 @@ class KeyEditor {
   void CursorEnd();
   void CursorLeft();
   void CursorRight();
+  // In the character display a key word or an escaped bracket that ends at
+  // (Backspace) or starts at (Delete) the cursor goes as a whole, as a group
+  // does in the decimal display; any other character goes alone.
   void DeleteBack();
   void DeleteForward();
 
@@ -134,8 +145,14 @@ class KeyEditor {
 
   // The text a virtual key gives in ASCII mode (empty when none).
   [[nodiscard]] static std::string AsciiText(int virtualKey, bool shift, bool capsLock);
-  // The key word a virtual key gives in scan code mode (empty when none).
+  // The key word a virtual key gives in scan code mode; empty when none, and
+  // for every key whose word the key word dictionary does not know.
   [[nodiscard]] static std::string ScanCodeText(int virtualKey);
+  // The items of `content` in order, covering it exactly.
+  [[nodiscard]] static std::vector<ContentItem> ContentItems(std::string_view content);
+  // The length of the item that ends exactly at / starts exactly at `at`; 0 when none does.
+  [[nodiscard]] static int ItemEndingAt(std::string_view content, int at);
+  [[nodiscard]] static int ItemStartingAt(std::string_view content, int at);
   // The groups of the decimal display of `content`, in order; empty when the
   // content is not a valid ASCII mode content.
   [[nodiscard]] static std::vector<DecimalGroup> DecimalGroups(std::string_view content);
@@ -144,6 +161,8 @@ class KeyEditor {
   std::string& Content();
   [[nodiscard]] const std::string& Content() const;
   [[nodiscard]] bool SelectedIsAscii() const;
+  // The word that names a virtual key in scan code mode, known or not.
+  [[nodiscard]] static std::string NamingWord(int virtualKey);
   void Word(std::string_view word);
   void DigitOrWord(std::string_view digit, std::string_view word);
   void OrdinaryKey(const PcKeyEvent& event);

@@ -15,6 +15,9 @@ namespace {
 
 constexpr int kEnterUpperBlock = 28;
 constexpr int kEnterKey = 41;
+// Between the mode text (at most "ASCII Decimal Mode", up to x = 406) and
+// "Total space left (bytes):" at x = 490.
+constexpr int kEscPendingX = 420;
 
 class Painter {
  public:
@@ -117,6 +120,11 @@ std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int cl
 
   paint.Text(80, 310, doc.Labels()[static_cast<size_t>(state.selectedPosition)], colours::kBlue);
   paint.Text(280, 310, ModeText(state), colours::kBlue);
+  // The ESC prefix is otherwise invisible: the next special key gives its word
+  // instead of acting. Blanks erase the mark when the prefix is gone.
+  paint.Text(kEscPendingX, 310,
+             state.escPrefix ? std::string(msg::kEscPending) : std::string(msg::kEscPending.size(), ' '),
+             colours::kBlue);
   paint.Text(670, 310, std::to_string(doc.SpaceLeft()), colours::kBlue);
 
   using namespace content_window;

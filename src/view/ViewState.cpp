@@ -20,6 +20,11 @@ void ViewState::SelectFirstPositionAndHome(const CVEXADoc& doc) {
 void ViewState::ResetForInitialUpdate(const CVEXADoc& doc) {
   SelectFirstPositionAndHome(doc);
   keyModes.fill(1);
+  // The selected key's mode follows its content, as whenever a key becomes
+  // selected: a template opened with [F1][F2] at position 0 must not show that
+  // key in ASCII mode (where Set ScanCode Mode would empty it and typing would
+  // make it invalid).
+  SetModeFromContent(doc);
   errorFlag = false;
   decimalDisplay = false;
 }
@@ -27,6 +32,7 @@ void ViewState::ResetForInitialUpdate(const CVEXADoc& doc) {
 void ViewState::ResetForModelSwitch(const CVEXADoc& doc) {
   SelectFirstPositionAndHome(doc);
   keyModes.fill(1);
+  SetModeFromContent(doc);
 }
 
 void ViewState::ResetAfterTransfer(const CVEXADoc& doc) {
@@ -39,11 +45,13 @@ void ViewState::ResetAfterContentReplaced(const CVEXADoc& doc) {
   decimalCursor = 0;
   caretColumn = 0;
   SetModeFromContent(doc);
-  if (!SelectedIsAscii()) decimalDisplay = false;
 }
 
 void ViewState::SetModeFromContent(const CVEXADoc& doc) {
   keyModes[static_cast<size_t>(selectedKey)] = IsAsciiContent(doc.Content(selectedKey)) ? 1 : 0;
+  // The decimal display belongs to ASCII mode: left on for a scan code key it
+  // would swallow every keystroke.
+  if (!SelectedIsAscii()) decimalDisplay = false;
 }
 
 }  // namespace vexa

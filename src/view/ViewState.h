@@ -41,8 +41,9 @@ struct ViewState {
   [[nodiscard]] bool IsSelected(int position) const { return position == selectedPosition; }
 
   // The first display of the view and every New and Open: position 0 selected,
-  // every key in ASCII mode, cursors and caret at 0, ESC prefix off, Shift
-  // released, error line and decimal display off.
+  // every key in ASCII mode except the selected one, whose mode follows its
+  // content; cursors and caret at 0, ESC prefix off, Shift released, error
+  // line and decimal display off.
   void ResetForInitialUpdate(const CVEXADoc& doc);
   // After a model switch: as above, but the decimal display and the error line
   // keep their state.
@@ -56,7 +57,7 @@ struct ViewState {
   void ResetAfterContentReplaced(const CVEXADoc& doc);
 
   // Sets the selected key's mode from its content (ASCII when the ASCII-mode
-  // check accepts it).
+  // check accepts it); the decimal display goes off for a scan code key.
   void SetModeFromContent(const CVEXADoc& doc);
 
  private:

@@ -207,16 +207,26 @@ TEST_F(KeyEditCommandsTest, DecimalDisplayInserts) {
   EXPECT_EQ(state.cursor, 1);
   EXPECT_EQ(state.decimalCursor, 4);
 
-  // The word commands put the cursors back at the start, the shift level too.
-  for (int id : {cmd::kInsertCaps, cmd::kShiftLevel}) {
+  // The word commands put the cursors back at the start; the shift level
+  // word, which is the whole content, leaves the caret after it.
+  struct Case {
+    int id;
+    std::string content;
+    int cursorAfter;
+  } cases[] = {{cmd::kInsertCaps, "[Caps]", 0},
+               {cmd::kLevelSeparator, "[Separator]", 0},
+               {cmd::kShiftLevel, "[ShiftLevel2]", 13}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.content);
     SetContent("", true, 0);
     state.decimalDisplay = true;
     ui.shiftLevelAnswers = {2};
-    (void)commands->Execute(id);
-    EXPECT_FALSE(content().empty());
-    EXPECT_EQ(state.cursor, 0);
-    EXPECT_EQ(state.decimalCursor, 0);
-    EXPECT_EQ(state.caretColumn, 0);
+    (void)commands->Execute(c.id);
+    EXPECT_EQ(content(), c.content);
+    EXPECT_EQ(state.cursor, c.cursorAfter);
+    EXPECT_EQ(state.decimalCursor, c.cursorAfter);
+    EXPECT_EQ(state.caretColumn, c.cursorAfter);
+    EXPECT_TRUE(state.decimalDisplay);
   }
 }
 

@@ -1,7 +1,10 @@
 // The document commands as the user runs them: New, Load, Save, Save As and
 // Exit with the save question, the model switch, and the text template
 // commands, with every dialog answered by the test.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "EditorFixture.h"
@@ -164,6 +167,59 @@ class TestDocumentFlows : public QObject {
     QCOMPARE(e.frame().Action(cmd::kConfigCardReader)->isEnabled(), !confirm);
     QCOMPARE(e.frame().windowTitle().startsWith(QStringLiteral("Template : DV3100 - ")), confirm);
     QVERIFY(e.ui.saveQuestions.empty());  // the switch never asks about saving
+  }
+
+  // A key's mode follows its content whenever the contents are replaced: New,
+  // Load, Import and Load Default leave position 0 selected, and a scan code
+  // content there shows "ScanCode Mode" with the commands of that mode.
+  void selectedKeyModeFollowsReplacedContents_data() {
+    QTest::addColumn<int>("command");
+    QTest::newRow("Load") << cmd::kLoad;
+    QTest::newRow("Import Text Data") << cmd::kImportText;
+    QTest::newRow("Load Default") << cmd::kLoadDefault;
+  }
+  void selectedKeyModeFollowsReplacedContents() {
+    QFETCH(int, command);
+    EditorFixture e(2017);
+    const int first = e.doc().KeyMap()[0];
+    e.doc().Content(first) = "[F1][F2]";
+    e.ui.fileAnswers.push_back(e.Path("scan.bin"));
+    e.frame().Dispatch(cmd::kSaveAs);
+    e.ui.fileAnswers.push_back(e.Path("DV3100.txt"));
+    e.frame().Dispatch(cmd::kExportText);
+    e.frame().Dispatch(cmd::kNew);
+    QVERIFY(e.view().State().SelectedIsAscii());
+
+    e.ui.fileAnswers.push_back(e.Path(command == cmd::kLoad ? "scan.bin" : "DV3100.txt"));
+    e.frame().Dispatch(command);
+    QCOMPARE(e.doc().Content(first), std::string("[F1][F2]"));
+    QVERIFY(!e.view().State().SelectedIsAscii());
+    QVERIFY(!e.frame().Action(cmd::kSetScanCodeMode)->isEnabled());
+    QVERIFY(e.frame().Action(cmd::kSetAsciiMode)->isEnabled());
+    QVERIFY(e.frame().Action(cmd::kSelectScanCode)->isEnabled());
+    QVERIFY(e.ui.messages.empty());
+  }
+
+  // A template file named on the command line (relative) is remembered
+  // absolute, and once, also when it is opened again by its absolute name.
+  void commandLineFileIsRememberedAbsolute() {
+    QTemporaryDir dir;
+    QVERIFY(QFile(dir.filePath(QStringLiteral("shop.bin"))).open(QIODevice::WriteOnly));  // empty: opens
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    MemorySettingsStore settings;
+    ScriptedUserInterface ui;
+    ui.portAnswers.push_back(std::nullopt);  // the port dialog is not the point here
+    CVEXAApp app(settings, ui, dir.path().toStdString());
+    StartupOptions options;
+    options.templateFile = "shop.bin";
+    (void)app.Start(options);
+    QVERIFY(QDir::setCurrent(previous));
+    const std::string absolute =
+        QFileInfo(dir.filePath(QStringLiteral("shop.bin"))).canonicalFilePath().toStdString();
+    QCOMPARE(settings.RecentFiles(), std::vector<std::string>{absolute});
+    QVERIFY(app.FileCommands().OpenFile(absolute));
+    QCOMPARE(settings.RecentFiles(), std::vector<std::string>{absolute});
   }
 
   void exportImportRoundTrip() {

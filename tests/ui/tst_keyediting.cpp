@@ -115,6 +115,21 @@ class TestKeyEditing : public QObject {
     QCOMPARE(e.view().State().selectedPosition, moved);
   }
 
+  // Shift released while another window had the focus: the editor never
+  // sees the release, but the next arrow reports no Shift and moves the cursor.
+  void shiftReleasedElsewhereNoLongerCounts() {
+    EditorFixture e;
+    Click(e.view(), kA);
+    Click(e.view(), kA);
+    Send(e.view(), QEvent::KeyPress, kLeftShift, 0);  // the release goes to a dialog
+    Click(e.view(), kLeftArrow);
+    QCOMPARE(e.view().State().selectedPosition, 0);
+    QCOMPARE(e.view().State().cursor, 1);
+    // And Shift pressed elsewhere, held on return: Shift+Left moves the selection.
+    Click(e.view(), kLeftArrow, kShift);
+    QCOMPARE(e.view().State().selectedPosition, Neighbour(2013, 0, 0));
+  }
+
   void editedKeyTurnsGreenAndTemplateModified() {
     EditorFixture e;
     const int key = e.view().State().selectedKey;

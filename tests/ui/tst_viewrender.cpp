@@ -56,6 +56,18 @@ class TestViewRender : public QObject {
     QCOMPARE(image.pixelColor(99, 347), QColor(Qt::black));   // caret at column 0
   }
 
+  // Esc shows "ESC" in the information area until the next key uses it up.
+  void pendingEscIsShown() {
+    EditorFixture e;
+    const QRect mark(420, 310, 21, 16);
+    QVERIFY(!HasColour(Render(e.view()), mark, kBlue));
+    ViewState& state = e.view().State();
+    state.escPrefix = true;
+    QVERIFY(HasColour(Render(e.view()), mark, kBlue));
+    state.escPrefix = false;
+    QVERIFY(!HasColour(Render(e.view()), mark, kBlue));
+  }
+
   void labelColoursFollowTheKeyState_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("defined");

@@ -51,7 +51,6 @@ TEST(KeyEditorKeyWordsTest, EveryInsertedWordSendsThePressedKey) {
       {0x145, "\x45"},         // Num Lock: reported extended, sent as the single byte 45
       {0x45, "\xE1\x1D\x45"},  // Pause: reported plain, sent with the E1 prefix
       {0x11C, "\x1C"},         // keypad Enter: shares the virtual key of Enter and gives [Enter]
-      {0x56, ""},              // the extra key of ISO keyboards: its text is no key word
   };
   std::set<int> keysWithWords;
   for (const std::uint32_t modifiers : {kModNumLock, 0u}) {
@@ -75,8 +74,27 @@ TEST(KeyEditorKeyWordsTest, EveryInsertedWordSendsThePressedKey) {
     }
   }
   // Letters, digits, punctuation, the keypad, Esc, the function keys but F6
-  // and F10, the modifiers but Alt, and the navigation block.
-  EXPECT_EQ(keysWithWords.size(), 100u);
+  // and F10, the modifiers but Alt, and the navigation block. Not the extra
+  // key of ISO keyboards ("<>"): the dictionary has no word for it.
+  EXPECT_EQ(keysWithWords.size(), 99u);
+  EXPECT_EQ(keysWithWords.count(0x56), 0u);
+}
+
+// Scan code mode never inserts a word the dictionary does not know: such a
+// word would make the content invalid and lock the key. Every virtual key.
+TEST(KeyEditorKeyWordsTest, ScanCodeModeInsertsOnlyDictionaryWords) {
+  int words = 0;
+  for (int vk = 0; vk < 256; ++vk) {
+    const std::string word = KeyEditor::ScanCodeText(vk);
+    if (word.empty()) continue;
+    ++words;
+    EXPECT_FALSE(ScanCodeOfWord(word).empty()) << vk << " " << word;
+  }
+  EXPECT_GT(words, 60);
+  // The ISO "<>" key (226) and the keypad separator (108) give nothing.
+  EXPECT_EQ(KeyEditor::ScanCodeText(226), "");
+  EXPECT_EQ(KeyEditor::ScanCodeText(108), "");
+  EXPECT_EQ(KeyEditor::ScanCodeText('A'), "[A]");
 }
 
 }  // namespace

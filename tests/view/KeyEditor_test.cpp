@@ -35,7 +35,7 @@ constexpr Key kDelete{46, 0x153}, kInsert{45, 0x152};
 constexpr Key kPad7On{103, 0x47}, kPad7Off{36, 0x47}, kPad4Off{37, 0x4B}, kPad1Off{35, 0x4F};
 constexpr Key kPad0On{96, 0x52}, kPad0Off{45, 0x52}, kPadDotOn{110, 0x53}, kPadDotOff{46, 0x53};
 constexpr Key kPad5Off{12, 0x4C}, kPadStar{106, 0x37}, kPadSeparator{108, 0x53}, kPadEnter{13, 0x11C};
-constexpr Key kCtrlF6{117, 0x40};
+constexpr Key kCtrlF6{117, 0x40}, kIsoExtra{226, 0x56};
 
 constexpr int kPx2400 = 2013;
 
@@ -131,11 +131,15 @@ TEST_F(KeyEditorTest, KeystrokesGiveTheirTextInBothModes) {
       {"keypad 0 and ., Num Lock off, scan", false, {{kPad0Off}, {kPadDotOff}}, "", false},
       {"keypad 5, Num Lock off", true, {{kPad5Off}}, "5", false},
       {"keypad 5, Num Lock off, scan", false, {{kPad5Off}}, "[PAD5]", false},
+      // Keys the dictionary has no word for give nothing in scan code mode,
+      // as in ASCII mode, instead of a word that locks the key.
       {"keypad *, separator, Enter, scan",
        false,
        {{kPadStar}, {kPadSeparator}, {kPadEnter}},
-       "[PAD*][PAD,][Enter]",
+       "[PAD*][Enter]",
        false},
+      {"ISO <> key, scan", false, {{kIsoExtra}, {kIsoExtra, true}}, "", false},
+      {"ISO <> key, ASCII", true, {{kIsoExtra}}, "", false},
       {"Ctrl+F6 names no key", false, {{kCtrlF6}}, "", false},
       {"Caps Lock with Shift", true, {{kA, true, true}}, "a", false},
       {"Caps Lock alone", true, {{kA, false, true}}, "A", false},
@@ -270,6 +274,45 @@ TEST_F(KeyEditorTest, DeletesInCharacterDisplay) {
   }
 }
 
+// A key word or an escaped bracket next to the cursor goes as a whole, so a
+// Backspace after a word never leaves a broken word behind; anything else
+// goes one character at a time.
+TEST_F(KeyEditorTest, DeletesInCharacterDisplayTakeWholeKeyWords) {
+  struct Case {
+    const char* name;
+    std::string content;
+    bool ascii;
+    int cursor, caret;
+    Key key;
+    std::string after;
+    int cursorAfter, caretAfter;
+  } cases[] = {
+      {"Backspace after [CR]", "ab[CR]", true, 6, 6, kBackspace, "ab", 2, 2},
+      {"Delete before [CR]", "ab[CR]x", true, 2, 2, kDelete, "abx", 2, 2},
+      {"Backspace after a character", "[CR]ab", true, 6, 6, kBackspace, "[CR]a", 5, 5},
+      {"Backspace after an escaped bracket", "a[[", true, 3, 3, kBackspace, "a", 1, 1},
+      {"Delete before an escaped bracket", "]]a", true, 0, 0, kDelete, "a", 0, 0},
+      {"Backspace inside a word", "[Delay5]", true, 3, 3, kBackspace, "[Dlay5]", 2, 2},
+      {"Backspace after an unfinished word", "a[CR", true, 4, 4, kBackspace, "a[C", 3, 3},
+      {"Backspace after a word, scan", "[A][F1]", false, 7, 7, kBackspace, "[A]", 3, 3},
+      {"Delete before a word, scan", "[A][F1]", false, 0, 0, kDelete, "[F1]", 0, 0},
+      {"Backspace after [{], scan", "[{][}]", false, 6, 6, kBackspace, "[{]", 3, 3},
+      // The window scrolled: the caret column stops at 0, the cursor moves the whole word.
+      {"Backspace after a word at caret column 2", "xxxxx[Caps]", true, 11, 2, kBackspace, "xxxxx", 5, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    UseModel(kPx2400);
+    SetContent(c.content, c.ascii);
+    state.cursor = c.cursor;
+    state.caretColumn = c.caret;
+    Down(c.key);
+    EXPECT_EQ(content(), c.after);
+    EXPECT_EQ(state.cursor, c.cursorAfter);
+    EXPECT_EQ(state.caretColumn, c.caretAfter);
+  }
+}
+
 TEST_F(KeyEditorTest, BackspaceAtCaretColumnZeroStillMarksTheKey) {
   SetContent("abcde");
   state.caretColumn = 0;
@@ -328,11 +371,48 @@ TEST_F(KeyEditorTest, DecimalDisplayTypesNothing) {
   EXPECT_EQ(state.decimalCursor, 0);
 }
 
-TEST_F(KeyEditorTest, ShiftHeldTurnsLeftAndRightIntoSelectionMoves) {
+// "Shift held" is the Shift state each key event reports. Remembered Shift
+// key-downs and key-ups went wrong when a release went to another window.
+TEST_F(KeyEditorTest, ShiftHeldFollowsTheShiftStateOfEachEvent) {
+  struct Case {
+    const char* name;
+    std::vector<Press> before;  // what came first
+    bool releaseSeen;           // the Shift release reached the editor
+    bool shiftOnArrow;          // the Shift state the arrow key-down reports
+    bool movesSelection;
+  } cases[] = {
+      {"Shift+Right", {{kLeftShift}}, false, true, true},
+      {"Right after Shift was released", {{kLeftShift}}, true, false, false},
+      // The release went to a dialog: the editor never saw it.
+      {"Right after a release the editor missed", {{kLeftShift}}, false, false, false},
+      // Shift went down while a dialog had the focus.
+      {"Shift+Right with a key-down the editor missed", {}, false, true, true},
+      // Esc Shift gives the word [Shift]; Shift still held moves the selection.
+      {"Esc Shift, then Shift+Right", {{kEsc}, {kLeftShift}}, false, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    UseModel(kPx2400);
+    SetContent("ab", false);
+    state.cursor = state.caretColumn = 1;
+    for (const Press& p : c.before) Down(p.key, p.shift, p.caps);
+    content() = "ab";  // whatever the keys before typed
+    if (c.releaseSeen) (void)editor->KeyUp(0xC02A);
+    const int position = state.selectedPosition;
+    Down(kRight, c.shiftOnArrow);
+    if (c.movesSelection) {
+      EXPECT_EQ(state.selectedPosition, Neighbour(kPx2400, 1, position));
+    } else {
+      EXPECT_EQ(state.selectedPosition, position);
+      EXPECT_EQ(state.cursor, 2);  // the cursor moved instead
+    }
+    EXPECT_EQ(state.shiftReleased, !c.shiftOnArrow);
+  }
+}
+
+TEST_F(KeyEditorTest, ShiftReleasesAreSeenWithAltHeldAndAfterEscShift) {
   Down(kLeftShift);
   EXPECT_FALSE(state.shiftReleased);
-  Down(kRight);
-  EXPECT_EQ(state.selectedPosition, Neighbour(kPx2400, 1, 0));
   EXPECT_EQ(editor->KeyUp(0xC02A), Repaint::None);
   EXPECT_TRUE(state.shiftReleased);
   // Released while Alt was down: still a Shift release.
@@ -341,6 +421,7 @@ TEST_F(KeyEditorTest, ShiftHeldTurnsLeftAndRightIntoSelectionMoves) {
   EXPECT_TRUE(state.shiftReleased);
   // Esc Shift gives the word and leaves Shift released.
   Type({{kEsc}, {kLeftShift}});
+  EXPECT_EQ(content(), "[Shift]");
   EXPECT_TRUE(state.shiftReleased);
 }
 

@@ -154,7 +154,9 @@ TEST_F(ViewLogicTest, SelectionSetsModeAndResetsCursor) {
   EXPECT_EQ(state.cursor, 0);
   EXPECT_EQ(state.caretColumn, 0);
   EXPECT_FALSE(state.decimalDisplay);
-  // Clicking the same key keeps the decimal display.
+  // Clicking the same (ASCII mode) key keeps the decimal display.
+  doc->Content(keyOf3) = "ab";
+  state.SetModeFromContent(*doc);
   state.decimalDisplay = true;
   ASSERT_EQ(ClickKey(3), ClickResult::Selected);
   EXPECT_TRUE(state.decimalDisplay);
@@ -219,6 +221,44 @@ TEST_F(ViewLogicTest, ResetsClearTheEditingState) {
   state.ResetAfterTransfer(*doc);
   EXPECT_FALSE(state.SelectedIsAscii());
   EXPECT_EQ(state.keyModes[5], 0);  // other keys untouched
+}
+
+// Whenever the document's contents are replaced, the selected key's mode
+// follows its content, as when a key is selected: a template whose first key
+// holds [F1][F2] shows it in scan code mode.
+TEST_F(ViewLogicTest, EveryResetSetsTheSelectedKeysModeFromItsContent) {
+  using Reset = void (ViewState::*)(const CVEXADoc&);
+  const struct {
+    const char* name;
+    Reset reset;
+    bool keepsDecimalDisplay;  // for an ASCII mode key
+  } resets[] = {
+      {"initial update (New, Open)", &ViewState::ResetForInitialUpdate, false},
+      {"model switch", &ViewState::ResetForModelSwitch, true},
+      {"transfer", &ViewState::ResetAfterTransfer, true},
+      {"import, Load Default", &ViewState::ResetAfterContentReplaced, true},
+  };
+  const struct {
+    std::string content;
+    bool ascii;
+  } contents[] = {{"[F1][F2]", false}, {"ab[CR]", true}, {"", true}, {"[Delay5]", true}};
+  for (const auto& r : resets) {
+    for (const auto& c : contents) {
+      SCOPED_TRACE(std::string(r.name) + ": " + c.content);
+      // Position 0 (where most resets go) and position 5 (where an import
+      // leaves the selection) hold the content.
+      doc->Content(doc->KeyMap()[0]) = c.content;
+      doc->Content(doc->KeyMap()[5]) = c.content;
+      state.selectedPosition = 5;
+      state.selectedKey = doc->KeyMap()[5];
+      state.keyModes.fill(c.ascii ? 0 : 1);  // the wrong mode everywhere
+      state.decimalDisplay = true;
+      (state.*r.reset)(*doc);
+      EXPECT_EQ(state.SelectedIsAscii(), c.ascii);
+      // The decimal display never stays on for a scan code key.
+      EXPECT_EQ(state.decimalDisplay, c.ascii && r.keepsDecimalDisplay);
+    }
+  }
 }
 
 // --- Paint model ------------------------------------------------------------
