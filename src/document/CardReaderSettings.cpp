@@ -146,6 +146,13 @@ std::string_view CardReaderSettings::Check(MrField field, std::string_view text)
   return {};
 }
 
+std::optional<MrField> CardReaderSettings::FirstFieldInError() const {
+  for (const MrFieldInfo& info : Fields()) {
+    if (!Check(info.field, Text(info.field)).empty()) return info.field;
+  }
+  return std::nullopt;
+}
+
 std::string CardReaderSettings::BytesToText(std::span<const std::uint8_t> field) {
   std::string text;
   for (std::uint8_t byte : field) {

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -99,6 +100,9 @@ struct CardReaderSettings {
   // The live check of one edit: its warning text, or empty when the text is
   // well formed and fits the field. An empty text is always accepted.
   [[nodiscard]] static std::string_view Check(MrField field, std::string_view text);
+  // The check of OK: the first field, in writing order, whose text fails the
+  // live check; nothing when every text passes.
+  [[nodiscard]] std::optional<MrField> FirstFieldInError() const;
 
   // MR text form of the bytes of one field (at most `field.size()` bytes, up to
   // the first 0xFF or 0x00).

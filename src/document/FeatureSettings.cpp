@@ -54,8 +54,9 @@ FeatureSettings FeatureSettings::FromImage(const Image& image, FeatureLayout lay
   s.dataBitsIndex = Bit(b, kBDataBits) ? 1 : 0;
   s.typematicAscii = Bit(b, kBTypematicAscii);
   s.typematicScanCode = Bit(b, kBTypematicScan);
+  // Over USB the serial section is hidden; its values stay those of the image
+  // and ToImage leaves their bits alone.
   s.serialSectionShown = !usbPort;
-  if (usbPort) s.useSerialPort = false;
   return s;
 }
 
@@ -75,7 +76,7 @@ void FeatureSettings::ToImage(Image& image, FeatureLayout layout) const {
     SetBit(a, kATypematicAscii, typematicAscii);
     SetBit(a, kATypematicScan, typematicScanCode);
     SetBit(b, kBUseSerialOneByte, false);
-  } else {
+  } else if (serialSectionShown) {
     SetBit(a, kAUseSerial, useSerialPort);
     b = static_cast<std::uint8_t>((b & ~kBBaudMask) | (std::clamp(baudIndex, 0, 3) & kBBaudMask));
     switch (parityIndex) {
@@ -92,6 +93,8 @@ void FeatureSettings::ToImage(Image& image, FeatureLayout layout) const {
         break;
     }
     SetBit(b, kBDataBits, dataBitsIndex == 1);
+  }
+  if (layout == FeatureLayout::SerialPort) {
     SetBit(b, kBTypematicAscii, typematicAscii);
     SetBit(b, kBTypematicScan, typematicScanCode);
   }

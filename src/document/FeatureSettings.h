@@ -57,15 +57,18 @@ struct FeatureSettings {
   bool serialSectionShown = false;
 
   // The values the dialog opens with. On the serial port layout the serial
-  // section is shown unless the keyboard is connected by USB: then it is hidden
-  // and use serial port is off (so accepting turns the keyboard's serial port
-  // off). The delay is brought into kDelayMin..kDelayMax, as the number box
-  // can hold nothing else.
+  // section is shown unless the keyboard is connected by USB: then it is
+  // hidden, and its values are still those of the image. The delay is brought
+  // into kDelayMin..kDelayMax, as the number box can hold nothing else.
   [[nodiscard]] static FeatureSettings FromImage(const Image& image, FeatureLayout layout, bool usbPort);
 
   // Writes the values back into the four bytes; every bit the layout does not
-  // assign keeps its value. The serial lists are written only on the serial
-  // port layout; the one-byte layout always clears use serial port (B5).
+  // assign keeps its value. The serial settings (use serial port, baud rate,
+  // parity, data bits) are written only on the serial port layout and only
+  // while the serial section is shown: settings the user could not see keep
+  // their bits, so pressing OK over USB leaves the keyboard's serial port as it
+  // was. The one-byte layout always clears use serial port (B5): those models
+  // have no serial port.
   void ToImage(Image& image, FeatureLayout layout) const;
 };
 

@@ -138,6 +138,20 @@ TEST(CardReaderSettingsTest, LiveCheckWarnsAboutBadOrOverlongTexts) {
   }
 }
 
+TEST(CardReaderSettingsTest, OkFindsTheFirstFieldInErrorInWritingOrder) {
+  CardReaderSettings values;
+  EXPECT_FALSE(values.FirstFieldInError().has_value());
+  values.cardDataSuffix = "[X]";
+  EXPECT_EQ(values.FirstFieldInError(), MrField::CardDataSuffix);
+  values.tracks[1].terminator = "AB";
+  EXPECT_EQ(values.FirstFieldInError(), MrField::Track2Terminator);
+  values.tracks[0].prefix = "[CR]";  // right: not in error
+  EXPECT_EQ(values.FirstFieldInError(), MrField::Track2Terminator);
+  values.tracks[1].terminator = "[TB]";
+  values.cardDataSuffix.clear();
+  EXPECT_FALSE(values.FirstFieldInError().has_value());
+}
+
 TEST(CardReaderSettingsTest, AcceptingWritesEachFieldWithFFPadding) {
   const struct {
     MrField field;

@@ -158,16 +158,38 @@ TEST(FeatureSettingsTest, OneByteLayoutIgnoresTheSerialListsAndClearsUsePort) {
   EXPECT_EQ(image[offs::kFeatureFlagsB], 0xDF);  // only B5 cleared; B6 and B7 belong to the card reader
 }
 
-TEST(FeatureSettingsTest, UsbPortHidesTheSerialSectionAndTurnsThePortOff) {
-  Image image = ImageWith(kInitialA | 0x10, kInitialB, kInitialC);  // serial port on
-  EXPECT_TRUE(FeatureSettings::FromImage(image, FeatureLayout::SerialPort, false).useSerialPort);
+TEST(FeatureSettingsTest, UsbPortHidesTheSerialSectionAndKeepsItsBits) {
+  // Serial port on (A4), 19200 baud, ODD parity, 7 bits: nothing the factory
+  // image holds, so a write of any default shows up.
+  const std::uint8_t a = kInitialA | 0x10;           // 0xFA
+  const std::uint8_t b = (kInitialB & 0xE0) | 0x0B;  // B0-1 = 3, B3 (ODD), B4 clear
+  Image image = ImageWith(a, b, kInitialC);
+  const FeatureSettings shown = FeatureSettings::FromImage(image, FeatureLayout::SerialPort, false);
+  EXPECT_TRUE(shown.serialSectionShown);
+  EXPECT_TRUE(shown.useSerialPort);
 
-  const FeatureSettings s = FeatureSettings::FromImage(image, FeatureLayout::SerialPort, true);
+  FeatureSettings s = FeatureSettings::FromImage(image, FeatureLayout::SerialPort, true);
   EXPECT_FALSE(s.serialSectionShown);
-  EXPECT_FALSE(s.useSerialPort);
+  EXPECT_TRUE(s.useSerialPort);  // the hidden values are the keyboard's own
+  EXPECT_EQ(s.baudIndex, 3);
+  EXPECT_EQ(s.parityIndex, FeatureSettings::kParityOdd);
+  // OK without a change: all four bytes stay as they were.
   s.ToImage(image, FeatureLayout::SerialPort);
-  EXPECT_EQ(image[offs::kFeatureFlagsA], kInitialA);
-  EXPECT_EQ(image[offs::kFeatureFlagsB], kInitialB);  // the hidden lists keep the keyboard's settings
+  EXPECT_EQ(image[offs::kFeatureFlagsA], a);
+  EXPECT_EQ(image[offs::kFeatureFlagsB], b);
+  EXPECT_EQ(image[offs::kFeatureFlagsC], kInitialC);
+
+  // Whatever the hidden values say, their bits are not written; the shown
+  // switches of the same bytes still are.
+  s.useSerialPort = false;
+  s.baudIndex = 0;
+  s.parityIndex = FeatureSettings::kParityNone;
+  s.dataBitsIndex = 1;
+  s.keyBeep = false;        // A6
+  s.typematicAscii = true;  // B5
+  s.ToImage(image, FeatureLayout::SerialPort);
+  EXPECT_EQ(image[offs::kFeatureFlagsA], a & ~0x40);
+  EXPECT_EQ(image[offs::kFeatureFlagsB], b | 0x20);
 
   EXPECT_FALSE(FeatureSettings::FromImage(image, FeatureLayout::OneByte, false).serialSectionShown);
 }

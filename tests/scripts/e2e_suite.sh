@@ -9,7 +9,8 @@
 #   key B (Shift+Right): Set ScanCode Mode, letters, Esc F1, Esc Caps Lock,
 #     Caps Lock alone, Select Scan Code
 #   key C (Shift+Right): typed, Clear Current Key, typed again
-#   Config KB Properties and Config MR properties (with a live warning)
+#   Config KB Properties and Config MR properties (a warning while typing, and
+#   OK refused while a field is in error)
 #   Save As, Load, Export Text Data, Write Into KB (progress display on
 #   screen), Import Text Data + Save, Read From KB + Save, the keyboard output
 #   test, and Exit answered Yes at the save prompt.
@@ -215,12 +216,18 @@ mr_dialog=$dialog_id
 keys Tab Tab Tab Tab Tab               # track 1 prefix
 keys shift+a shift+b
 keys Tab Tab                           # track 1 field terminator: one byte only
-keys shift+a shift+b
+keys shift+a shift+b                   # warned on the red line under the field, nothing modal
+sleep 0.3
+if xdotool search --onlyvisible --name '^VEXA$' >/dev/null 2>&1; then
+  fail "typing into the card reader dialog brought up a message box"
+fi
+shot mr-warning
+keys Return                            # OK checks the fields: the message, the dialog stays
 e2e_dialog VEXA                        # "Track1 field terminator error!"
 keys Return
 xdotool windowfocus --sync "$mr_dialog" 2>/dev/null || true
 sleep 0.2
-keys BackSpace Return
+keys BackSpace Return                  # the field in error has the focus
 e2e_wait_gone "$mr_dialog"
 
 # --- Save As, Load, Export ------------------------------------------------

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -66,11 +67,12 @@ class SettingsDialogsTest : public QObject {
   void propertyDelayStaysInRange();
   void configKeyboardWritesTheBytes();
   void configKeyboardCancelChangesNothing();
-  void configKeyboardOverUsbTurnsTheSerialPortOff();
+  void configKeyboardOverUsbKeepsTheSerialPort();
   void mrEditShowsTheImage();
   void mrEditWarnsWhileTyping_data();
   void mrEditWarnsWhileTyping();
   void mrEditWarnsOnKeystrokes();
+  void mrEditOkChecksEveryField();
   void configCardReaderWritesInPlace();
   void configCardReaderKeepsNeighbouringFields();
   void configCardReaderOnlyWithACardReader();
@@ -181,13 +183,21 @@ void SettingsDialogsTest::configKeyboardCancelChangesNothing() {
   QCOMPARE(rig.view.State().cursor, 2);
 }
 
-void SettingsDialogsTest::configKeyboardOverUsbTurnsTheSerialPortOff() {
+void SettingsDialogsTest::configKeyboardOverUsbKeepsTheSerialPort() {
+  // OK on the real dialog, nothing touched: the hidden serial settings keep
+  // their bits (the keyboard's serial port stays on).
   Rig rig(kDv3300, /*usb=*/true);
-  rig.image()[offs::kFeatureFlagsA] |= 0x10;  // serial port in use
-  rig.ui.featureAnswers.push_back(FeatureSettings::FromImage(rig.image(), FeatureLayout::SerialPort, true));
+  rig.image()[offs::kFeatureFlagsA] = 0xFA;  // serial port in use
+  const Image before = rig.image();
+  FeatureSettings values = FeatureSettings::FromImage(rig.image(), FeatureLayout::SerialPort, true);
+  QVERIFY(!values.serialSectionShown);
+  CProperty dialog(values);
+  QVERIFY(!dialog.SerialGroup()->isVisibleTo(&dialog));
+  rig.ui.featureAnswers.push_back(dialog.Values());
   QVERIFY(rig.router.Execute(cmd::kConfigKeyboard));
-  QVERIFY(!rig.ui.featureDialogs.front().serialSectionShown);
-  QCOMPARE(rig.image()[offs::kFeatureFlagsA] & 0x10, 0);
+  QCOMPARE(rig.image()[offs::kFeatureFlagsA], std::uint8_t{0xFA});
+  QVERIFY(rig.image() == before);
+  QVERIFY(rig.doc.IsModified());
 }
 
 void SettingsDialogsTest::mrEditShowsTheImage() {
@@ -239,6 +249,7 @@ void SettingsDialogsTest::mrEditWarnsWhileTyping_data() {
   row("empty", MrField::Track1Prefix, "", {});
 }
 
+// The warning goes on the red line under the field; nothing modal comes up.
 void SettingsDialogsTest::mrEditWarnsWhileTyping() {
   QFETCH(int, field);
   QFETCH(QString, text);
@@ -248,26 +259,83 @@ void SettingsDialogsTest::mrEditWarnsWhileTyping() {
   values.Text(static_cast<MrField>(field)) = "Z";  // so that an empty text is a change too
   CMREdit dialog(values, ui);
   QLineEdit* edit = dialog.Edit(static_cast<MrField>(field));
+  QLabel* line = dialog.Warning(static_cast<MrField>(field));
+  QVERIFY(!line->isVisibleTo(&dialog));
   edit->setText(text);
-  if (warning.isEmpty()) {
-    QVERIFY(ui.messages.empty());
-  } else {
-    QCOMPARE(ui.messages, std::vector<std::string>{warning.toStdString()});
+  QVERIFY(ui.messages.empty());
+  QCOMPARE(line->isVisibleTo(&dialog), !warning.isEmpty());
+  if (!warning.isEmpty()) {
+    QCOMPARE(line->text(), warning);
+    QCOMPARE(line->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   }
+  // Only this field's line is shown.
+  for (const MrFieldInfo& info : CardReaderSettings::Fields())
+    if (info.field != static_cast<MrField>(field)) QVERIFY(!dialog.Warning(info.field)->isVisibleTo(&dialog));
   QCOMPARE(edit->text(), text);  // the check only warns
   QCOMPARE(dialog.Values().Text(static_cast<MrField>(field)), text.toStdString());
 }
 
+// Typing "[CR]" passes through "[", "[C" and "[CR", each in error: every
+// keystroke must arrive, and the line goes once the word is complete.
 void SettingsDialogsTest::mrEditWarnsOnKeystrokes() {
   ScriptedUserInterface ui;
   CMREdit dialog(CardReaderSettings{}, ui);
   dialog.show();
-  QLineEdit* edit = dialog.Edit(MrField::Track2Terminator);
-  QTest::keyClicks(edit, "AB");
-  QCOMPARE(ui.messages, std::vector<std::string>{std::string(msg::kTrack2TerminatorError)});
-  QCOMPARE(edit->text(), QStringLiteral("AB"));
-  QCOMPARE(edit->maxLength(), 5);
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QLineEdit* edit = dialog.Edit(MrField::Track1Suffix);
+  QLabel* line = dialog.Warning(MrField::Track1Suffix);
+  const char* typed[] = {"[", "C", "R", "]"};
+  const bool inError[] = {true, true, true, false};
+  for (size_t i = 0; i < std::size(typed); ++i) {
+    QTest::keyClicks(edit, typed[i]);
+    QCOMPARE(line->isVisible(), inError[i]);
+  }
+  QCOMPARE(edit->text(), QStringLiteral("[CR]"));
+  QTest::keyClicks(dialog.Edit(MrField::Track2Terminator), "AB");
+  QVERIFY(dialog.Warning(MrField::Track2Terminator)->isVisible());
+  QVERIFY(ui.messages.empty());
+  QCOMPARE(dialog.Edit(MrField::Track2Terminator)->text(), QStringLiteral("AB"));
+  QCOMPARE(dialog.Edit(MrField::Track2Terminator)->maxLength(), 5);
   QCOMPARE(dialog.Edit(MrField::Track1Prefix)->maxLength(), 40);
+}
+
+// OK checks every field: the first one in error is named in a message box
+// and gets the focus, and the dialog stays open; with every field right it closes.
+void SettingsDialogsTest::mrEditOkChecksEveryField() {
+  const struct {
+    const char* name;
+    std::vector<std::pair<MrField, const char*>> texts;
+    std::string_view message;  // empty: accepted
+  } cases[] = {
+      {"all right", {{MrField::Track1Suffix, "[CR][LF]"}, {MrField::CardDataPrefix, "%"}}, {}},
+      {"one terminator too long", {{MrField::Track3Terminator, "AB"}}, msg::kTrack3TerminatorError},
+      {"the first in writing order",
+       {{MrField::CardDataSuffix, "[X]"}, {MrField::Track2Prefix, "A["}},
+       msg::kTrack2PrefixError},
+  };
+  for (const auto& c : cases) {
+    ScriptedUserInterface ui;
+    CMREdit dialog(CardReaderSettings{}, ui);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    for (const auto& [field, text] : c.texts) dialog.Edit(field)->setText(QString::fromLatin1(text));
+    dialog.setResult(-1);
+    dialog.accept();
+    if (c.message.empty()) {
+      QVERIFY2(ui.messages.empty(), c.name);
+      QCOMPARE(dialog.result(), int(QDialog::Accepted));
+      continue;
+    }
+    QCOMPARE(ui.messages, std::vector<std::string>{std::string(c.message)});
+    QCOMPARE(ui.messageKinds, std::vector<MessageKind>{MessageKind::Warning});
+    QVERIFY2(dialog.isVisible(), c.name);
+    QCOMPARE(dialog.result(), -1);
+    const MrField named = *dialog.Values().FirstFieldInError();
+    QCOMPARE(QString::fromLatin1(CardReaderSettings::Info(named).error.data()),
+             QString::fromLatin1(c.message.data(), qsizetype(c.message.size())));
+    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.Edit(named)));
+  }
 }
 
 void SettingsDialogsTest::configCardReaderWritesInPlace() {
@@ -303,14 +371,16 @@ void SettingsDialogsTest::configCardReaderWritesInPlace() {
 }
 
 void SettingsDialogsTest::configCardReaderKeepsNeighbouringFields() {
-  // Texts accepted despite their warning write only what fits their own field.
+  // Texts in error (the dialog's OK refuses them) still never reach beyond
+  // their own field when they are written.
   Rig rig(kPx2400);
   ScriptedUserInterface warnings;
   CMREdit dialog(CardReaderSettings::FromImage(rig.image()), warnings);
   dialog.Edit(MrField::Track1Prefix)->setText(QStringLiteral("ABCDEFGHIJ"));
   dialog.Edit(MrField::Track1Terminator)->setText(QStringLiteral("XYZ"));
   dialog.Edit(MrField::CardDataSuffix)->setText(QStringLiteral("[Q][CR]12345"));
-  QCOMPARE(warnings.messages.size(), size_t{3});
+  for (MrField field : {MrField::Track1Prefix, MrField::Track1Terminator, MrField::CardDataSuffix})
+    QVERIFY(dialog.Warning(field)->isVisibleTo(&dialog));
   const Image before = rig.image();
   rig.ui.cardReaderAnswers.push_back(dialog.Values());
   QVERIFY(rig.router.Execute(cmd::kConfigCardReader));

@@ -5,9 +5,11 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "base/Messages.h"
 #include "commands/UserInterface.h"
@@ -19,6 +21,8 @@ namespace {
 QString Q(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+const QColor kWarningColour(255, 0, 0);
 
 // The texts are 8-bit, one character per byte.
 QString FromBytes(const std::string& text) {
@@ -42,13 +46,31 @@ constexpr MrField kTrackFields[3][3] = {
 
 }  // namespace
 
-QLineEdit* CMREdit::MakeEdit(MrField field, const CardReaderSettings& values, QWidget* parent) {
+QWidget* CMREdit::MakeEdit(MrField field, const CardReaderSettings& values, QWidget* parent) {
   const MrFieldInfo& info = CardReaderSettings::Info(field);
-  auto* edit = new QLineEdit(FromBytes(values.Text(field)), parent);
+  auto* box = new QWidget(parent);
+  auto* edit = new QLineEdit(FromBytes(values.Text(field)), box);
   edit->setObjectName(QStringLiteral("edit%1").arg(info.controlId));
   edit->setMaxLength(info.maxChars);
+  auto* warning = new QLabel(Q(info.error), box);
+  warning->setObjectName(QStringLiteral("warning%1").arg(info.controlId));
+  QPalette palette = warning->palette();
+  palette.setColor(QPalette::WindowText, kWarningColour);
+  warning->setPalette(palette);
+  // The line keeps its place while hidden, so the dialog does not jump as
+  // the user types.
+  QSizePolicy policy = warning->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  warning->setSizePolicy(policy);
+  warning->hide();
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(1);
+  column->addWidget(edit);
+  column->addWidget(warning);
   m_edits[static_cast<size_t>(field)] = edit;
-  return edit;
+  m_warnings[static_cast<size_t>(field)] = warning;
+  return box;
 }
 
 CMREdit::CMREdit(const CardReaderSettings& values, UserInterface& ui, QWidget* parent)
@@ -123,8 +145,17 @@ CMREdit::CMREdit(const CardReaderSettings& values, UserInterface& ui, QWidget* p
 
 void CMREdit::CheckEdit(MrField field) {
   const std::string text = ToBytes(Edit(field)->text());
-  const std::string_view warning = CardReaderSettings::Check(field, text);
-  if (!warning.empty()) m_ui.Message(std::string(warning));
+  Warning(field)->setVisible(!CardReaderSettings::Check(field, text).empty());
+}
+
+void CMREdit::accept() {
+  if (const std::optional<MrField> field = Values().FirstFieldInError()) {
+    CheckEdit(*field);
+    m_ui.Message(std::string(CardReaderSettings::Info(*field).error), MessageKind::Warning);
+    Edit(*field)->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  QDialog::accept();
 }
 
 CardReaderSettings CMREdit::Values() const {

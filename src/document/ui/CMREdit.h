@@ -4,8 +4,11 @@
 //
 // Each change of one of the eleven texts is checked at once: a text that does
 // not fit its field, or holds a '[' that begins none of [CR] [LF] [TB] [[,
-// brings up that field's warning. The text stays as typed; accepting writes
-// only what fits (CardReaderSettings::ToImage).
+// shows that field's warning in red on the line under the field, and the
+// warning goes again as soon as the text is right. Nothing modal comes up
+// while typing, so no keystroke is lost (typing "[CR]" passes through "[",
+// "[C" and "[CR" on its way). OK checks every text: the first one in error is
+// named in a message box and gets the focus, and the dialog stays open.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +17,7 @@
 #include "document/CardReaderSettings.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -24,11 +28,15 @@ class UserInterface;
 class CMREdit : public QDialog {
   Q_OBJECT
  public:
-  // The warnings of the live check go to `ui`.
+  // The message of OK with a text in error goes to `ui`.
   CMREdit(const CardReaderSettings& values, UserInterface& ui, QWidget* parent = nullptr);
 
   [[nodiscard]] CardReaderSettings Values() const;
   [[nodiscard]] QLineEdit* Edit(MrField field) const { return m_edits[static_cast<size_t>(field)]; }
+  // The red warning line under a field (hidden while the text is right).
+  [[nodiscard]] QLabel* Warning(MrField field) const { return m_warnings[static_cast<size_t>(field)]; }
+
+  void accept() override;
 
  private:
   struct TrackChecks {
@@ -39,12 +47,14 @@ class CMREdit : public QDialog {
     QCheckBox* separator = nullptr;
   };
 
-  QLineEdit* MakeEdit(MrField field, const CardReaderSettings& values, QWidget* parent);
+  // The edit of `field` with its warning line under it, in one widget.
+  QWidget* MakeEdit(MrField field, const CardReaderSettings& values, QWidget* parent);
   void CheckEdit(MrField field);
 
   UserInterface& m_ui;
   CardReaderSettings m_initial;
   std::array<QLineEdit*, kMrFieldCount> m_edits{};
+  std::array<QLabel*, kMrFieldCount> m_warnings{};
   std::array<TrackChecks, 3> m_tracks{};
   QCheckBox* m_beepGoodRead = nullptr;
   QCheckBox* m_threeBeeps = nullptr;
