@@ -1,5 +1,6 @@
 #include "app/CMainFrame.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/MenuCheckStyle.h"
 #include "app/ToolbarIcons.h"
 #include "base/Messages.h"
 #include "commands/CommandRouter.h"
@@ -58,13 +60,22 @@ QAction* CMainFrame::MakeAction(int id) {
 }
 
 void CMainFrame::BuildMenus() {
+  m_menuStyle = new MenuCheckStyle;
+  m_menuStyle->setParent(this);
+  // The models are one exclusive group: one tick, on the current model (none
+  // for a stored model id outside the table).
+  m_modelGroup = new QActionGroup(this);
+  m_modelGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (const MenuInfo& info : MenuBar()) {
     QMenu* menu = menuBar()->addMenu(Q(info.title));
+    menu->setStyle(m_menuStyle);
     for (int id : info.items) {
       if (id == cmd::kSeparator) {
         menu->addSeparator();
       } else {
-        menu->addAction(MakeAction(id));
+        QAction* action = MakeAction(id);
+        if (ModelOfCommand(id) != 0) m_modelGroup->addAction(action);
+        menu->addAction(action);
       }
     }
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
@@ -165,9 +176,10 @@ void CMainFrame::Dispatch(int id) {
 void CMainFrame::RefreshCommandStates() {
   for (auto& [id, action] : m_actions) {
     action->setEnabled(m_router.IsEnabled(id));
-    const bool checked = m_router.IsChecked(id);
-    action->setCheckable(checked || action->isCheckable());
-    action->setChecked(checked);
+    // Checkable exactly when the command has a check rule; the menu style
+    // draws a tick for a checked entry and nothing for an unchecked one.
+    action->setCheckable(m_router.HasCheckRule(id));
+    action->setChecked(m_router.IsChecked(id));
   }
 }
 

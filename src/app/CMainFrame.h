@@ -10,6 +10,7 @@
 
 #include "app/KeyboardLocks.h"
 
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -40,6 +41,8 @@ class CMainFrame : public QMainWindow {
   void CloseConfirmed();
 
   [[nodiscard]] QAction* Action(int id) const;
+  // The Keyboard menu's entries: one exclusive group.
+  [[nodiscard]] QActionGroup* ModelGroup() const { return m_modelGroup; }
   [[nodiscard]] QToolBar* ToolBar() const { return m_toolBar; }
   [[nodiscard]] QMenu* TemplateMenu() const { return m_templateMenu; }
   [[nodiscard]] QLabel* MessagePane() const { return m_messagePane; }
@@ -60,6 +63,8 @@ class CMainFrame : public QMainWindow {
   CommandRouter& m_router;
   SettingsStore& m_settings;
   std::map<int, QAction*> m_actions;
+  QActionGroup* m_modelGroup = nullptr;
+  QStyle* m_menuStyle = nullptr;  // the menus' check marks (MenuCheckStyle)
   QMenu* m_templateMenu = nullptr;
   QAction* m_exitAction = nullptr;
   QList<QAction*> m_recentActions;

@@ -38,4 +38,9 @@ bool CommandRouter::IsChecked(int id) const {
   return it != m_entries.end() && it->second.checked && it->second.checked();
 }
 
+bool CommandRouter::HasCheckRule(int id) const {
+  auto it = m_entries.find(id);
+  return it != m_entries.end() && it->second.checked;
+}
+
 }  // namespace vexa

@@ -37,6 +37,9 @@ class CommandRouter {
   bool Execute(int id);
   [[nodiscard]] bool IsEnabled(int id) const;
   [[nodiscard]] bool IsChecked(int id) const;
+  // Whether `id` has a check rule, i.e. shows a check mark in its menu while
+  // the rule holds.
+  [[nodiscard]] bool HasCheckRule(int id) const;
 
  private:
   struct Entry {

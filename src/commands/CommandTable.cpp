@@ -97,10 +97,14 @@ constexpr std::array kToolbar{kNew,
                               kSwitchDisplay};
 
 constexpr std::array kAccelerators{
-    Accelerator{"Ctrl+N", kNew},        Accelerator{"Ctrl+O", kLoad},        Accelerator{"Ctrl+S", kSave},
-    Accelerator{"Ctrl+Z", kUndo},       Accelerator{"Alt+Backspace", kUndo}, Accelerator{"Ctrl+X", kCut},
-    Accelerator{"Shift+Del", kCut},     Accelerator{"Ctrl+C", kCopy},        Accelerator{"Ctrl+Ins", kCopy},
-    Accelerator{"Ctrl+V", kPaste},      Accelerator{"Shift+Ins", kPaste},    Accelerator{"F6", kNextPane},
+    Accelerator{"Ctrl+N", kNew},         Accelerator{"Ctrl+O", kLoad},
+    Accelerator{"Ctrl+S", kSave},        Accelerator{"Ctrl+L", kLoad},
+    Accelerator{"Ctrl+D", kLoadDefault}, Accelerator{"Ctrl+I", kImportText},
+    Accelerator{"Ctrl+E", kExportText},  Accelerator{"Ctrl+Z", kUndo},
+    Accelerator{"Alt+Backspace", kUndo}, Accelerator{"Ctrl+X", kCut},
+    Accelerator{"Shift+Del", kCut},      Accelerator{"Ctrl+C", kCopy},
+    Accelerator{"Ctrl+Ins", kCopy},      Accelerator{"Ctrl+V", kPaste},
+    Accelerator{"Shift+Ins", kPaste},    Accelerator{"F6", kNextPane},
     Accelerator{"Shift+F6", kPrevPane},
 };
 

@@ -3,10 +3,11 @@
 // menu bar and the toolbar, and the accelerator table.
 //
 // Menu shortcut texts and accelerators are two different things here: the menu
-// shows "Ctrl+L", "Ctrl+D", "Ctrl+I" and "Ctrl+E", but only the keys of
-// Accelerators() are bound (Load is Ctrl+O). The accelerators with no handler
-// (Undo, Cut, Copy, Paste, Next/Previous Pane) still swallow their keys so that
-// they never reach the key editor.
+// shows the text after the tab, the keys of Accelerators() are what is bound.
+// Every shortcut the menu shows is bound (Load also keeps Ctrl+O), so no key
+// the menu promises is typed into the selected key instead. The accelerators
+// with no handler (Undo, Cut, Copy, Paste, Next/Previous Pane) still swallow
+// their keys so that they never reach the key editor.
 #pragma once
 
 #include <span>

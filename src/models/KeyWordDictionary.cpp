@@ -305,4 +305,13 @@ std::string_view KeyWordHelpText() {
   return text;
 }
 
+std::string KeyWordHelpColumns() {
+  std::string columns;
+  for (char c : KeyWordHelpText()) {
+    if (c == '\t' && !columns.empty() && columns.back() == '\t') continue;
+    columns += c;
+  }
+  return columns;
+}
+
 }  // namespace vexa

@@ -127,6 +127,11 @@ std::string WordOfE0ScanCode(std::uint8_t b);
 
 // The key word help text of the Key Word List, final line feed included.
 std::string_view KeyWordHelpText();
+// The same text with every run of tabs as one tab: its counts of tabs line the
+// descriptions up only with the tab stops of one particular proportional
+// font. Shown with one tab stop past the longest text before a tab, every
+// description starts in the same column.
+[[nodiscard]] std::string KeyWordHelpColumns();
 
 // --- Allocation-free forms for the encoder and the length count ------------------
 

@@ -1,6 +1,7 @@
 // The code entry dialogs: their titles, start values and ranges, what OK and
 // Cancel return, and the ASCII code dialog's refusals.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -109,6 +110,26 @@ class TestCodeEntry : public QObject {
       QCOMPARE(shown, QStringList{message});
       // The field is selected for the next try.
       QCOMPARE(dialog.Field()->selectedText(), dialog.Field()->text());
+    }
+  }
+
+  // "ASCII code:" keeps a gap to its field, whatever the system font.
+  void asciiCodeLabelKeepsAGap() {
+    const QFont original = QApplication::font();
+    for (int points : {9, 12, 16}) {
+      QFont font = original;
+      font.setPointSize(points);
+      QApplication::setFont(font);
+      CInputASCIICode sized;
+      QApplication::setFont(original);
+      QLabel* label = nullptr;
+      for (QLabel* l : sized.findChildren<QLabel*>())
+        if (l->text() == QStringLiteral("ASCII code:")) label = l;
+      QVERIFY(label);
+      const int gap = sized.Field()->geometry().left() - label->geometry().right() - 1;
+      QVERIFY2(gap >= QFontMetrics(sized.font()).averageCharWidth(), qPrintable(QString::number(gap)));
+      QCOMPARE(label->buddy(), static_cast<QWidget*>(sized.Field()));
+      QVERIFY(sized.Field()->geometry().right() < sized.OkButton()->geometry().left());
     }
   }
 

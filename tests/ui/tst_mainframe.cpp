@@ -1,15 +1,20 @@
 // The main window: menus, toolbar, accelerators, status bar and the command
 // states, plus the small dialogs of the shell.
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
 #include <QtTest>
 
 #include "EditorFixture.h"
+#include "app/QtUserInterface.h"
 #include "commands/CommandTable.h"
 #include "models/KeyWordDictionary.h"
 #include "models/ui/CKeyWordTable.h"
@@ -38,6 +43,25 @@ QStringList MenuTexts(QMenu* menu) {
 }
 
 QMenu* MenuAt(CMainFrame& frame, int index) { return frame.menuBar()->actions().at(index)->menu(); }
+
+// Whether anything is drawn in the check column (left of the text) of each
+// entry of `menu`, as the menu paints itself.
+QMap<QAction*, bool> CheckColumnInk(QMenu* menu) {
+  menu->adjustSize();
+  const QImage image = menu->grab().toImage();
+  QMap<QAction*, bool> ink;
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator()) continue;
+    const QRect row = menu->actionGeometry(action);
+    const QRgb background = image.pixel(row.left() + 2, row.top() + 1);
+    bool found = false;
+    for (int y = row.top() + 2; y < row.bottom() - 1 && !found; ++y)
+      for (int x = row.left() + 2; x < row.left() + 20 && !found; ++x)
+        found = qAbs(qGray(image.pixel(x, y)) - qGray(background)) > 60;
+    ink[action] = found;
+  }
+  return ink;
+}
 
 }  // namespace
 
@@ -126,27 +150,34 @@ class TestMainFrame : public QObject {
   void acceleratorsAreConsumed_data() {
     QTest::addColumn<QKeyCombination>("keys");
     QTest::addColumn<int>("openChoosers");
-    QTest::addColumn<bool>("reachesView");
-    QTest::newRow("Ctrl+O loads") << QKeyCombination(Qt::ControlModifier, Qt::Key_O) << 1 << false;
-    QTest::newRow("Ctrl+L") << QKeyCombination(Qt::ControlModifier, Qt::Key_L) << 0 << true;
-    QTest::newRow("Ctrl+Z") << QKeyCombination(Qt::ControlModifier, Qt::Key_Z) << 0 << false;
-    QTest::newRow("Alt+Backspace") << QKeyCombination(Qt::AltModifier, Qt::Key_Backspace) << 0 << false;
-    QTest::newRow("Ctrl+X") << QKeyCombination(Qt::ControlModifier, Qt::Key_X) << 0 << false;
-    QTest::newRow("Shift+Delete") << QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete) << 0 << false;
-    QTest::newRow("Ctrl+C") << QKeyCombination(Qt::ControlModifier, Qt::Key_C) << 0 << false;
-    QTest::newRow("Ctrl+Insert") << QKeyCombination(Qt::ControlModifier, Qt::Key_Insert) << 0 << false;
-    QTest::newRow("Ctrl+V") << QKeyCombination(Qt::ControlModifier, Qt::Key_V) << 0 << false;
-    QTest::newRow("Shift+Insert") << QKeyCombination(Qt::ShiftModifier, Qt::Key_Insert) << 0 << false;
-    QTest::newRow("F6") << QKeyCombination(Qt::Key_F6) << 0 << false;
-    QTest::newRow("Shift+F6") << QKeyCombination(Qt::ShiftModifier, Qt::Key_F6) << 0 << false;
-    QTest::newRow("Ctrl+D") << QKeyCombination(Qt::ControlModifier, Qt::Key_D) << 0 << true;
-    QTest::newRow("Ctrl+I") << QKeyCombination(Qt::ControlModifier, Qt::Key_I) << 0 << true;
-    QTest::newRow("Ctrl+E") << QKeyCombination(Qt::ControlModifier, Qt::Key_E) << 0 << true;
+    QTest::addColumn<int>("textChooser");  // -1 none, else the TextFileUse shown
+    QTest::addColumn<bool>("loadsDefault");
+    const int none = -1, import = int(TextFileUse::Import), exportUse = int(TextFileUse::Export);
+    const auto row = [](const char* name, QKeyCombination keys, int open, int text, bool loadDefault) {
+      QTest::newRow(name) << keys << open << text << loadDefault;
+    };
+    row("Ctrl+O loads", QKeyCombination(Qt::ControlModifier, Qt::Key_O), 1, none, false);
+    // The shortcuts the Template menu shows are bound as well.
+    row("Ctrl+L loads", QKeyCombination(Qt::ControlModifier, Qt::Key_L), 1, none, false);
+    row("Ctrl+D loads the default", QKeyCombination(Qt::ControlModifier, Qt::Key_D), 0, none, true);
+    row("Ctrl+I imports", QKeyCombination(Qt::ControlModifier, Qt::Key_I), 0, import, false);
+    row("Ctrl+E exports", QKeyCombination(Qt::ControlModifier, Qt::Key_E), 0, exportUse, false);
+    row("Ctrl+Z", QKeyCombination(Qt::ControlModifier, Qt::Key_Z), 0, none, false);
+    row("Alt+Backspace", QKeyCombination(Qt::AltModifier, Qt::Key_Backspace), 0, none, false);
+    row("Ctrl+X", QKeyCombination(Qt::ControlModifier, Qt::Key_X), 0, none, false);
+    row("Shift+Delete", QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete), 0, none, false);
+    row("Ctrl+C", QKeyCombination(Qt::ControlModifier, Qt::Key_C), 0, none, false);
+    row("Ctrl+Insert", QKeyCombination(Qt::ControlModifier, Qt::Key_Insert), 0, none, false);
+    row("Ctrl+V", QKeyCombination(Qt::ControlModifier, Qt::Key_V), 0, none, false);
+    row("Shift+Insert", QKeyCombination(Qt::ShiftModifier, Qt::Key_Insert), 0, none, false);
+    row("F6", QKeyCombination(Qt::Key_F6), 0, none, false);
+    row("Shift+F6", QKeyCombination(Qt::ShiftModifier, Qt::Key_F6), 0, none, false);
   }
   void acceleratorsAreConsumed() {
     QFETCH(QKeyCombination, keys);
     QFETCH(int, openChoosers);
-    QFETCH(bool, reachesView);
+    QFETCH(int, textChooser);
+    QFETCH(bool, loadsDefault);
     EditorFixture e;
     KeySpy spy;
     e.view().SetKeyHandler(&spy);
@@ -154,12 +185,16 @@ class TestMainFrame : public QObject {
     e.frame().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&e.frame()));
     e.view().setFocus();
-    const std::string titleBefore = e.doc().Title();
+    const std::string content = e.doc().Content(e.view().State().selectedKey);
     QTest::keyClick(&e.view(), keys.key(), keys.keyboardModifiers());
+    QVERIFY(!spy.pressed.contains(keys));  // never typed into the selected key
+    QCOMPARE(e.doc().Content(e.view().State().selectedKey), content);
     QCOMPARE(e.ui.openChoosers, openChoosers);
-    QCOMPARE(spy.pressed.contains(keys), reachesView);
-    QVERIFY(e.ui.textChoosers.empty());      // Ctrl+I / Ctrl+E never import or export
-    QCOMPARE(e.doc().Title(), titleBefore);  // nor Load Default (it retitles)
+    QCOMPARE(e.ui.textChoosers.size(), size_t(textChooser < 0 ? 0 : 1));
+    if (textChooser >= 0) QCOMPARE(int(e.ui.textChoosers.front()), textChooser);
+    // Load Default reads <start-up directory>/PX2400.txt, which is missing here.
+    QCOMPARE(e.ui.messages.size() == 1 && e.ui.messages.front().find("PX2400.txt") != std::string::npos,
+             loadsDefault);
   }
 
   void ctrlNCreatesNewTemplate() {
@@ -217,12 +252,114 @@ class TestMainFrame : public QObject {
     CKeyWordTable dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Special Function Key Word Table"));
     QVERIFY(dialog.TextControl()->isReadOnly());
+    // The help text, one tab between a key word and its description.
+    const std::string columns = KeyWordHelpColumns();
     QCOMPARE(dialog.TextControl()->toPlainText(),
-             QString::fromLatin1(KeyWordHelpText().data(), static_cast<qsizetype>(KeyWordHelpText().size())));
+             QString::fromLatin1(columns.data(), static_cast<qsizetype>(columns.size())));
+    std::string collapsed(KeyWordHelpText());
+    for (size_t at; (at = collapsed.find("\t\t")) != std::string::npos;) collapsed.erase(at, 1);
+    QCOMPARE(columns, collapsed);
     QCOMPARE(dialog.TextControl()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
+  }
+
+  // Every description (and the note's text) starts in the same column, past
+  // the longest key word.
+  void keyWordTableDescriptionsLineUp() {
+    CKeyWordTable dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTextEdit* text = dialog.TextControl();
+    QSet<int> columns;
+    int rows = 0, widestWord = 0;
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+      const int tab = static_cast<int>(block.text().indexOf(QLatin1Char('\t')));
+      if (tab < 0) continue;
+      QTextCursor before(block), after(block);
+      before.setPosition(block.position() + tab);
+      after.setPosition(block.position() + tab + 1);
+      widestWord = std::max(widestWord, text->cursorRect(before).left());
+      columns.insert(text->cursorRect(after).left());
+      ++rows;
+    }
+    QVERIFY(rows > 80);
+    QCOMPARE(columns.size(), 1);
+    QVERIFY(*columns.begin() > widestWord);
+  }
+
+  // The real message boxes: the icon follows the kind of message, and the
+  // save question (a question) names the file it would save.
+  void messageBoxIcons_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("warning") << int(MessageKind::Warning) << int(QMessageBox::Warning);
+    QTest::newRow("stop") << int(MessageKind::Stop) << int(QMessageBox::Critical);
+    QTest::newRow("question") << int(MessageKind::Question) << int(QMessageBox::Question);
+  }
+  void messageBoxIcons() {
+    QFETCH(int, kind);
+    QFETCH(int, icon);
+    QtUserInterface ui;
+    QString shownText;
+    int shownIcon = -1;
+    auto answer = [&](QMessageBox::StandardButton button) {
+      QTimer::singleShot(0, [&, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shownText = box->text();
+        shownIcon = box->icon();
+        box->button(button)->click();
+      });
+    };
+    answer(QMessageBox::Ok);
+    ui.Message("Can't open the KB driver", static_cast<MessageKind>(kind));
+    QCOMPARE(shownIcon, icon);
+    QCOMPARE(shownText, QStringLiteral("Can't open the KB driver"));
+
+    answer(QMessageBox::No);
+    QCOMPARE(ui.AskSaveChanges("shop.bin"), SaveAnswer::No);
+    QCOMPARE(shownIcon, int(QMessageBox::Question));
+    QCOMPARE(shownText, QStringLiteral("Save changes to shop.bin?"));
+  }
+
+  // One exclusive group: the tick stays only on the current model, also
+  // after switches; models that were current once show nothing.
+  void keyboardMenuTicksOnlyTheCurrentModel() {
+    EditorFixture e(2016);
+    for (int model : {2017, 2013}) {
+      e.ui.modelSwitchAnswers.push_back(true);
+      e.frame().Dispatch(ModelCommandOf(model));
+    }
+    QVERIFY(e.frame().ModelGroup()->isExclusive());
+    QCOMPARE(e.frame().ModelGroup()->actions().size(), 6);
+    for (int modelId = 2013; modelId <= 2018; ++modelId) {
+      QAction* entry = e.frame().Action(ModelCommandOf(modelId));
+      QCOMPARE(entry->actionGroup(), e.frame().ModelGroup());
+      QCOMPARE(entry->isChecked(), modelId == 2013);
+    }
+    // A switch answered No leaves the tick where it was.
+    e.frame().Dispatch(ModelCommandOf(2018));
+    QVERIFY(e.frame().Action(ModelCommandOf(2013))->isChecked());
+    QVERIFY(!e.frame().Action(ModelCommandOf(2018))->isChecked());
+
+    const QMap<QAction*, bool> ink = CheckColumnInk(MenuAt(e.frame(), 1));
+    QCOMPARE(ink.size(), 6);
+    for (auto it = ink.begin(); it != ink.end(); ++it)
+      QCOMPARE(it.value(), it.key() == e.frame().Action(cmd::kModelPX2400));
+  }
+
+  // The View entries show a tick while their bar is shown and nothing when not.
+  void viewMenuShowsNoEmptyBoxes() {
+    EditorFixture e;
+    e.frame().Dispatch(cmd::kToggleToolbar);  // hidden
+    e.frame().RefreshCommandStates();
+    const QMap<QAction*, bool> ink = CheckColumnInk(MenuAt(e.frame(), 5));
+    QCOMPARE(ink.value(e.frame().Action(cmd::kToggleToolbar)), false);
+    QCOMPARE(ink.value(e.frame().Action(cmd::kToggleStatusBar)), true);
+    // Entries without a check rule are not checkable at all.
+    QVERIFY(!e.frame().Action(cmd::kNew)->isCheckable());
   }
 
   void selectKeyboardDialog() {

@@ -244,6 +244,13 @@ void OutputTestTest::windowIsDrawnInsideTheView() {
   for (int x = 60; x < 200 && !titleInk; ++x)
     for (int y = 55; y < 70 && !titleInk; ++y) titleInk = qGray(image.pixel(x, y)) < 100;
   QVERIFY(titleInk);
+  // The title is the window's heading: taller than the 16-pixel cell of the
+  // body text, within the band of the Quit box, and "Quit" fits its box.
+  const QFontMetrics title(rig.test.TitleFont());
+  QVERIFY2(title.height() > 16 && title.height() <= 20, qPrintable(QString::number(title.height())));
+  QVERIFY(rig.test.TitleFont().bold());
+  QVERIFY(550 + 30 + title.horizontalAdvance(QStringLiteral("Quit")) < 630);
+  QVERIFY(10 + title.horizontalAdvance(QStringLiteral("Key Code Test Output:")) < 550);
   QCOMPARE(rig.test.geometry(), QRect(50, 50, 650, 300));
   QCOMPARE(rig.test.TextArea()->geometry(), QRect(10, 30, 620, 245));
   QVERIFY(rig.test.TextArea()->isReadOnly());

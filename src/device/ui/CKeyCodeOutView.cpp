@@ -23,15 +23,23 @@ QRect ToQRect(const KeyCodeOutput::Box& box) {
   return QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1));
 }
 
-// Bold, 16-pixel character cell, fixed pitch; no particular face.
+// Bold and fixed pitch, no particular face. The title is the window's heading:
+// it fills the 20-pixel band of the Quit box (y 5..25) instead of the 16-pixel
+// character cell of the view's body text, where it read as one more line of
+// that text. "Quit" must still fit its box.
 QFont MakeTitleFont() {
   QFont font(QStringLiteral("monospace"));
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setBold(true);
-  for (int pixels = 14; pixels >= 10; --pixels) {
+  const auto& box = KeyCodeOutput::kQuitBox;
+  for (int pixels = 18; pixels >= 10; --pixels) {
     font.setPixelSize(pixels);
-    if (QFontMetrics(font).height() <= 16) break;
+    const QFontMetrics metrics(font);
+    const bool fitsBand = metrics.height() <= box.bottom - box.top;
+    const bool quitFits =
+        KeyCodeOutput::kQuitTextX + metrics.horizontalAdvance(Q(msg::kKeyCodeTestQuit)) < box.right;
+    if (fitsBand && quitFits) break;
   }
   return font;
 }

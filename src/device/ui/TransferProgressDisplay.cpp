@@ -22,9 +22,15 @@ QString Q(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Arial 16 in normal weight, or the nearest proportional sans serif face the
+// system has (Liberation Sans is Arial's metric twin). Never a fixed-pitch
+// face: the title and the warning are sentences, not a listing.
 QFont MakeFont() {
-  QFont font(QStringLiteral("Arial"));
+  QFont font;
+  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                    QStringLiteral("sans-serif")});
   font.setStyleHint(QFont::SansSerif);
+  font.setFixedPitch(false);
   font.setPixelSize(16);
   font.setWeight(QFont::Normal);
   return font;

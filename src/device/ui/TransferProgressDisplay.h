@@ -1,7 +1,8 @@
 // The progress of a transfer, drawn into the layout view while the transfer
 // runs: the title at (250,360), the progress bar (200,380)-(455,395) counting
 // the 64 blocks, the percentage at (460,380) and "Please don't use mouse
-// and/or keyboard!" at (200,398), all in Arial 16 on the view's grey.
+// and/or keyboard!" at (200,398), all in Arial 16 (or the nearest
+// proportional sans serif face) on the view's grey.
 //
 // The transfer runs on a worker thread; its progress calls arrive here on the
 // GUI thread (through a QueuedProgressSink) and each one schedules a paint,

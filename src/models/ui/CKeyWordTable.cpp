@@ -1,6 +1,7 @@
 #include "models/ui/CKeyWordTable.h"
 
 #include <QTextEdit>
+#include <algorithm>
 
 #include "models/KeyWordDictionary.h"
 #include "view/Cp1252.h"
@@ -15,12 +16,20 @@ CKeyWordTable::CKeyWordTable(QWidget* parent) : QDialog(parent), m_text(new QTex
   m_text->setReadOnly(true);
   m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_text->setLineWrapMode(QTextEdit::NoWrap);
-  // Tabs line the help text up in columns, as in a fixed-pitch listing.
+  // Two columns: the key words, then from one tab stop past the longest of
+  // them the descriptions, all starting in the same column.
   QFont font(QStringLiteral("monospace"));
   font.setStyleHint(QFont::TypeWriter);
   m_text->setFont(font);
-  m_text->setTabStopDistance(QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')) * 8);
-  m_text->setPlainText(QString::fromStdU16String(Cp1252ToUtf16(std::string(KeyWordHelpText()))));
+  const QString text = QString::fromStdU16String(Cp1252ToUtf16(KeyWordHelpColumns()));
+  const QFontMetricsF metrics(font);
+  qreal widest = 0;
+  for (const QString& line : text.split(QLatin1Char('\n'))) {
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    if (tab >= 0) widest = std::max(widest, metrics.horizontalAdvance(line.left(tab)));
+  }
+  m_text->setTabStopDistance(widest + metrics.horizontalAdvance(QStringLiteral("  ")));
+  m_text->setPlainText(text);
 }
 
 }  // namespace vexa
