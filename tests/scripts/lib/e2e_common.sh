@@ -142,8 +142,8 @@ e2e_dialog() {
 
 # e2e_start_editor DOWNS [ARG...]: starts vexa in $work on the simulated
 # keyboard $keyboard (default $work/keyboard.bin), or with E2E_PS2_DEVICE set
-# on that node (--ps2-device) instead, answers the port dialog
-# (DOWNS presses of Down: 0 = PS/2, 1 = USB), waits for the main window, puts
+# on that node (--ps2-device) instead, answers the port dialog (Home, then
+# DOWNS presses of Down: 0 = PS/2, 1 = USB), waits for the main window, puts
 # it at (0,0) at 900 x 640 and finds the layout view ($view_x, $view_y).
 e2e_start_editor() {
   local downs=$1
@@ -173,6 +173,7 @@ e2e_start_editor() {
   [ -n "$port" ] || fail "the port dialog did not appear"
   e2e_dialog "Select Communication Port"
   local _
+  xdotool key Home  # the list opens at the port chosen last time; count from PS/2
   for _ in $(seq "$downs"); do xdotool key Down; done
   xdotool key Return
   window="$(e2e_wait_window 'Programmable Keyboard$')"
