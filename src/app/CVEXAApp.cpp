@@ -3,12 +3,14 @@
 #include <QStatusBar>
 
 #include "app/CMainFrame.h"
+#include "app/QtClipboard.h"
 #include "base/Messages.h"
 #include "commands/CommandTable.h"
 #include "commands/DocumentCommands.h"
 #include "commands/ModelCommands.h"
 #include "commands/SettingsCommands.h"
 #include "commands/TextTemplateCommands.h"
+#include "commands/UndoHistory.h"
 #include "commands/UserInterface.h"
 #include "device/ui/CKeyCodeOutView.h"
 #include "device/ui/KeyboardCommands.h"
@@ -18,7 +20,8 @@
 
 namespace vexa {
 
-CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string startupDirectory)
+CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string startupDirectory,
+                   Clipboard* clipboard)
     : m_settings(settings),
       m_ui(ui),
       m_doc(std::make_unique<CVEXADoc>(settings, std::move(startupDirectory))),
@@ -36,7 +39,16 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_frame->setCentralWidget(m_view);
   m_frame->SetCloseQuery([this] { return m_documentCommands->SaveModified(); });
   QObject::connect(m_view, &CVEXAView::stateChanged, m_frame.get(), &CMainFrame::RefreshCommandStates);
-  m_keyEditing = std::make_unique<KeyEditing>(*m_doc, *m_view, ui, m_router);
+
+  // The edit history records the commands that change the template (through
+  // the router), the keystrokes and Read From KB.
+  m_history = std::make_unique<UndoHistory>(*m_doc, m_view->State(), m_events);
+  m_history->Register(m_router);
+  if (!clipboard) {
+    m_systemClipboard = std::make_unique<QtClipboard>();
+    clipboard = m_systemClipboard.get();
+  }
+  m_keyEditing = std::make_unique<KeyEditing>(*m_doc, *m_view, ui, m_router, *clipboard, m_history.get());
 
   // Keyboard communication, the settings dialogs and the output test.
   m_keyboardCommands = std::make_unique<KeyboardCommands>(*m_doc, *m_view, ui, settings);
@@ -56,6 +68,7 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
     m_frame->statusBar()->clearMessage();
     m_frame->close();
   });
+  m_keyboardCommands->SetHistory(m_history.get());
   m_view->SetStartupHook([this](ViewState& state) { return m_keyboardCommands->ChoosePort(state); });
   m_settingsCommands = std::make_unique<SettingsCommands>(
       *m_doc, m_view->State(), ui, [this] { return m_keyboardCommands->UsbInUse(); },
@@ -65,10 +78,16 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_router.Register(cmd::kKeyboardOutput, [this] { m_outputTest->Open(); });
 
   m_events.documentReplaced = [this] {
+    m_history->Clear();
     (void)m_view->OnInitialUpdate();
     m_outputTest->Recreate();
   };
-  m_events.modelSwitched = [this] { m_view->OnModelSwitched(); };
+  m_events.modelSwitched = [this] {
+    m_history->Clear();
+    m_view->OnModelSwitched();
+  };
+  m_events.saved = [this] { m_history->MarkSaved(); };
+  m_events.restored = [this] { m_view->OnHistoryRestored(); };
   m_events.contentsReplaced = [this] { m_view->OnContentsReplaced(); };
   m_events.titleChanged = [this] { UpdateCaption(); };
   m_events.exitRequested = [this] { m_frame->CloseConfirmed(); };

@@ -15,6 +15,7 @@ namespace vexa {
 
 class CKeyCodeOutView;
 class CMainFrame;
+class Clipboard;
 class CVEXADoc;
 class CVEXAView;
 class DocumentCommands;
@@ -24,6 +25,7 @@ class ModelCommands;
 class SettingsCommands;
 class SettingsStore;
 class TextTemplateCommands;
+class UndoHistory;
 class UserInterface;
 
 enum class StartResult {
@@ -41,8 +43,10 @@ struct StartupOptions {
 
 class CVEXAApp {
  public:
-  // `settings` and `ui` must outlive the application.
-  CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string startupDirectory);
+  // `settings`, `ui` and `clipboard` must outlive the application; without a
+  // clipboard the system clipboard is used.
+  CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string startupDirectory,
+           Clipboard* clipboard = nullptr);
   ~CVEXAApp();
 
   // Creates or opens the template and gives the view its first initial
@@ -60,6 +64,7 @@ class CVEXAApp {
   [[nodiscard]] KeyEditing& Editing() { return *m_keyEditing; }
   [[nodiscard]] KeyboardCommands& Keyboard() { return *m_keyboardCommands; }
   [[nodiscard]] CKeyCodeOutView& OutputTest() { return *m_outputTest; }
+  [[nodiscard]] UndoHistory& History() { return *m_history; }
 
  private:
   void UpdateCaption();
@@ -73,8 +78,10 @@ class CVEXAApp {
   std::unique_ptr<DocumentCommands> m_documentCommands;
   std::unique_ptr<ModelCommands> m_modelCommands;
   std::unique_ptr<TextTemplateCommands> m_textCommands;
+  std::unique_ptr<Clipboard> m_systemClipboard;  // when none was given
   std::unique_ptr<CMainFrame> m_frame;
-  CVEXAView* m_view = nullptr;               // owned by the frame
+  CVEXAView* m_view = nullptr;  // owned by the frame
+  std::unique_ptr<UndoHistory> m_history;
   std::unique_ptr<KeyEditing> m_keyEditing;  // keystrokes and the Key Edit commands
   std::unique_ptr<KeyboardCommands> m_keyboardCommands;
   std::unique_ptr<SettingsCommands> m_settingsCommands;

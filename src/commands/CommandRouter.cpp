@@ -22,7 +22,11 @@ bool CommandRouter::Execute(int id) {
   if (!IsEnabled(id)) return false;
   // Copy first: a handler may re-register commands while it runs.
   Handler handler = m_entries.at(id).handler;
-  handler();
+  if (m_around) {
+    m_around(id, handler);
+  } else {
+    handler();
+  }
   return true;
 }
 

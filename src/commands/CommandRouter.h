@@ -10,6 +10,9 @@
 // but the few named with it is disabled, whatever its own rule says: one
 // place decides, so a menu, a toolbar button and an accelerator can never
 // disagree about it.
+//
+// Every handler runs through one optional wrapper (SetAround): the edit history
+// uses it to record the commands that change the template as undo steps.
 #pragma once
 
 #include <functional>
@@ -22,11 +25,15 @@ class CommandRouter {
  public:
   using Handler = std::function<void()>;
   using Rule = std::function<bool()>;
+  // Runs the handler of command `id` (it must call `run` for the command to
+  // happen).
+  using Around = std::function<void(int id, const Handler& run)>;
 
   // Registers (or replaces) the handler of `id`. `enabled` defaults to always;
   // `checked` to never.
   void Register(int id, Handler handler, Rule enabled = {}, Rule checked = {});
   [[nodiscard]] bool HasHandler(int id) const;
+  void SetAround(Around around) { m_around = std::move(around); }
 
   // While `busy` answers true, only the commands in `allowedWhileBusy` are
   // enabled.
@@ -50,6 +57,7 @@ class CommandRouter {
   std::map<int, Entry> m_entries;
   Rule m_busy;
   std::set<int> m_allowedWhileBusy;
+  Around m_around;
 };
 
 }  // namespace vexa

@@ -27,6 +27,8 @@ constexpr std::array kCommands{
     CommandInfo{kModelDV3300, "DV3300", "Select DV3300 keyboard", "DV3300"},
     CommandInfo{kModelDV3500, "DV3500", "Select DV3500 keyboard", "DV3500"},
     CommandInfo{kModelDV3100, "DV3100", "Select DV3100 Keyboard", "DV3100"},
+    CommandInfo{kUndo, "&Undo\tCtrl+Z", "Undo the last change of the template", "Undo"},
+    CommandInfo{kRedo, "&Redo\tCtrl+Y", "Redo the change undone last", "Redo"},
     CommandInfo{kClearKey, "&Clear Current Key", "Clear current key content", "Clear Key"},
     CommandInfo{kSetAsciiMode, "Set &ASCII Mode", "Set key to ASCII code mode", "ASCII code mode"},
     CommandInfo{kSetScanCodeMode, "Set &ScanCode Mode", "Set key to scan code mode", "Scan code mode"},
@@ -57,9 +59,10 @@ constexpr std::array kTemplateMenu{kNew,       kLoad,       kSave,       kSaveAs
                                    kSeparator, kImportText, kExportText, kSeparator, kExit};
 constexpr std::array kKeyboardMenu{kModelPX2100, kModelPX2200, kModelPX2400,
                                    kModelDV3300, kModelDV3500, kModelDV3100};
-constexpr std::array kKeyEditMenu{kClearKey,      kSetAsciiMode,   kSetScanCodeMode, kInsertCaps,
-                                  kInsertDelay,   kLevelSeparator, kShiftLevel,      kEnterAsciiCode,
-                                  kSwitchDisplay, kSelectScanCode};
+constexpr std::array kKeyEditMenu{
+    kUndo,          kRedo,        kSeparator,      kClearKey,   kSetAsciiMode,   kSetScanCodeMode,
+    kInsertCaps,    kInsertDelay, kLevelSeparator, kShiftLevel, kEnterAsciiCode, kSwitchDisplay,
+    kSelectScanCode};
 constexpr std::array kConfigMenu{kReadFromKeyboard, kWriteIntoKeyboard, kConfigKeyboard, kConfigCardReader};
 constexpr std::array kTestingMenu{kKeyboardOutput};
 constexpr std::array kViewMenu{kToggleToolbar, kToggleStatusBar};
@@ -101,7 +104,8 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+S", kSave},        Accelerator{"Ctrl+L", kLoad},
     Accelerator{"Ctrl+D", kLoadDefault}, Accelerator{"Ctrl+I", kImportText},
     Accelerator{"Ctrl+E", kExportText},  Accelerator{"Ctrl+Z", kUndo},
-    Accelerator{"Alt+Backspace", kUndo}, Accelerator{"Ctrl+X", kCut},
+    Accelerator{"Alt+Backspace", kUndo}, Accelerator{"Ctrl+Y", kRedo},
+    Accelerator{"Ctrl+Shift+Z", kRedo},  Accelerator{"Ctrl+X", kCut},
     Accelerator{"Shift+Del", kCut},      Accelerator{"Ctrl+C", kCopy},
     Accelerator{"Ctrl+Ins", kCopy},      Accelerator{"Ctrl+V", kPaste},
     Accelerator{"Shift+Ins", kPaste},    Accelerator{"F6", kNextPane},

@@ -6,8 +6,9 @@
 // shows the text after the tab, the keys of Accelerators() are what is bound.
 // Every shortcut the menu shows is bound (Load also keeps Ctrl+O), so no key
 // the menu promises is typed into the selected key instead. The accelerators
-// with no handler (Undo, Cut, Copy, Paste, Next/Previous Pane) still swallow
-// their keys so that they never reach the key editor.
+// with no handler (Next/Previous Pane) still swallow their keys so that they
+// never reach the key editor; Cut, Copy and Paste have no menu item, only
+// their keys.
 #pragma once
 
 #include <span>
@@ -33,6 +34,8 @@ inline constexpr int kModelDV3300 = 32823;
 inline constexpr int kModelDV3500 = 32821;
 inline constexpr int kModelDV3100 = 32822;
 // Key Edit menu
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
 inline constexpr int kClearKey = 32785;
 inline constexpr int kSetAsciiMode = 32783;
 inline constexpr int kSetScanCodeMode = 32784;
@@ -57,8 +60,8 @@ inline constexpr int kToggleStatusBar = 59393;
 // Help menu
 inline constexpr int kAbout = 57664;
 inline constexpr int kKeyWordList = 32803;
-// Accelerator-only commands without a handler
-inline constexpr int kUndo = 57643;
+// Accelerator-only commands: the clipboard (the selected key's content) and
+// the panes (no handler)
 inline constexpr int kCut = 57635;
 inline constexpr int kCopy = 57634;
 inline constexpr int kPaste = 57637;

@@ -94,6 +94,7 @@ bool DocumentCommands::SaveTo(const std::string& path) {
   m_ui.Show(outcome);
   if (!outcome.ok) return false;
   AddRecent(path);
+  DocumentEvents::Fire(m_events.saved);
   DocumentEvents::Fire(m_events.titleChanged);
   return true;
 }

@@ -15,6 +15,11 @@ struct DocumentEvents {
   std::function<void()> modelSwitched;
   // Labels or contents were replaced in place (import, Load Default).
   std::function<void()> contentsReplaced;
+  // The template was saved: the edit history marks the state it saved.
+  std::function<void()> saved;
+  // Undo or Redo put an earlier or a later state back: the view shows the
+  // restored selection and content.
+  std::function<void()> restored;
   // The document title (and so the window caption) may have changed.
   std::function<void()> titleChanged;
   // The user chose Exit and agreed to lose or save the changes.

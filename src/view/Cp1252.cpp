@@ -1,5 +1,6 @@
 #include "view/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vexa {
@@ -26,6 +27,22 @@ std::u16string Cp1252ToUtf16(const std::string& bytes) {
   out.reserve(bytes.size());
   for (char c : bytes) out.push_back(static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(c))));
   return out;
+}
+
+bool Utf16ToCp1252(const std::u16string& text, std::string& bytes) {
+  bytes.clear();
+  bytes.reserve(text.size());
+  for (char16_t unit : text) {
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+      bytes.push_back(static_cast<char>(unit));
+      continue;
+    }
+    // 0x80..0x9F and the characters the code page moved there.
+    const auto* found = std::find(kHighControls.begin(), kHighControls.end(), unit);
+    if (found == kHighControls.end()) return false;
+    bytes.push_back(static_cast<char>(0x80 + (found - kHighControls.begin())));
+  }
+  return true;
 }
 
 }  // namespace vexa

@@ -16,4 +16,10 @@ namespace vexa {
 // the basic plane).
 [[nodiscard]] std::u16string Cp1252ToUtf16(const std::string& bytes);
 
+// The reverse, for text that comes from outside (the clipboard): each UTF-16
+// code unit becomes its byte. False, with `bytes` holding what was converted
+// before it, at the first character the code page has no byte for (a
+// character outside the table, or half of a surrogate pair).
+[[nodiscard]] bool Utf16ToCp1252(const std::u16string& text, std::string& bytes);
+
 }  // namespace vexa

@@ -1,5 +1,7 @@
 #include "view/ViewState.h"
 
+#include <algorithm>
+
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 
@@ -52,6 +54,26 @@ void ViewState::SetModeFromContent(const CVEXADoc& doc) {
   // The decimal display belongs to ASCII mode: left on for a scan code key it
   // would swallow every keystroke.
   if (!SelectedIsAscii()) decimalDisplay = false;
+}
+
+CursorMemento ViewState::SaveCursor() const {
+  return {selectedPosition, selectedKey, SelectedIsAscii(), cursor,
+          decimalCursor,    caretColumn, decimalDisplay};
+}
+
+void ViewState::RestoreCursor(const CursorMemento& memento, const CVEXADoc& doc) {
+  selectedPosition = std::clamp(memento.selectedPosition, 0, std::max(doc.KeyCount() - 1, 0));
+  selectedKey = std::clamp(memento.selectedKey, 0, kKeyCount - 1);
+  keyModes[static_cast<size_t>(selectedKey)] = memento.asciiMode ? 1 : 0;
+  const std::string& content = doc.Content(selectedKey);
+  const int length = static_cast<int>(content.size());
+  cursor = std::clamp(memento.cursor, 0, length);
+  decimalDisplay = memento.decimalDisplay && memento.asciiMode;
+  const int decimalLength = decimalDisplay ? static_cast<int>(ToDecimalForm(content).size()) : 0;
+  decimalCursor = std::clamp(memento.decimalCursor, 0, decimalLength);
+  caretColumn =
+      std::clamp(memento.caretColumn, 0, std::min(kContentColumns, decimalDisplay ? decimalCursor : cursor));
+  errorFlag = false;
 }
 
 }  // namespace vexa

@@ -18,6 +18,19 @@ class CVEXADoc;
 
 inline constexpr int kContentColumns = 85;  // caret columns 0..85 of the content window
 
+// Where the user was editing: the selected key, its mode and the cursor. Undo
+// and redo put it back with the template state they restore.
+struct CursorMemento {
+  int selectedPosition = 0;
+  int selectedKey = 0;
+  bool asciiMode = true;
+  int cursor = 0;
+  int decimalCursor = 0;
+  int caretColumn = 0;
+  bool decimalDisplay = false;
+  friend bool operator==(const CursorMemento&, const CursorMemento&) = default;
+};
+
 struct ViewState {
   int selectedPosition = 0;
   int selectedKey = 0;  // key index = key map entry of the selected position
@@ -59,6 +72,12 @@ struct ViewState {
   // Sets the selected key's mode from its content (ASCII when the ASCII-mode
   // check accepts it); the decimal display goes off for a scan code key.
   void SetModeFromContent(const CVEXADoc& doc);
+
+  [[nodiscard]] CursorMemento SaveCursor() const;
+  // Selects the remembered key with its mode and cursor again. The cursors are
+  // kept inside the content as it now stands, the decimal display only for an
+  // ASCII mode key; the error line goes.
+  void RestoreCursor(const CursorMemento& memento, const CVEXADoc& doc);
 
  private:
   void SelectFirstPositionAndHome(const CVEXADoc& doc);

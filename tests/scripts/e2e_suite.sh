@@ -185,7 +185,7 @@ e2e_focus_editor
 
 # --- Key B: Shift+Right, scan code mode, ESC words, Select Scan Code ---------
 keys shift+Right
-menu k Return                          # Set ScanCode Mode: the first enabled entry on an empty ASCII key
+menu k Down Return                     # Set ScanCode Mode: the first enabled entry after Undo on an empty ASCII key
 keys a bracketleft Escape F1 Escape Caps_Lock
 keys Caps_Lock                         # alone: no word, and the lock is off again
 menu k Up Return                       # Select Scan Code: the last entry
@@ -196,7 +196,7 @@ e2e_focus_editor
 # --- Key C: typed, Clear Current Key, typed again ----------------------------
 keys shift+Right
 keys z z
-menu k Return                          # Clear Current Key: the first entry, enabled on a key with content
+menu k Down Return                     # Clear Current Key: the first entry after Undo, enabled on a key with content
 keys w
 shot edited
 expect_selected edited "$KEY_C"

@@ -4,7 +4,8 @@
 #     and Caps Lock alone and with Shift;
 #   position 1: Set ScanCode Mode from the Key Edit menu, then a letter, the
 #     [ key, Esc F1 and Esc Home;
-#   position 2: Insert Delay Time and Enter ASCII Code through their dialogs.
+#   position 2: Insert Delay Time and Enter ASCII Code through their dialogs;
+#   position 3: position 0 copied and pasted, then Ctrl+Z and Ctrl+Y.
 # The template is saved with Ctrl+S into the file the editor was started with,
 # and its bytes are read back with vexa-cli template show.
 # The screenshot is kept in $VEXA_BUILD_DIR/e2e/typing.png.
@@ -57,10 +58,10 @@ xdotool windowfocus --sync "$window"
 sleep 1
 
 keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
-key_edit_menu() {  # a Key Edit menu entry by its mnemonic
+key_edit_menu() {  # a Key Edit menu entry by its mnemonic (or the keys that reach it)
   keys alt+k
   sleep 0.3
-  keys "$1"
+  keys "$@"
 }
 back_to_editor() {  # without a window manager the focus does not come back by itself
   xdotool windowfocus --sync "$window"
@@ -76,11 +77,11 @@ dialog_up() {  # waits for a dialog by its title and gives it the focus
 # Position 0 (ASCII mode).
 keys shift+a b 1 Return
 keys Caps_Lock x shift+y Caps_Lock
-# Position 1: on an empty ASCII key Set ScanCode Mode is the first enabled
-# entry of the Key Edit menu, highlighted when the menu opens (its mnemonic S
-# is shared with Enter Shift Level code).
+# Position 1: the Key Edit menu opens on Undo (enabled after the typing above);
+# on an empty ASCII key Set ScanCode Mode is the next enabled entry (its
+# mnemonic S is shared with Enter Shift Level code).
 keys shift+Right
-key_edit_menu Return
+key_edit_menu Down Return
 keys a bracketleft Escape F1 Escape Home
 # Position 2: the dialogs.
 keys shift+Right
@@ -114,6 +115,25 @@ check() {  # POSITION EXPECTED
 check 0 'Ab1[CR]Xy'
 check 1 '[A][{][F1][Home]'
 check 2 '[Delay3]B'
+
+# The clipboard and the history from the keyboard: position 0 copied with
+# Ctrl+C and pasted into position 3 with Ctrl+V; a letter typed after it is
+# one step of its own, taken back with Ctrl+Z; Ctrl+Z takes back the paste,
+# Ctrl+Y brings it again.
+keys shift+Left ctrl+c shift+Right shift+Right shift+Right ctrl+v z
+keys ctrl+z ctrl+s
+sleep 1
+show="$("$VEXA_CLI" template show "$template" --model PX2400)"
+check 3 'Ab1[CR]Xy'
+keys ctrl+z ctrl+s
+sleep 1
+show="$("$VEXA_CLI" template show "$template" --model PX2400)"
+check 3 ''
+keys ctrl+y ctrl+s
+sleep 1
+show="$("$VEXA_CLI" template show "$template" --model PX2400)"
+check 3 'Ab1[CR]Xy'
+check 0 'Ab1[CR]Xy'
 kill "$vexa_pid"
 wait "$vexa_pid" 2>/dev/null || true
 vexa_pid=""

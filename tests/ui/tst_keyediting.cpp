@@ -2,11 +2,13 @@
 // sent to the layout view, the Key Edit commands through the main frame, and
 // their menu items and toolbar buttons greyed together.
 #include <QAction>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QToolBar>
 #include <QtTest>
 
 #include "EditorFixture.h"
+#include "base/Messages.h"
 #include "commands/CommandTable.h"
 #include "models/KeyLayout.h"
 #include "view/ui/KeyEditing.h"
@@ -176,6 +178,76 @@ class TestKeyEditing : public QObject {
     QCOMPARE(state.cursor, 19);
     e.frame().Dispatch(cmd::kClearKey);
     QCOMPARE(e.doc().Content(state.selectedKey), std::string());
+  }
+
+  // Typing into one key is one step; the accelerators of Undo and Redo reach
+  // the history, never the key editor.
+  void undoAndRedoKeys_data() {
+    QTest::addColumn<QKeyCombination>("undo");
+    QTest::addColumn<QKeyCombination>("redo");
+    QTest::newRow("Ctrl+Z, Ctrl+Y") << QKeyCombination(Qt::ControlModifier, Qt::Key_Z)
+                                    << QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+    QTest::newRow("Alt+Backspace, Ctrl+Shift+Z")
+        << QKeyCombination(Qt::AltModifier, Qt::Key_Backspace)
+        << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+  }
+  void undoAndRedoKeys() {
+    QFETCH(QKeyCombination, undo);
+    QFETCH(QKeyCombination, redo);
+    EditorFixture e;
+    e.frame().show();
+    e.frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&e.frame()));
+    e.view().setFocus();
+    const int key = e.view().State().selectedKey;
+    Click(e.view(), kA);
+    Click(e.view(), kShiftedA, kShift);
+    Click(e.view(), kEnter);
+    QCOMPARE(e.doc().Content(key), std::string("aA[CR]"));
+
+    QTest::keyClick(&e.view(), undo.key(), undo.keyboardModifiers());
+    QCOMPARE(e.doc().Content(key), std::string());
+    QCOMPARE(e.view().State().cursor, 0);
+    QVERIFY(!e.doc().IsModified());
+    QVERIFY(!e.frame().Action(cmd::kUndo)->isEnabled());
+    QTest::keyClick(&e.view(), redo.key(), redo.keyboardModifiers());
+    QCOMPARE(e.doc().Content(key), std::string("aA[CR]"));
+    QCOMPARE(e.view().State().cursor, 6);
+    QVERIFY(e.doc().IsModified());
+    QVERIFY(e.frame().Action(cmd::kUndo)->isEnabled());
+  }
+
+  // Copy, Cut and Paste on the system clipboard with both sets of keys.
+  void clipboardKeys() {
+    EditorFixture e;
+    e.frame().show();
+    e.frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&e.frame()));
+    e.view().setFocus();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const int key = e.view().State().selectedKey;
+
+    clipboard->setText(QStringLiteral("Tea[CR]\n"));  // as copied from a terminal line
+    QTest::keyClick(&e.view(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&e.view(), Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(e.doc().Content(key), std::string("Tea[CR]Tea[CR]"));
+    QCOMPARE(e.view().State().cursor, 14);
+
+    clipboard->clear();
+    QTest::keyClick(&e.view(), Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("Tea[CR]Tea[CR]"));
+    clipboard->clear();
+    QTest::keyClick(&e.view(), Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("Tea[CR]Tea[CR]"));
+    QCOMPARE(e.doc().Content(key), std::string());
+    QTest::keyClick(&e.view(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(e.doc().Content(key), std::string("Tea[CR]Tea[CR]"));
+
+    // A scan code word does not go into an ASCII mode content.
+    clipboard->setText(QStringLiteral("[F1]"));
+    QTest::keyClick(&e.view(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(e.doc().Content(key), std::string("Tea[CR]Tea[CR]"));
+    QCOMPARE(e.ui.messages, std::vector<std::string>{std::string(msg::kWrongKeyWord)});
   }
 
   void diversionTakesEveryKey() {

@@ -80,6 +80,9 @@ class TestMainFrame : public QObject {
                           "&Export Text Data\tCtrl+E", "-", "E&xit"}));
     QCOMPARE(MenuTexts(MenuAt(e.frame(), 1)),
              (QStringList{"PX2100", "PX2200", "PX2400", "DV3300", "DV3500", "DV3100"}));
+    // Undo and Redo head the Key Edit menu.
+    QCOMPARE(MenuTexts(MenuAt(e.frame(), 2)).mid(0, 4),
+             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Clear Current Key"}));
     // Shortcut texts are shown, but no menu item carries a real shortcut.
     for (QAction* a : MenuAt(e.frame(), 0)->actions()) QVERIFY(a->shortcut().isEmpty());
     QCOMPARE(e.frame().Action(cmd::kModelDV3100)->statusTip(), QStringLiteral("Select DV3100 Keyboard"));
@@ -164,6 +167,8 @@ class TestMainFrame : public QObject {
     row("Ctrl+E exports", QKeyCombination(Qt::ControlModifier, Qt::Key_E), 0, exportUse, false);
     row("Ctrl+Z", QKeyCombination(Qt::ControlModifier, Qt::Key_Z), 0, none, false);
     row("Alt+Backspace", QKeyCombination(Qt::AltModifier, Qt::Key_Backspace), 0, none, false);
+    row("Ctrl+Y", QKeyCombination(Qt::ControlModifier, Qt::Key_Y), 0, none, false);
+    row("Ctrl+Shift+Z", QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z), 0, none, false);
     row("Ctrl+X", QKeyCombination(Qt::ControlModifier, Qt::Key_X), 0, none, false);
     row("Shift+Delete", QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete), 0, none, false);
     row("Ctrl+C", QKeyCombination(Qt::ControlModifier, Qt::Key_C), 0, none, false);
@@ -195,6 +200,30 @@ class TestMainFrame : public QObject {
     // Load Default reads <start-up directory>/PX2400.txt, which is missing here.
     QCOMPARE(e.ui.messages.size() == 1 && e.ui.messages.front().find("PX2400.txt") != std::string::npos,
              loadsDefault);
+  }
+
+  // Undo and Redo are greyed while there is nothing to undo or redo, and New
+  // starts a fresh history.
+  void undoAndRedoFollowTheHistory() {
+    EditorFixture e;
+    CMainFrame& frame = e.frame();
+    auto states = [&] {
+      frame.RefreshCommandStates();
+      return std::pair{frame.Action(cmd::kUndo)->isEnabled(), frame.Action(cmd::kRedo)->isEnabled()};
+    };
+    QCOMPARE(states(), std::pair(false, false));
+    e.ui.delayAnswers.push_back(5);
+    frame.Dispatch(cmd::kInsertDelay);
+    QCOMPARE(states(), std::pair(true, false));
+    frame.Dispatch(cmd::kUndo);
+    QCOMPARE(e.doc().Content(e.view().State().selectedKey), std::string());
+    QCOMPARE(states(), std::pair(false, true));
+    frame.Dispatch(cmd::kRedo);
+    QCOMPARE(e.doc().Content(e.view().State().selectedKey), std::string("[Delay5]"));
+    QCOMPARE(states(), std::pair(true, false));
+    e.ui.saveAnswers.push_back(SaveAnswer::No);
+    frame.Dispatch(cmd::kNew);
+    QCOMPARE(states(), std::pair(false, false));
   }
 
   void ctrlNCreatesNewTemplate() {

@@ -16,6 +16,7 @@
 #include "base/Messages.h"
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
+#include "commands/UndoHistory.h"
 #include "device/EmulatedPlatform.h"
 #include "device/SimulatedKeyboard.h"
 #include "device/VirtualClock.h"
@@ -45,6 +46,8 @@ struct Rig {
   SimulatedKeyboard sim{dir.filePath(QStringLiteral("kb.bin")).toStdString()};
   VirtualClock clock;
   KeyboardCommands commands{doc, view, ui, settings};
+  DocumentEvents events;
+  UndoHistory history{doc, view.State(), events};
   PortKind port;
 
   explicit Rig(PortKind kind) : port(kind) {
@@ -55,6 +58,7 @@ struct Rig {
     view.show();
     sim.Emulator().SetClock(&clock);
     commands.SetEnvironment(DeviceEnvironment{&sim.Hid(), &sim, &clock, {}, {}});
+    commands.SetHistory(&history);
   }
   // Every test fails when the host broke the keyboard's protocol.
   ~Rig() {
@@ -342,6 +346,7 @@ void TransferTest::readTakesTheKeyboardImage() {
   other.BuildImage();
   rig.Keyboard() = other.MemoryImage();
   rig.Select(3);
+  rig.SelectedContent() = "ab";
   rig.view.State().cursor = 1;
 
   QVERIFY(rig.Read());
@@ -358,6 +363,14 @@ void TransferTest::readTakesTheKeyboardImage() {
   QCOMPARE(s.selectedPosition, 0);
   QCOMPARE(s.cursor, 0);
   QVERIFY(!s.SelectedIsAscii());  // the selected key's mode follows its new content
+
+  // The read is one step: Undo gives back the template and the selection.
+  QCOMPARE(rig.history.StepCount(), size_t{1});
+  QVERIFY(rig.history.Undo());
+  QCOMPARE(rig.doc.Content(first), std::string());
+  QCOMPARE(rig.doc.Content(third), std::string("ab"));
+  QCOMPARE(s.selectedPosition, 3);
+  QCOMPARE(s.cursor, 1);
 }
 
 void TransferTest::failedReadLeavesTheDocumentAlone() {
@@ -386,6 +399,7 @@ void TransferTest::failedReadLeavesTheDocumentAlone() {
   QVERIFY(rig.doc.DefinedFlags() == defined);
   QVERIFY(rig.doc.IsModified());
   QCOMPARE(rig.view.State().selectedPosition, 0);
+  QCOMPARE(rig.history.StepCount(), size_t{0});  // nothing of the template changed
 }
 
 void TransferTest::unpluggedKeyboardLeavesTheDocumentAlone_data() {

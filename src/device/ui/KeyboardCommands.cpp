@@ -4,6 +4,7 @@
 
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
+#include "commands/UndoHistory.h"
 #include "commands/UserInterface.h"
 #include "device/DocumentTransfer.h"
 #include "device/linux/DeviceSetup.h"
@@ -126,8 +127,20 @@ void KeyboardCommands::ReadFromKeyboard() {
     return;
   }
   // Only a complete image reaches the document: after a failed block the
-  // template stays exactly as it was, unsaved edits included.
-  Start(std::move(job), [this](const TransferResult& result) { ApplyReadResult(m_doc, result); });
+  // template stays exactly as it was, unsaved edits included. Taking the image
+  // and selecting position 0 is one undo step, recorded on this thread when
+  // the worker has finished.
+  Start(std::move(job), [this](const TransferResult& result) {
+    const auto apply = [this, &result] {
+      ApplyReadResult(m_doc, result);
+      if (result.started) FinishTransfer();
+    };
+    if (m_history) {
+      m_history->Record(UndoHistory::StepKind::Command, apply);
+    } else {
+      apply();
+    }
+  });
 }
 
 void KeyboardCommands::WriteIntoKeyboard() {

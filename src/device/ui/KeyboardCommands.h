@@ -35,6 +35,7 @@ class DeviceSetup;
 class SettingsStore;
 class TransferProgressDisplay;
 class TransferWorker;
+class UndoHistory;
 class UserInterface;
 struct ViewState;
 
@@ -60,6 +61,8 @@ class KeyboardCommands {
   void SetPs2Device(std::string node) { m_ps2Device = std::move(node); }
   // Tests: a ready environment instead (emulated devices, virtual clock).
   void SetEnvironment(DeviceEnvironment environment);
+  // A read that reaches the template is recorded there as one undo step.
+  void SetHistory(UndoHistory* history) { m_history = history; }
 
   // The port choice, once per run, at the view's first display: asks PS/2 or
   // USB (offering the port chosen last time first), keeps the answer for the
@@ -104,6 +107,7 @@ class KeyboardCommands {
   // ends before the connection it uses goes away.
   std::unique_ptr<TransferWorker> m_worker;
   std::function<void()> m_transferEnded;
+  UndoHistory* m_history = nullptr;
   int m_exitStatus = 0;
 };
 

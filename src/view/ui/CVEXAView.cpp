@@ -111,6 +111,11 @@ void CVEXAView::OnContentsReplaced() {
   emit stateChanged();
 }
 
+void CVEXAView::OnHistoryRestored() {
+  update();
+  emit stateChanged();
+}
+
 void CVEXAView::MoveSelection(int direction) {
   (void)view_selection::MoveSelection(m_doc, m_state, direction);
   update();

@@ -32,6 +32,8 @@ class CVEXAView : public QWidget {
   bool OnInitialUpdate();
   void OnModelSwitched();
   void OnContentsReplaced();
+  // Undo or Redo restored the template and the selection: everything is drawn again.
+  void OnHistoryRestored();
 
   // Runs once, at the first initial update, with the view state to fill (port
   // kind and name).

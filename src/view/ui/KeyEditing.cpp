@@ -1,17 +1,29 @@
 #include "view/ui/KeyEditing.h"
 
 #include "commands/CommandRouter.h"
+#include "commands/CommandTable.h"
 #include "view/ui/CVEXAView.h"
 
 namespace vexa {
 
-KeyEditing::KeyEditing(CVEXADoc& doc, CVEXAView& view, UserInterface& ui, CommandRouter& router)
-    : m_view(&view), m_keys(doc, view.State()), m_commands(doc, view.State(), ui) {
+KeyEditing::KeyEditing(CVEXADoc& doc, CVEXAView& view, UserInterface& ui, CommandRouter& router,
+                       Clipboard& clipboard, UndoHistory* history)
+    : m_view(&view),
+      m_keys(doc, view.State()),
+      m_commands(doc, view.State(), ui),
+      m_clipboard(doc, view.State(), ui, clipboard) {
+  m_keys.SetHistory(history);
   view.SetKeyHandler(&m_keys);
   for (int id : KeyEditCommands::Ids()) {
     router.Register(
         id, [this, id] { Repaint(m_commands.Execute(id)); }, [this, id] { return m_commands.IsEnabled(id); });
   }
+  router.Register(
+      cmd::kCopy, [this] { Repaint(m_clipboard.Copy()); }, [this] { return m_clipboard.CanCopy(); });
+  router.Register(
+      cmd::kCut, [this] { Repaint(m_clipboard.Cut()); }, [this] { return m_clipboard.CanCopy(); });
+  router.Register(
+      cmd::kPaste, [this] { Repaint(m_clipboard.Paste()); }, [this] { return m_clipboard.CanPaste(); });
 }
 
 KeyEditing::~KeyEditing() {

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "commands/UndoHistory.h"
+
 namespace vexa {
 
 std::optional<PcKeyEvent> ViewKeyEditor::ToPcEvent(const QKeyEvent& event) {
@@ -24,7 +26,11 @@ bool ViewKeyEditor::Handle(QKeyEvent& event) {
       event.ignore();
       return true;
     }
-    (void)m_editor.KeyDown(*pc);
+    if (m_history) {
+      m_history->Record(UndoHistory::StepKind::Typing, [this, &pc] { (void)m_editor.KeyDown(*pc); });
+    } else {
+      (void)m_editor.KeyDown(*pc);
+    }
     return true;
   }
   // Releases only matter for Shift, and a Shift release counts even when Alt

@@ -9,6 +9,9 @@
 //  - auto-repeat releases and keys without a PC equivalent.
 // While a diversion is installed and takes an event (the keyboard output test
 // window while it is open), the editor sees nothing of it.
+//
+// With an edit history installed, every key press the editor handles is
+// recorded as typing: keystrokes into one key grow one undo step.
 #pragma once
 
 #include <functional>
@@ -20,6 +23,7 @@
 namespace vexa {
 
 class CVEXADoc;
+class UndoHistory;
 struct ViewState;
 
 class ViewKeyEditor final : public ViewKeyHandler {
@@ -31,6 +35,7 @@ class ViewKeyEditor final : public ViewKeyHandler {
   ViewKeyEditor(CVEXADoc& doc, ViewState& state) : m_editor(doc, state) {}
 
   void SetDiversion(Diversion diversion) { m_diversion = std::move(diversion); }
+  void SetHistory(UndoHistory* history) { m_history = history; }
 
   bool KeyPress(QKeyEvent& event) override;
   bool KeyRelease(QKeyEvent& event) override;
@@ -43,6 +48,7 @@ class ViewKeyEditor final : public ViewKeyHandler {
 
   KeyEditor m_editor;
   Diversion m_diversion;
+  UndoHistory* m_history = nullptr;
 };
 
 }  // namespace vexa
