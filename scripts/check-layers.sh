@@ -22,6 +22,7 @@ layer_of() {
     models/*) echo models ;;
     document/qt/*) echo qtsettings ;;
     document/*) echo document ;;
+    view/qt/*) echo legend ;;
     view/*) echo view ;;
     device/linux/*) echo platform ;;
     device/*) echo device ;;
@@ -44,8 +45,9 @@ allowed() {
     platform) echo "base models document device platform" ;;
     commands) echo "base models document view device commands" ;;
     qtsettings) echo "base models document qtsettings" ;;
-    gui) echo "base models document view device platform commands qtsettings gui" ;;
-    cli) echo "base models document view device platform commands qtsettings cli" ;;
+    legend) echo "base models document view legend" ;;
+    gui) echo "base models document view device platform commands qtsettings legend gui" ;;
+    cli) echo "base models document view device platform commands qtsettings legend cli" ;;
     helper) echo "base platform helper" ;;
   esac
 }

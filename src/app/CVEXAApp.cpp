@@ -17,6 +17,7 @@
 #include "document/CVEXADoc.h"
 #include "view/ui/CVEXAView.h"
 #include "view/ui/KeyEditing.h"
+#include "view/ui/LegendSheetCommands.h"
 
 namespace vexa {
 
@@ -49,6 +50,8 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
     clipboard = m_systemClipboard.get();
   }
   m_keyEditing = std::make_unique<KeyEditing>(*m_doc, *m_view, ui, m_router, *clipboard, m_history.get());
+  m_legendSheet = std::make_unique<LegendSheetCommands>(*m_doc, ui, m_frame.get());
+  m_legendSheet->Register(m_router);
 
   // Keyboard communication, the settings dialogs and the output test.
   m_keyboardCommands = std::make_unique<KeyboardCommands>(*m_doc, *m_view, ui, settings);

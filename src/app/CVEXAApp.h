@@ -21,6 +21,7 @@ class CVEXAView;
 class DocumentCommands;
 class KeyboardCommands;
 class KeyEditing;
+class LegendSheetCommands;
 class ModelCommands;
 class SettingsCommands;
 class SettingsStore;
@@ -65,6 +66,7 @@ class CVEXAApp {
   [[nodiscard]] KeyboardCommands& Keyboard() { return *m_keyboardCommands; }
   [[nodiscard]] CKeyCodeOutView& OutputTest() { return *m_outputTest; }
   [[nodiscard]] UndoHistory& History() { return *m_history; }
+  [[nodiscard]] LegendSheetCommands& LegendCommands() { return *m_legendSheet; }
 
  private:
   void UpdateCaption();
@@ -85,6 +87,7 @@ class CVEXAApp {
   std::unique_ptr<KeyEditing> m_keyEditing;  // keystrokes and the Key Edit commands
   std::unique_ptr<KeyboardCommands> m_keyboardCommands;
   std::unique_ptr<SettingsCommands> m_settingsCommands;
+  std::unique_ptr<LegendSheetCommands> m_legendSheet;
   CKeyCodeOutView* m_outputTest = nullptr;  // owned by the view
   bool m_closeAfterTransfer = false;        // the window was closed while a transfer ran
 };

@@ -89,6 +89,23 @@ std::optional<std::string> QtUserInterface::ChooseTextFile(TextFileUse use) {
   return ToLocal(dialog.selectedFiles().constFirst());
 }
 
+std::optional<std::string> QtUserInterface::ChoosePictureFile(const std::string& suggested) {
+  const QStringList filters{QStringLiteral("PDF document (*.pdf)"), QStringLiteral("SVG picture (*.svg)"),
+                            QStringLiteral("PNG picture (*.png)")};
+  const QStringList suffixes{QStringLiteral("pdf"), QStringLiteral("svg"), QStringLiteral("png")};
+  QFileDialog dialog(m_parent, QStringLiteral("Export Picture"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(suffixes.front());
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &filters, &suffixes](const QString& f) {
+        dialog.setDefaultSuffix(suffixes.value(static_cast<int>(filters.indexOf(f)), suffixes.front()));
+      });
+  if (!suggested.empty()) dialog.selectFile(FromLocal(suggested));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToLocal(dialog.selectedFiles().constFirst());
+}
+
 void QtUserInterface::ShowAbout() {
   CAboutDlg dialog(m_parent);
   dialog.exec();

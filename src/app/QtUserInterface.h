@@ -26,6 +26,7 @@ class QtUserInterface final : public UserInterface {
   std::optional<std::string> ChooseOpenFile() override;
   std::optional<std::string> ChooseSaveFile(const std::string& suggested) override;
   std::optional<std::string> ChooseTextFile(TextFileUse use) override;
+  std::optional<std::string> ChoosePictureFile(const std::string& suggested) override;
   void ShowAbout() override;
   void ShowKeyWordTable() override;
   std::optional<int> AskDelayTime() override;

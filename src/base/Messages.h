@@ -50,6 +50,12 @@ inline constexpr const char* kTextFileLineFeed =
     "can't carry: importing it will misplace the keys after it !!";
 inline constexpr std::string_view kTextFileRowCount = "The number of rows in the text file is wrong\n";
 
+// Legend sheets (Print, Export Picture, vexa-cli template render)
+inline constexpr const char* kPictureUnknownType =
+    "The picture file: <%s> must be named .svg, .png or .pdf !!";
+inline constexpr const char* kPictureCannotWrite = "The picture file: <%s> can't be written !!";
+inline constexpr std::string_view kPrintFailed = "The legend sheet can't be printed !!";
+
 // Model switch confirmation
 inline constexpr std::string_view kSelectKeyboardTitle = "Select Keyboard";
 inline constexpr std::string_view kSelectKeyboardLine1 = "Are you sure to select another keyboard?";

@@ -1,4 +1,7 @@
+#include <QGuiApplication>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <ostream>
 
 #include "base/Messages.h"
@@ -6,6 +9,8 @@
 #include "cli/Cli.h"
 #include "cli/ModelOption.h"
 #include "document/CVEXADoc.h"
+#include "view/LegendSheet.h"
+#include "view/qt/LegendSheetWriter.h"
 
 namespace vexa::cli {
 
@@ -14,6 +19,7 @@ const char* const kTemplateHelp =
     "       vexa-cli template show FILE.bin [--model M]\n"
     "       vexa-cli template export FILE.bin OUT.txt [--model M]\n"
     "       vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]\n"
+    "       vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]\n"
     "\n"
     "Works on template files (the keyboard's 2048-byte memory image) and text\n"
     "template files (one line per key: label, comma, content; backslash and comma\n"
@@ -28,6 +34,10 @@ const char* const kTemplateHelp =
     "          valid content stops the import: nothing is written and the key's\n"
     "          position, label and content are reported. A wrong number of lines is\n"
     "          reported but the file is still written.\n"
+    "  render  draws the legend sheet: every key of the model with its label and its\n"
+    "          content, as SVG, PNG or PDF by the extension of OUT; a content too\n"
+    "          long for its key is written out in the notes under the keyboard.\n"
+    "          Needs no display.\n"
     "\n"
     "Options:\n"
     "  --model M      the model: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or\n"
@@ -40,7 +50,8 @@ const char* const kTemplateHelp =
     "  vexa-cli template new blank.bin\n"
     "  vexa-cli template show shop.bin --model DV3100\n"
     "  vexa-cli template export shop.bin shop.txt --model PX2400\n"
-    "  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin\n";
+    "  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin\n"
+    "  vexa-cli template render shop.bin shop-legend.pdf --model PX2400\n";
 
 namespace {
 
@@ -125,13 +136,45 @@ int RunImport(Args& args, int modelId, const std::string* base, Io& io) {
   return saved.ok ? kExitOk : Refused(io, saved.message);
 }
 
+// A legend sheet needs fonts, so a QGuiApplication; vexa-cli has no window,
+// so it runs on the offscreen platform and needs no display.
+int RunRender(Args& args, int modelId, Io& io) {
+  if (args.size() != 2)
+    return UsageError(io, "'template render' takes two file names: FILE.bin OUT.svg, OUT.png or OUT.pdf");
+  if (!PictureFormatOf(args[1]))
+    return Refused(io, msg::FormatMessage(msg::kPictureUnknownType, args[1].c_str()));
+  CliDocument cli(modelId);
+  if (const Outcome opened = cli.doc.OpenTemplate(args[0]); !opened.ok) return Refused(io, opened.message);
+
+  // Qt's own notices on the way (no runtime directory, a font fallback) are
+  // not the command's to report; its output stays what scripts expect.
+  struct QuietQt {
+    QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+          if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
+    ~QuietQt() { qInstallMessageHandler(previous); }
+  } quiet;
+  std::unique_ptr<QGuiApplication> application;
+  if (!QCoreApplication::instance()) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vexa-cli";
+    static char* argv[] = {name, nullptr};
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  const Outcome written = WriteLegendSheet(BuildLegendSheet(cli.doc), args[1]);
+  return written.ok ? kExitOk : Refused(io, written.message);
+}
+
 }  // namespace
 
 int RunTemplate(const Args& arguments, Io& io) {
   const ParsedArguments parsed = ParseArguments({"template", kTemplateHelp, kTemplateOptions}, arguments, io);
   if (parsed.exit) return *parsed.exit;
   Args args = parsed.positionals;
-  if (args.empty()) return UsageError(io, "'template' needs a subcommand: new, show, export or import");
+  if (args.empty())
+    return UsageError(io, "'template' needs a subcommand: new, show, export, import or render");
   const std::string sub = args.front();
   args.erase(args.begin());
   std::string error;
@@ -142,6 +185,7 @@ int RunTemplate(const Args& arguments, Io& io) {
   if (sub == "show") return RunShow(args, modelId, io);
   if (sub == "export") return RunExport(args, modelId, io);
   if (sub == "import") return RunImport(args, modelId, parsed.Value("base"), io);
+  if (sub == "render") return RunRender(args, modelId, io);
   return UsageError(io, "unknown template subcommand '" + sub + "'");
 }
 

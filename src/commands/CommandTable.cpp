@@ -20,6 +20,10 @@ constexpr std::array kCommands{
                 "Import text data"},
     CommandInfo{kExportText, "&Export Text Data\tCtrl+E", "Export template data from a text file",
                 "Export text data"},
+    CommandInfo{kPrint, "&Print...", "Print the keys with their labels and contents", "Print"},
+    CommandInfo{kExportPicture, "Export Pic&ture...",
+                "Save the keys with their labels and contents as an SVG, PNG or PDF picture",
+                "Export picture"},
     CommandInfo{kExit, "E&xit", "Quit the application; prompts to save documents", "Exit"},
     CommandInfo{kModelPX2100, "PX2100", "Select PX2100 keyboard", "PX2100"},
     CommandInfo{kModelPX2200, "PX2200", "Select PX2200 keyboard", "PX2200"},
@@ -55,8 +59,9 @@ constexpr std::array kCommands{
     CommandInfo{kKeyWordList, "Key Word &List", "Special Function Key Word Table", "Key Word"},
 };
 
-constexpr std::array kTemplateMenu{kNew,       kLoad,       kSave,       kSaveAs,    kSeparator, kLoadDefault,
-                                   kSeparator, kImportText, kExportText, kSeparator, kExit};
+constexpr std::array kTemplateMenu{kNew,         kLoad,          kSave,       kSaveAs,     kSeparator,
+                                   kLoadDefault, kSeparator,     kImportText, kExportText, kSeparator,
+                                   kPrint,       kExportPicture, kSeparator,  kExit};
 constexpr std::array kKeyboardMenu{kModelPX2100, kModelPX2200, kModelPX2400,
                                    kModelDV3300, kModelDV3500, kModelDV3100};
 constexpr std::array kKeyEditMenu{

@@ -24,7 +24,9 @@ inline constexpr int kSaveAs = 57604;
 inline constexpr int kLoadDefault = 32795;
 inline constexpr int kImportText = 32774;
 inline constexpr int kExportText = 32798;
-inline constexpr int kRecentFile1 = 57616;  // ..57619: the recent-file entries
+inline constexpr int kPrint = 57607;          // the legend sheet on a printer
+inline constexpr int kExportPicture = 32830;  // the legend sheet as SVG, PNG or PDF
+inline constexpr int kRecentFile1 = 57616;    // ..57619: the recent-file entries
 inline constexpr int kExit = 57665;
 // Keyboard menu
 inline constexpr int kModelPX2100 = 32818;

@@ -41,6 +41,9 @@ class UserInterface {
   virtual std::optional<std::string> ChooseSaveFile(const std::string& suggested) = 0;
   // The text template chooser in its import or export form.
   virtual std::optional<std::string> ChooseTextFile(TextFileUse use) = 0;
+  // The chooser of Export Picture: a file name ending in .svg, .png or .pdf
+  // (the chosen type's extension added to a name typed without one).
+  virtual std::optional<std::string> ChoosePictureFile(const std::string& suggested) = 0;
   virtual void ShowAbout() = 0;
   virtual void ShowKeyWordTable() = 0;
   // The code entry dialogs of the Key Edit menu; nullopt when cancelled.

@@ -87,6 +87,22 @@ has "$err" "The template file: <no/such/dir.bin> can't be written !!"
 run 1 template export new.bin no/such/out.txt
 has "$err" "The text file: <no/such/out.txt> can't be written !!"
 
+# Render: the legend sheet by the extension, with no display and nothing on stderr.
+for ext in svg png pdf; do
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$VEXA_CLI" template render edited.bin "sheet.$ext" \
+    --model DV3100 >"$work/stdout" 2>"$work/stderr" || fail "template render to .$ext failed: $(cat "$work/stderr")"
+  [ -s "$work/stderr" ] && fail "template render to .$ext wrote to stderr: $(cat "$work/stderr")"
+done
+grep -q '\[F1\]\[A\]' sheet.svg || fail "the SVG lacks the content [F1][A]"
+[ "$(head -c 8 sheet.png | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] || fail "sheet.png is not a PNG"
+[ "$(head -c 5 sheet.pdf)" = "%PDF-" ] || fail "sheet.pdf is not a PDF"
+run 1 template render edited.bin sheet.jpg
+has "$err" "The picture file: <sheet.jpg> must be named .svg, .png or .pdf !!"
+[ -e sheet.jpg ] && fail "a refused render must write nothing"
+run 1 template render missing.bin sheet.svg
+has "$err" "The template file: <missing.bin> can't be opened !!"
+run 2 template render edited.bin
+
 # Usage errors.
 run 2 template
 run 2 template frobnicate x

@@ -48,13 +48,16 @@ helper_mode=$(dpkg-deb -c "$deb" | awk -v f="$helper" '$6 == f { print $1 }')
 grep -qx 'pkexec' <<<"$(dpkg-deb -f "$deb" Recommends)" || { echo "the package does not recommend pkexec"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-libs="libqt6core6 udev"
+# vexa-cli draws legend sheets: QtGui and QtSvg.
+libs="libqt6core6 libqt6gui6 libqt6svg6 udev"
 if compgen -G "$VEXA_SOURCE_DIR/src/device/linux/*.cpp" >/dev/null; then libs="$libs libhidapi-hidraw0"; fi
 for lib in $libs; do
   grep -q "$lib" <<<"$depends" || { echo "dependency missing: $lib"; exit 1; }
 done
 if [ -n "${VEXA_BIN:-}" ]; then
-  grep -q libqt6widgets6 <<<"$depends" || { echo "dependency missing: libqt6widgets6"; exit 1; }
+  for lib in libqt6widgets6 libqt6printsupport6; do
+    grep -q "$lib" <<<"$depends" || { echo "dependency missing: $lib"; exit 1; }
+  done
 fi
 
 # The udev rules are reloaded when the package is configured.

@@ -19,7 +19,7 @@ class ScriptedUserInterface final : public UserInterface {
  public:
   std::deque<SaveAnswer> saveAnswers;
   std::deque<bool> modelSwitchAnswers;
-  std::deque<std::optional<std::string>> fileAnswers;  // for all three choosers, in order
+  std::deque<std::optional<std::string>> fileAnswers;  // for all four choosers, in order
   // The code entry dialogs' answers; nullopt answers Cancel.
   std::deque<std::optional<int>> delayAnswers;
   std::deque<std::optional<int>> shiftLevelAnswers;
@@ -35,6 +35,7 @@ class ScriptedUserInterface final : public UserInterface {
   std::vector<MessageKind> messageKinds;   // the kind of each message, in the same order
   std::vector<std::string> saveQuestions;  // the names asked about
   std::vector<TextFileUse> textChoosers;
+  std::vector<std::string> pictureChoosers;  // the names each picture chooser suggested
   int modelSwitchQuestions = 0;
   int openChoosers = 0;
   int saveChoosers = 0;
@@ -68,6 +69,10 @@ class ScriptedUserInterface final : public UserInterface {
   }
   std::optional<std::string> ChooseTextFile(TextFileUse use) override {
     textChoosers.push_back(use);
+    return Pop(fileAnswers, std::optional<std::string>{});
+  }
+  std::optional<std::string> ChoosePictureFile(const std::string& suggested) override {
+    pictureChoosers.push_back(suggested);
     return Pop(fileAnswers, std::optional<std::string>{});
   }
   void ShowAbout() override { ++aboutShown; }

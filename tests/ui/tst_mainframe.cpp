@@ -74,10 +74,11 @@ class TestMainFrame : public QObject {
     for (QAction* a : e.frame().menuBar()->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{"&Template", "Key&board", "&Key Edit", "&Configuration", "T&esting",
                                   "&View", "&Help"}));
-    QCOMPARE(MenuTexts(MenuAt(e.frame(), 0)),
-             (QStringList{"&New\tCtrl+N", "&Load...\tCtrl+L", "&Save\tCtrl+S", "Save &As...", "-",
-                          "Load &Default\tCtrl+D", "-", "&Import Text Data\tCtrl+I",
-                          "&Export Text Data\tCtrl+E", "-", "E&xit"}));
+    QCOMPARE(
+        MenuTexts(MenuAt(e.frame(), 0)),
+        (QStringList{"&New\tCtrl+N", "&Load...\tCtrl+L", "&Save\tCtrl+S", "Save &As...", "-",
+                     "Load &Default\tCtrl+D", "-", "&Import Text Data\tCtrl+I", "&Export Text Data\tCtrl+E",
+                     "-", "&Print...", "Export Pic&ture...", "-", "E&xit"}));
     QCOMPARE(MenuTexts(MenuAt(e.frame(), 1)),
              (QStringList{"PX2100", "PX2200", "PX2400", "DV3300", "DV3500", "DV3100"}));
     // Undo and Redo head the Key Edit menu.
@@ -94,7 +95,7 @@ class TestMainFrame : public QObject {
     e.settings.SetRecentFiles({"/tmp/a.bin", "/tmp/b.bin"});
     emit MenuAt(e.frame(), 0)->aboutToShow();
     const QStringList texts = MenuTexts(MenuAt(e.frame(), 0));
-    QCOMPARE(texts.mid(10), (QStringList{"&1 /tmp/a.bin", "&2 /tmp/b.bin", "-", "E&xit"}));
+    QCOMPARE(texts.mid(13), (QStringList{"&1 /tmp/a.bin", "&2 /tmp/b.bin", "-", "E&xit"}));
   }
 
   void toolbarButtonsAndGaps() {
@@ -142,8 +143,8 @@ class TestMainFrame : public QObject {
       QCOMPARE(entry->isChecked(), modelId == model);
       QVERIFY(entry->isEnabled());
     }
-    for (int id :
-         {cmd::kNew, cmd::kLoad, cmd::kSave, cmd::kSaveAs, cmd::kExit, cmd::kKeyWordList, cmd::kAbout}) {
+    for (int id : {cmd::kNew, cmd::kLoad, cmd::kSave, cmd::kSaveAs, cmd::kPrint, cmd::kExportPicture,
+                   cmd::kExit, cmd::kKeyWordList, cmd::kAbout}) {
       QVERIFY(e.frame().Action(id)->isEnabled());
     }
     QVERIFY(e.frame().Action(cmd::kToggleToolbar)->isChecked());
