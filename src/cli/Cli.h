@@ -2,9 +2,10 @@
 // and is reached through the table in main.cpp.
 //
 // Exit status: 0 success, 1 refused or failed (the message on stderr),
-// 2 usage error. Text arguments and output are raw 8-bit bytes. Each group
-// parses its own arguments with ParseArguments (Arguments.h) from a table of
-// its options.
+// 2 usage error. `template diff` follows diff(1) instead: 0 the same,
+// 1 different, 2 trouble (an unreadable file as well as bad usage).
+// Text arguments and output are raw 8-bit bytes. Each group parses its own
+// arguments with ParseArguments (Arguments.h) from a table of its options.
 #pragma once
 
 #include <iosfwd>

@@ -9,6 +9,7 @@
 #include "cli/Cli.h"
 #include "cli/ModelOption.h"
 #include "document/CVEXADoc.h"
+#include "document/TemplateDiff.h"
 #include "view/LegendSheet.h"
 #include "view/qt/LegendSheetWriter.h"
 
@@ -20,6 +21,7 @@ const char* const kTemplateHelp =
     "       vexa-cli template export FILE.bin OUT.txt [--model M]\n"
     "       vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]\n"
     "       vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]\n"
+    "       vexa-cli template diff A.bin B.bin [--model M]\n"
     "\n"
     "Works on template files (the keyboard's 2048-byte memory image) and text\n"
     "template files (one line per key: label, comma, content; backslash and comma\n"
@@ -38,6 +40,12 @@ const char* const kTemplateHelp =
     "          content, as SVG, PNG or PDF by the extension of OUT; a content too\n"
     "          long for its key is written out in the notes under the keyboard.\n"
     "          Needs no display.\n"
+    "  diff    compares two template files: one line per key position whose content\n"
+    "          differs, tab-separated POSITION LABEL CONTENT-IN-A CONTENT-IN-B (keys\n"
+    "          the model does not show: position \"-\", label \"(key index N)\"),\n"
+    "          then one line per differing setting, NAME VALUE-IN-A VALUE-IN-B, named\n"
+    "          as the settings dialogs name it. Exit status as diff(1): 0 the same,\n"
+    "          1 different, 2 trouble (a file that can't be read, bad usage).\n"
     "\n"
     "Options:\n"
     "  --model M      the model: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or\n"
@@ -51,7 +59,8 @@ const char* const kTemplateHelp =
     "  vexa-cli template show shop.bin --model DV3100\n"
     "  vexa-cli template export shop.bin shop.txt --model PX2400\n"
     "  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin\n"
-    "  vexa-cli template render shop.bin shop-legend.pdf --model PX2400\n";
+    "  vexa-cli template render shop.bin shop-legend.pdf --model PX2400\n"
+    "  vexa-cli template diff old.bin shop.bin --model PX2400\n";
 
 namespace {
 
@@ -167,6 +176,31 @@ int RunRender(Args& args, int modelId, Io& io) {
   return written.ok ? kExitOk : Refused(io, written.message);
 }
 
+// Exit status as diff(1): 0 the same, 1 different, 2 trouble.
+int RunDiff(Args& args, int modelId, Io& io) {
+  if (args.size() != 2) return UsageError(io, "'template diff' takes two file names: A.bin B.bin");
+  CliDocument a(modelId);
+  CliDocument b(modelId);
+  for (auto [doc, path] : {std::pair{&a.doc, &args[0]}, std::pair{&b.doc, &args[1]}}) {
+    if (const Outcome opened = doc->OpenTemplate(*path); !opened.ok) {
+      (void)Refused(io, opened.message);
+      return kExitUsage;
+    }
+  }
+  const TemplateDifferences differences = DiffTemplates(a.doc, b.doc);
+  for (const KeyDifference& key : differences.keys) {
+    if (key.position >= 0) {
+      io.out << key.position << '\t' << key.label;
+    } else {
+      io.out << "-\t(key index " << key.keyIndex << ')';
+    }
+    io.out << '\t' << key.a << '\t' << key.b << '\n';
+  }
+  for (const SettingDifference& setting : differences.settings)
+    io.out << setting.name << '\t' << setting.a << '\t' << setting.b << '\n';
+  return differences.Empty() ? kExitOk : kExitRefused;
+}
+
 }  // namespace
 
 int RunTemplate(const Args& arguments, Io& io) {
@@ -174,7 +208,7 @@ int RunTemplate(const Args& arguments, Io& io) {
   if (parsed.exit) return *parsed.exit;
   Args args = parsed.positionals;
   if (args.empty())
-    return UsageError(io, "'template' needs a subcommand: new, show, export, import or render");
+    return UsageError(io, "'template' needs a subcommand: new, show, export, import, render or diff");
   const std::string sub = args.front();
   args.erase(args.begin());
   std::string error;
@@ -186,6 +220,7 @@ int RunTemplate(const Args& arguments, Io& io) {
   if (sub == "export") return RunExport(args, modelId, io);
   if (sub == "import") return RunImport(args, modelId, parsed.Value("base"), io);
   if (sub == "render") return RunRender(args, modelId, io);
+  if (sub == "diff") return RunDiff(args, modelId, io);
   return UsageError(io, "unknown template subcommand '" + sub + "'");
 }
 

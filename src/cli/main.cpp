@@ -13,7 +13,8 @@ namespace {
 const CommandGroup kGroups[] = {
     {"content", "check, encode, measure and decode key contents", kContentHelp, RunContent},
     {"layout", "list the key layout of a keyboard model", kLayoutHelp, RunLayout},
-    {"template", "create, show, export and import template files", kTemplateHelp, RunTemplate},
+    {"template", "create, show, export, import, render and compare template files", kTemplateHelp,
+     RunTemplate},
     {"keyboard", "detect a keyboard, read and write its template", kKeyboardHelp, RunKeyboard},
 };
 
@@ -31,7 +32,8 @@ void PrintHelp(std::ostream& out) {
          "  --help     show this help\n"
          "  --version  show the version\n"
          "\n"
-         "Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error.\n";
+         "Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error;\n"
+         "'template diff' as diff(1): 0 the same, 1 different, 2 trouble.\n";
 }
 
 const CommandGroup* FindGroup(const std::string& name) {

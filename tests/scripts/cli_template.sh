@@ -103,6 +103,38 @@ run 1 template render missing.bin sheet.svg
 has "$err" "The template file: <missing.bin> can't be opened !!"
 run 2 template render edited.bin
 
+# Diff: exit status as diff(1), one line per differing key, then the settings by name.
+run 0 template diff edited.bin edited.bin --model DV3100
+[ -z "$out" ] || fail "identical templates should print nothing, got: $out"
+run 1 template diff new.bin edited.bin --model DV3100
+[ "$(wc -l <<<"$out")" = 2 ] || fail "two keys differ, got: $out"
+has "$out" $'\t\ta,b\\c\xe9'
+has "$out" $'\t\t[F1][A]'
+cp new.bin beep.bin
+printf '\xaa' | dd of=beep.bin bs=1 seek=2043 conv=notrunc status=none  # key beep off
+run 1 template diff new.bin beep.bin --model DV3100
+[ "$out" = $'Enable beeping when a key typed\ton\toff' ] || fail "unexpected settings diff: $out"
+run 2 template diff new.bin missing.bin
+has "$err" "The template file: <missing.bin> can't be opened !!"
+run 2 template diff new.bin short.bin
+run 2 template diff new.bin
+run 2 template diff new.bin edited.bin --model PX9999
+
+# Templates in git with readable diffs, as the README shows.
+if command -v git >/dev/null; then
+  (
+    set -e
+    mkdir repo && cd repo
+    git init -q && git config user.email t@example.com && git config user.name t
+    echo '*.bin diff=vexa' >.gitattributes
+    git config diff.vexa.textconv "$VEXA_CLI template show --model DV3100"
+    cp ../new.bin shop.bin && git add . && git commit -qm new
+    cp ../edited.bin shop.bin
+    git diff >../git.diff
+  ) || fail "git with the vexa textconv failed"
+  grep -q $'^+[0-9]*\t[0-9]*\t[^\t]*\t\[F1\]\[A\]' git.diff || fail "git diff shows no readable key line: $(cat git.diff)"
+fi
+
 # Usage errors.
 run 2 template
 run 2 template frobnicate x
