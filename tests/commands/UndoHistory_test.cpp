@@ -390,15 +390,5 @@ TEST_F(UndoHistoryTest, KeepsTheLastStepsWithinItsBound) {
   EXPECT_TRUE(doc->IsModified());
 }
 
-TEST_F(UndoHistoryTest, LinkedKeyOfThePx2400IsRestoredWithIt) {
-  Select(123);  // KeyLock, key index 160
-  ASSERT_EQ(state.selectedKey, kLinkedKeyIndex);
-  Press(kA);
-  ASSERT_EQ(doc->Content(kLinkedKeyTwinIndex), "a");
-  history->Undo();
-  EXPECT_EQ(doc->Content(kLinkedKeyIndex), "");
-  EXPECT_EQ(doc->Content(kLinkedKeyTwinIndex), "");
-}
-
 }  // namespace
 }  // namespace vexa

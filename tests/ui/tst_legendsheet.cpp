@@ -2,6 +2,7 @@
 // sizes), the names refused, and Print and Export Picture in the editor.
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -130,6 +131,32 @@ class TestLegendSheet : public QObject {
         written.message,
         msg::FormatMessage(knownType ? msg::kPictureCannotWrite : msg::kPictureUnknownType, path.c_str()));
     QVERIFY(!QFile::exists(QString::fromStdString(path)));
+  }
+
+  // Printing scales the sheet into the page's printable area, keeping its
+  // proportions: nothing is drawn outside it, and the sheet spans its width.
+  void fittedSheetStaysOnThePage() {
+    EditorFixture e;
+    const LegendSheetPainter sheet(BuildLegendSheet(e.doc()));
+    QImage page(600, 800, QImage::Format_RGB32);
+    page.fill(Qt::gray);
+    const QRect target(50, 40, 500, 700);
+    {
+      QPainter painter(&page);
+      sheet.PaintFitted(painter, target);
+    }
+    const int sheetHeight = static_cast<int>(500 * sheet.Size().height() / sheet.Size().width());
+    for (int y = 0; y < page.height(); ++y) {
+      for (int x = 0; x < page.width(); ++x) {
+        const bool onSheet =
+            x >= target.left() && x <= target.right() && y >= target.top() && y <= target.top() + sheetHeight;
+        if (!onSheet)
+          QVERIFY2(page.pixel(x, y) == QColor(Qt::gray).rgb(),
+                   qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+      }
+    }
+    QCOMPARE(page.pixel(target.left() + 1, target.top() + 1), QColor(Qt::white).rgb());
+    QCOMPARE(page.pixel(target.right() - 1, target.top() + sheetHeight - 2), QColor(Qt::white).rgb());
   }
 
   void exportPictureFromTheEditor() {
