@@ -4,6 +4,8 @@
 # when something is missing. As a normal user, sudo is used for apt only.
 set -euo pipefail
 
+# qt6-base-dev brings Qt's print support (QtPrintSupport, libqt6printsupport6);
+# qt6-svg-dev brings QtSvg (libqt6svg6) for the legend sheets.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
