@@ -1,11 +1,28 @@
 #include "commands/TextTemplateCommands.h"
 
+#include <functional>
+
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
 #include "commands/UserInterface.h"
 #include "document/CVEXADoc.h"
 
 namespace vexa {
+
+namespace {
+
+// Runs an import and marks the template modified when it changed any label or
+// content: an imported template must not be lost on Exit or New without the
+// save question.
+Outcome ImportMarkingModified(CVEXADoc& doc, const std::function<Outcome()>& import) {
+  const KeyContents contents = doc.Contents();
+  const auto labels = doc.Labels();
+  Outcome outcome = import();
+  if (doc.Contents() != contents || doc.Labels() != labels) doc.SetModified(true);
+  return outcome;
+}
+
+}  // namespace
 
 TextTemplateCommands::TextTemplateCommands(CVEXADoc& doc, UserInterface& ui, DocumentEvents& events)
     : m_doc(doc), m_ui(ui), m_events(events) {}
@@ -17,7 +34,7 @@ void TextTemplateCommands::Register(CommandRouter& router) {
 }
 
 void TextTemplateCommands::LoadDefault() {
-  const Outcome outcome = m_doc.LoadDefaultTextTemplate();
+  const Outcome outcome = ImportMarkingModified(m_doc, [this] { return m_doc.LoadDefaultTextTemplate(); });
   m_ui.Show(outcome);
   DocumentEvents::Fire(m_events.contentsReplaced);
   DocumentEvents::Fire(m_events.titleChanged);
@@ -26,7 +43,7 @@ void TextTemplateCommands::LoadDefault() {
 void TextTemplateCommands::Import() {
   const auto path = m_ui.ChooseTextFile(TextFileUse::Import);
   if (path) {
-    const Outcome outcome = m_doc.ImportTextTemplate(*path);
+    const Outcome outcome = ImportMarkingModified(m_doc, [&] { return m_doc.ImportTextTemplate(*path); });
     m_ui.Show(outcome);
     DocumentEvents::Fire(m_events.contentsReplaced);
   }

@@ -444,12 +444,17 @@ void KeyEditor::KeypadNavigation(int physicalKey, bool shiftHeld) {
 
 Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
   if (!event.press || event.systemKey) return Repaint::None;
-  m_doc.SetModified(true);
-  m_state.errorFlag = false;
-
   const int key = event.flags & kPhysicalKeyMask;
   // Words are given only with the ESC prefix and the decimal display off.
   const bool words = m_state.escPrefix && !m_state.decimalDisplay;
+  // Every key marks the template modified, except Shift and Ctrl pressed on
+  // their own: they are half of a shortcut (Ctrl+S, Ctrl+O, Shift+Right), and
+  // marking the template would make Ctrl+O and Ctrl+N ask to save a template
+  // nobody changed.
+  const bool bareModifier =
+      !words && (key == kLeftShift || key == kRightShift || key == kLeftCtrl || key == kRightCtrl);
+  if (!bareModifier) m_doc.SetModified(true);
+  m_state.errorFlag = false;
   // "Shift held" is the Shift state the event itself reports, not a memory of
   // Shift key-downs and key-ups: a release that went to a dialog (or any other
   // window) would otherwise leave Left and Right moving the selection.

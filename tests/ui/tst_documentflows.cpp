@@ -232,11 +232,20 @@ class TestDocumentFlows : public QObject {
     QCOMPARE(e.doc().Title(), e.Path("keys.txt") + " : PX2400");
     QVERIFY(ReadAll(e.Path("keys.txt")).contains("a\\,b\\\\c\r\n"));
 
+    e.ui.saveAnswers.push_back(SaveAnswer::No);
     e.frame().Dispatch(cmd::kNew);
+    QVERIFY(!e.doc().IsModified());
     e.ui.fileAnswers.push_back(e.Path("keys.txt"));
     e.frame().Dispatch(cmd::kImportText);
     QCOMPARE(e.doc().Content(e.doc().KeyMap()[3]), std::string("a,b\\c"));
     QVERIFY(e.ui.messages.empty());
+    // The imported keys are the user's work now: New asks before dropping them.
+    QVERIFY(e.doc().IsModified());
+    const size_t questions = e.ui.saveQuestions.size();
+    e.ui.saveAnswers.push_back(SaveAnswer::Cancel);
+    e.frame().Dispatch(cmd::kNew);
+    QCOMPARE(e.ui.saveQuestions.size(), questions + 1);
+    QCOMPARE(e.doc().Content(e.doc().KeyMap()[3]), std::string("a,b\\c"));
   }
 
   void textCommandMessages() {
@@ -250,6 +259,7 @@ class TestDocumentFlows : public QObject {
     e.frame().Dispatch(cmd::kImportText);
     QCOMPARE(e.ui.messages.back(),
              "The text file: <" + e.Path("nothere.txt") + "> is NOT in the directory !!");
+    QVERIFY(!e.doc().IsModified());  // nothing was read, nothing changed
     // Wrong row count: the lines read are applied, then the message.
     QFile f(QString::fromStdString(e.Path("short.txt")));
     QVERIFY(f.open(QIODevice::WriteOnly));

@@ -26,7 +26,7 @@ struct Key {
 };
 constexpr Key kEsc{27, 0x01}, kF1{112, 0x3B}, kF2{113, 0x3C}, kF12{123, 0x58}, kTab{9, 0x0F};
 constexpr Key kBackspace{8, 0x0E}, kEnter{13, 0x1C}, kSpace{32, 0x39}, kLeftShift{16, 0x2A},
-    kRightCtrl{17, 0x11D};
+    kRightCtrl{17, 0x11D}, kRightShift{16, 0x36}, kLeftCtrl{17, 0x1D};
 constexpr Key kA{65, 0x1E}, kE{69, 0x12}, kF{70, 0x21}, kOne{49, 0x02}, kSemicolon{186, 0x27};
 constexpr Key kOpenBracket{219, 0x1A}, kCloseBracket{221, 0x1B}, kNumLock{144, 0x145}, kPause{19, 0x45};
 constexpr Key kHome{36, 0x147}, kEnd{35, 0x14F}, kLeft{37, 0x14B}, kRight{39, 0x14D}, kUp{38, 0x148};
@@ -173,6 +173,21 @@ TEST_F(KeyEditorTest, EveryKeyMarksModifiedAndClearsTheErrorLine) {
   Down(kCtrlF6);
   EXPECT_EQ(doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)], 0);
   EXPECT_EQ(doc->BlankFlags()[static_cast<size_t>(state.selectedKey)], 0);
+}
+
+// Shift and Ctrl on their own are half of a shortcut: they change nothing, so
+// Ctrl+O after them does not ask to save. With the ESC prefix they give words.
+TEST_F(KeyEditorTest, BareShiftAndCtrlLeaveTheTemplateUnmodified) {
+  for (const Key& key : {kLeftShift, kRightShift, kLeftCtrl, kRightCtrl}) {
+    doc->SetModified(false);
+    Down(key);
+    EXPECT_FALSE(doc->IsModified()) << key.flags;
+  }
+  Down(kEsc);
+  doc->SetModified(false);
+  Down(kRightCtrl);
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(doc->Content(state.selectedKey), "[RightCtrl]");
 }
 
 TEST_F(KeyEditorTest, SystemKeysAndReleasesAreIgnored) {
