@@ -157,6 +157,40 @@ inline constexpr std::string_view kWritingTitle = "Writing data into keyboard";
 inline constexpr std::string_view kReadingTitle = "Reading data from keyboard";
 inline constexpr std::string_view kDontTouch = "Please don't use mouse and/or keyboard!";
 inline constexpr std::string_view kSelectPortTitle = "Select Communication Port";
+// --device PATH, or a keyboard chosen in the editor that is gone: a path that
+// is not a PX series keyboard now; nothing is sent to it.
+inline constexpr const char* kNotTheKeyboard =
+    "The device <%s> is not a PX series keyboard connected to this computer!";
+// A keyboard that is listed and opens, but does not answer a report.
+inline constexpr const char* kKeyboardNotAnswering = "The PX series keyboard at <%s> does not answer!";
+
+// Several keyboards: the states of `vexa-cli keyboard list`, the editor's
+// keyboard chooser, and the results of a write into all of them.
+inline constexpr std::string_view kStateReady = "ready";
+inline constexpr std::string_view kStateNoPermission = "no permission";
+inline constexpr std::string_view kStateNotAnswering = "not answering";
+inline constexpr std::string_view kResultWritten = "written";
+inline constexpr std::string_view kResultVerified = "verified";
+inline constexpr std::string_view kSelectKeyboardsTitle = "Select Connected Keyboard";
+inline constexpr std::string_view kSelectKeyboardsReadLabel =
+    "Several keyboards are connected. Read the template from:";
+inline constexpr std::string_view kSelectKeyboardsWriteLabel =
+    "Several keyboards are connected. Write the template into:";
+inline constexpr std::string_view kAllConnectedKeyboards = "All connected keyboards";
+inline constexpr const char* kNoSerialNumber = "no serial number";
+inline constexpr const char* kWrittenIntoAll = "The template was written into all %d keyboards.";
+inline constexpr const char* kWrittenIntoSome = "The template was written into %d of %d keyboards:";
+inline constexpr const char* kBackupsCannotBeWritten = "The backup directory: <%s> can't be created !!";
+// Under the read's message in a write into all keyboards.
+inline constexpr std::string_view kBackupReadFailed =
+    "The keyboard's template could not be read for its backup: nothing was written.";
+inline constexpr std::string_view kVerifyReadFailed = "The template was written, but reading it back failed.";
+// A keyboard of a write into all keyboards that this user may not open (the
+// cause line of kKeyboardNotPermitted).
+inline constexpr std::string_view kKeyboardNotPermittedCause =
+    "A PX series keyboard was found, but this user may not open it: install the udev rule "
+    "70-vexa-keyboard.rules (see the README, \"USB permissions\").";
+static_assert(kKeyboardNotPermitted.ends_with(kKeyboardNotPermittedCause));
 // Status bar, when the window is closed while a transfer runs.
 inline constexpr std::string_view kClosesAfterTransfer =
     "The window closes when the transfer with the keyboard has ended.";
@@ -167,6 +201,8 @@ inline constexpr const char* kSimKeyboardWrongSize =
     "The simulated keyboard file: <%s> is not a keyboard memory (%d bytes; it must have 2048)!!";
 inline constexpr const char* kSimKeyboardCannotWrite =
     "The simulated keyboard file: <%s> can't be written !!";
+inline constexpr const char* kSimKeyboardNoFiles =
+    "The simulated keyboard directory: <%s> holds no .bin file !!";
 
 // vexa-cli keyboard write: checks of the template file before anything is sent, and --verify
 inline constexpr const char* kTemplateTooLong =
@@ -180,6 +216,13 @@ inline constexpr const char* kBackupHoldsPrevious =
     "The template the keyboard held before is in %s: 'vexa-cli keyboard write %s' puts it back.";
 inline constexpr std::string_view kBackupNextTime =
     "Write it again, or another template; --backup FILE saves the keyboard's template before a write.";
+// vexa-cli keyboard detect|read|write without --device while several keyboards are connected
+inline constexpr const char* kSeveralKeyboards =
+    "%d PX series keyboards are connected; this uses %s. --device PATH picks another "
+    "('vexa-cli keyboard list' shows them), 'write --all' writes them all.";
+// vexa-cli keyboard --device PATH, under kNotTheKeyboard
+inline constexpr std::string_view kKeyboardListHint =
+    "'vexa-cli keyboard list' shows the keyboards connected.";
 // vexa-cli keyboard, after a command on the simulated keyboard that the host got wrong
 inline constexpr const char* kSimProtocolViolation = "The simulated keyboard saw a protocol violation: %s";
 

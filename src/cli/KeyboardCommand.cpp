@@ -1,17 +1,23 @@
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <mutex>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "base/Messages.h"
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
+#include "cli/ProgressBoard.h"
 #include "device/BlockCodec.h"
 #include "device/KeyboardConnection.h"
+#include "device/KeyboardGroupWrite.h"
 #include "device/RealPortGuard.h"
 #include "device/linux/DeviceSetup.h"
 #include "document/FileIo.h"
@@ -21,17 +27,27 @@
 namespace vexa::cli {
 
 const char* const kKeyboardHelp =
-    "Usage: vexa-cli keyboard detect [--port usb|ps2] [--ps2-device NODE] [--verbose]\n"
-    "                                [--simulate-keyboard FILE]\n"
-    "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--ps2-device NODE] [--verbose]\n"
-    "                                      [--simulate-keyboard FILE]\n"
-    "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--ps2-device NODE]\n"
+    "Usage: vexa-cli keyboard list [--port usb] [--verbose] [--simulate-keyboard FILE|DIR]\n"
+    "       vexa-cli keyboard detect [--port usb|ps2] [--device PATH] [--ps2-device NODE]\n"
+    "                                [--verbose] [--simulate-keyboard FILE|DIR]\n"
+    "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--device PATH] [--ps2-device NODE]\n"
+    "                                      [--verbose] [--simulate-keyboard FILE|DIR]\n"
+    "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--device PATH] [--ps2-device NODE]\n"
     "                                      [--verify] [--backup FILE] [--verbose]\n"
-    "                                      [--simulate-keyboard FILE]\n"
+    "                                      [--simulate-keyboard FILE|DIR]\n"
+    "       vexa-cli keyboard write IN.bin --all [--port usb] [--verify] [--backup DIR]\n"
+    "                                      [--verbose] [--simulate-keyboard FILE|DIR]\n"
     "\n"
     "Talks to a connected PX series keyboard and moves its template (the 2048-byte\n"
     "memory image) as 64 blocks of 32 bytes.\n"
     "\n"
+    "  list    prints one line per connected USB keyboard:\n"
+    "          PATH<TAB>PRODUCT<TAB>SERIAL<TAB>STATE, STATE being \"ready\",\n"
+    "          \"no permission\" (see the README, \"USB permissions\") or \"not\n"
+    "          answering\"; SERIAL is empty when the keyboard has none. With no\n"
+    "          keyboard it prints nothing (stderr says so) and exits 0. Each usable\n"
+    "          keyboard is asked for one report: don't list while another program\n"
+    "          transfers with a keyboard\n"
     "  detect  looks for the keyboard and prints \"found\" with the device path\n"
     "  read    reads the keyboard's template and writes it to OUT.bin; when any\n"
     "          block fails nothing is written\n"
@@ -43,7 +59,17 @@ const char* const kKeyboardHelp =
     "Over USB only the keyboard is opened: the system is asked for the HID devices\n"
     "with the keyboard's vendor and product id (0fa8:c280), and each is checked\n"
     "before anything is sent to it. A keyboard unplugged and plugged in again is\n"
-    "found again, also within one command (write --verify).\n"
+    "found again, also within one command (write --verify). Without --device the\n"
+    "first keyboard found is used.\n"
+    "\n"
+    "Several keyboards (USB): 'list' shows them, --device PATH picks one, and\n"
+    "'write --all' writes every connected keyboard at the same time, one worker\n"
+    "per keyboard, in about the time of one. It ends with one line per keyboard\n"
+    "on stdout: PATH<TAB>SERIAL<TAB>RESULT, RESULT being \"written\", \"verified\"\n"
+    "or the error (\"Data Written Error, Count=N\" and what it means). A keyboard\n"
+    "that fails never stops the others; the exit status is 0 only when every\n"
+    "keyboard succeeded. The PS/2 port stays one keyboard: a PC has one keyboard\n"
+    "port, so --device and --all are for USB only.\n"
     "\n"
     "Options:\n"
     "  --port usb|ps2           USB (default) or the PS/2 keyboard port: the\n"
@@ -52,6 +78,11 @@ const char* const kKeyboardHelp =
     "                           back to the keyboard driver afterwards (as\n"
     "                           root, or through pkexec and an administrator's\n"
     "                           password); see the README, \"PS/2 on Linux\"\n"
+    "  --device PATH            USB: use the keyboard at PATH (a hidraw node as\n"
+    "                           'list' prints it), checked before anything is\n"
+    "                           sent; a path that is not a connected keyboard\n"
+    "                           is refused\n"
+    "  --all                    write: every connected USB keyboard at once\n"
     "  --ps2-device NODE        PS/2 through NODE, an already bound serio_raw\n"
     "                           device (/dev/serio_rawN) or anything that\n"
     "                           speaks like one; nothing is bound; implies\n"
@@ -60,18 +91,29 @@ const char* const kKeyboardHelp =
     "                           compare; the blocks that differ are named\n"
     "  --backup FILE            before writing, read the keyboard's template and\n"
     "                           save it in FILE; nothing is written if that fails\n"
+    "  --backup DIR             with --all: one backup per keyboard in DIR\n"
+    "                           (created when missing), named after the\n"
+    "                           keyboard's serial number, or its path when it\n"
+    "                           has none or shares it: DIR/SERIAL.bin\n"
     "  --verbose                print the USB port's diagnostic lines (detection,\n"
     "                           identity checks) on stderr\n"
     "  --simulate-keyboard FILE use a simulated keyboard whose memory is kept in\n"
     "                           FILE (created with an empty template when missing)\n"
+    "  --simulate-keyboard DIR  several simulated USB keyboards, one per .bin file\n"
+    "                           in DIR, each with the file's name as its serial\n"
+    "                           number (the first one is also on PS/2)\n"
     "\n"
-    "Progress goes to stderr: a bar on a terminal, else the percentages.\n"
-    "A write takes about 16 seconds over USB; don't unplug the keyboard meanwhile.\n"
+    "Progress goes to stderr: on a terminal a bar (one line per keyboard with\n"
+    "--all), else plain percentages. A write takes about 16 seconds over USB;\n"
+    "don't unplug the keyboard meanwhile.\n"
     "\n"
     "Examples:\n"
     "  vexa-cli keyboard detect\n"
+    "  vexa-cli keyboard list\n"
     "  vexa-cli keyboard read shop.bin\n"
     "  vexa-cli keyboard write shop.bin --verify --backup before.bin\n"
+    "  vexa-cli keyboard write shop.bin --device /dev/hidraw5 --verify\n"
+    "  vexa-cli keyboard write shop.bin --all --verify --backup before/\n"
     "  vexa-cli keyboard write shop.bin --port ps2\n"
     "  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0\n"
     "  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin\n";
@@ -110,8 +152,14 @@ class StderrProgress : public ProgressSink {
 };
 
 const OptionInfo kKeyboardOptions[] = {
-    {"port", "usb|ps2"},  {"ps2-device", "NODE"},       {"simulate-keyboard", "FILE"},
-    {"verbose", nullptr}, {"verify", nullptr, "write"}, {"backup", "FILE", "write"},
+    {"port", "usb|ps2"},
+    {"ps2-device", "NODE", "detect read write"},
+    {"device", "PATH", "detect read write"},
+    {"all", nullptr, "write"},
+    {"simulate-keyboard", "FILE"},
+    {"verbose", nullptr},
+    {"verify", nullptr, "write"},
+    {"backup", "FILE", "write"},
 };
 
 struct Options {
@@ -119,6 +167,7 @@ struct Options {
   std::string simulate;
   bool verbose = false;
   std::string ps2Device;
+  std::string device;  // --device: the one USB keyboard to use
 };
 
 // The port and the simulated keyboard; false on a usage error (already reported).
@@ -157,6 +206,18 @@ bool CommonOptions(const ParsedArguments& parsed, Io& io, Options& options, int&
     options.port = PortKind::kPs2;
     options.ps2Device = *node;
   }
+  if (const std::string* device = parsed.Value("device")) {
+    std::string problem;
+    if (device->empty())
+      problem = "--device needs a device path ('vexa-cli keyboard list' prints them)";
+    else if (options.port != PortKind::kUsb)
+      problem = "--device names a USB keyboard: the PS/2 port has one keyboard";
+    if (!problem.empty()) {
+      exitCode = UsageError(io, problem);
+      return false;
+    }
+    options.device = *device;
+  }
   return true;
 }
 
@@ -167,10 +228,11 @@ struct Session {
   Io& io;
   DeviceSetup setup;
   std::unique_ptr<KeyboardConnection> connection;
+  std::mutex diagnosticsMutex;  // the workers of several keyboards print at once
 
-  // Opens the devices and chooses the port; a refusal's text in `outcome`.
-  // A notice that goes with an opened port is printed at once.
-  Outcome Open(const Options& options) {
+  // Opens the devices and makes the connection, without choosing a port
+  // (list and write --all use the USB keyboards one by one).
+  Outcome OpenDevices(const Options& options) {
     // A normal PS/2 run is the only one that may reach the real controller;
     // a named node is all a --ps2-device run may touch.
     if (options.port == PortKind::kPs2 && options.simulate.empty() && options.ps2Device.empty())
@@ -178,11 +240,32 @@ struct Session {
     setup.SetPs2Device(options.ps2Device);
     if (Outcome opened = setup.Open(options.simulate); !opened.ok) return opened;
     DiagnosticSink diagnostics;
-    if (options.verbose) diagnostics = [this](std::string_view line) { this->io.err << line << std::flush; };
+    if (options.verbose)
+      diagnostics = [this](std::string_view line) {
+        const std::lock_guard lock(diagnosticsMutex);
+        this->io.err << line << std::flush;
+      };
     connection = std::make_unique<KeyboardConnection>(setup.Environment(std::move(diagnostics)));
-    PortChoice choice = connection->ChoosePort(options.port);
+    return Outcome::Success();
+  }
+
+  // Opens the devices and chooses the port; a refusal's text in `outcome`.
+  // A notice that goes with an opened port is printed at once.
+  Outcome Open(const Options& options) {
+    if (Outcome opened = OpenDevices(options); !opened.ok) return opened;
+    PortChoice choice = connection->ChoosePort(options.port, options.device);
+    if (!choice.outcome.ok && !options.device.empty() && !connection->UsbPort()->KeyboardNotPermitted())
+      choice.outcome.message += "\n" + std::string(msg::kKeyboardListHint);
     if (!choice.outcome.ok) return choice.outcome;
     if (!choice.outcome.message.empty()) io.err << choice.outcome.message << "\n";
+    // The first keyboard found is not the only one: say which is used.
+    if (options.port == PortKind::kUsb && options.device.empty()) {
+      const auto keyboards = connection->ConnectedKeyboards();
+      if (keyboards.size() > 1)
+        io.err << msg::FormatMessage(msg::kSeveralKeyboards, static_cast<int>(keyboards.size()),
+                                     connection->UsbPort()->DevicePath().c_str())
+               << "\n";
+    }
     return Outcome::Success();
   }
 
@@ -232,6 +315,37 @@ Outcome LoadTemplateForWrite(const std::string& path, Image& image) {
     pos = static_cast<int>(end - image.data()) + 1;
   }
   return Outcome::Success();
+}
+
+std::string_view StateText(KeyboardState state) {
+  switch (state) {
+    case KeyboardState::kReady:
+      return msg::kStateReady;
+    case KeyboardState::kNoPermission:
+      return msg::kStateNoPermission;
+    case KeyboardState::kNotAnswering:
+      return msg::kStateNotAnswering;
+  }
+  return msg::kStateNotAnswering;
+}
+
+int List(const Args& args, const ParsedArguments& parsed, Session& session) {
+  Io& io = session.io;
+  Options options;
+  int code = kExitOk;
+  if (!CommonOptions(parsed, io, options, code)) return code;
+  if (options.port != PortKind::kUsb)
+    return UsageError(
+        io, "list shows USB keyboards: the PS/2 port has one keyboard ('keyboard detect --port ps2')");
+  if (!args.empty()) return UsageError(io, "list takes no file");
+  if (Outcome opened = session.OpenDevices(options); !opened.ok) return Refused(io, opened.message);
+  const std::vector<KeyboardListing> keyboards = session.connection->ListKeyboards();
+  // None connected is an answer, not a failure.
+  if (keyboards.empty()) io.err << msg::kNoKeyboardConnected << "\n";
+  for (const KeyboardListing& k : keyboards)
+    io.out << k.device.path << '\t' << k.device.product << '\t' << k.device.serialNumber << '\t'
+           << StateText(k.state) << '\n';
+  return kExitOk;
 }
 
 int Detect(const Args& args, const ParsedArguments& parsed, Session& session) {
@@ -284,20 +398,111 @@ int Read(const Args& args, const ParsedArguments& parsed, Session& session) {
   return SaveImage(args[0], image, io) ? kExitOk : kExitRefused;
 }
 
+// The name of each keyboard on the progress board: its serial number, or its
+// path when it has none or shares it with another.
+std::vector<std::string> BoardLabels(const std::vector<KeyboardListing>& keyboards) {
+  std::vector<std::string> labels;
+  for (const KeyboardListing& k : keyboards) {
+    const std::string& serial = k.device.serialNumber;
+    const bool unique =
+        !serial.empty() && std::count_if(keyboards.begin(), keyboards.end(),
+                                         [&](const auto& o) { return o.device.serialNumber == serial; }) == 1;
+    labels.push_back(unique ? serial : k.device.path);
+  }
+  return labels;
+}
+
+// write --all: every connected USB keyboard at once, one worker thread per
+// keyboard, then one summary line per keyboard on stdout.
+int WriteAll(const Image& image, const Options& options, bool verify, const std::string* backupDir,
+             Session& session) {
+  Io& io = session.io;
+  if (Outcome opened = session.OpenDevices(options); !opened.ok) return Refused(io, opened.message);
+  KeyboardGroupWrite::Options groupOptions;
+  groupOptions.verify = verify;
+  std::vector<KeyboardListing> targets = session.connection->ListKeyboards();
+  if (targets.empty()) return Refused(io, msg::kNoKeyboardConnected);
+
+  std::vector<KeyboardDevice> devices;
+  for (const KeyboardListing& t : targets) devices.push_back(t.device);
+  std::vector<std::string> backupFiles;
+  if (backupDir) {
+    std::error_code ec;
+    std::filesystem::create_directories(*backupDir, ec);
+    if (ec || !std::filesystem::is_directory(*backupDir))
+      return Refused(io, msg::FormatMessage(msg::kBackupsCannotBeWritten, backupDir->c_str()));
+    for (const std::string& name : KeyboardGroupWrite::BackupNames(devices))
+      backupFiles.push_back((std::filesystem::path(*backupDir) / name).string());
+    groupOptions.backup = [&](const KeyboardDevice& keyboard, const Image& previous) {
+      const auto at = std::find_if(devices.begin(), devices.end(),
+                                   [&](const KeyboardDevice& d) { return d.path == keyboard.path; });
+      const std::string& file = backupFiles[static_cast<size_t>(at - devices.begin())];
+      std::string error;
+      if (WriteFileAtomically(file, AsBytes(previous), &error)) return Outcome::Success();
+      return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, file.c_str()) +
+                              (error.empty() ? "" : " (" + error + ")"));
+    };
+  }
+
+  const KeyboardGroupWrite group(*session.connection, image, groupOptions);
+  std::vector<KeyboardWriteReport> reports(targets.size());
+  {
+    // Diagnostic lines would tear the redrawn lines apart: plain lines then.
+    const bool terminal = &io.err == &std::cerr && ::isatty(2) == 1 && !options.verbose;
+    winsize size{};
+    const int columns = terminal && ::ioctl(2, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+    ProgressBoard board(io.err, terminal, BoardLabels(targets), columns);
+    std::vector<std::jthread> workers;
+    for (size_t i = 0; i < targets.size(); ++i)
+      workers.emplace_back([&, i] {
+        reports[i] = group.Write(targets[i], board.Row(i));
+        board.Done(i, reports[i].ResultText());
+      });
+  }  // joined
+
+  bool allOk = true;
+  bool tornWithoutBackup = false;
+  for (size_t i = 0; i < reports.size(); ++i) {
+    const KeyboardWriteReport& r = reports[i];
+    io.out << r.keyboard.path << '\t' << r.keyboard.serialNumber << '\t' << r.ResultText() << '\n';
+    allOk = allOk && r.outcome.ok;
+  }
+  io.out << std::flush;
+  // A keyboard left torn: how to put its previous template back.
+  for (size_t i = 0; i < reports.size(); ++i) {
+    const KeyboardWriteReport& r = reports[i];
+    if (r.failedBlock < 0) continue;
+    if (r.backedUp) {
+      const std::string again = backupFiles[i] + " --device " + r.keyboard.path;
+      io.err << msg::FormatMessage(msg::kBackupHoldsPrevious, backupFiles[i].c_str(), again.c_str()) << "\n";
+    } else {
+      tornWithoutBackup = true;
+    }
+  }
+  if (tornWithoutBackup) io.err << msg::kBackupNextTime << "\n";
+  return allOk ? kExitOk : kExitRefused;
+}
+
 int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
   Io& io = session.io;
   Options options;
   int code = kExitOk;
   if (!CommonOptions(parsed, io, options, code)) return code;
+  const bool all = parsed.Has("all");
   const std::string* backup = parsed.Value("backup");
   // An empty name would silently skip the backup the user asked for.
-  if (backup && backup->empty()) return UsageError(io, "--backup needs a file name");
+  if (backup && backup->empty())
+    return UsageError(io, all ? "--backup needs a directory" : "--backup needs a file name");
+  if (all && options.port != PortKind::kUsb)
+    return UsageError(io, "--all writes USB keyboards: the PS/2 port has one keyboard");
+  if (all && !options.device.empty()) return UsageError(io, "--all and --device exclude each other");
   const bool verify = parsed.Has("verify");
   if (args.size() != 1) return UsageError(io, "write takes one template file");
 
   Image image{};
   if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
     return Refused(io, checked.message);
+  if (all) return WriteAll(image, options, verify, backup, session);
 
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
   if (backup) {
@@ -314,22 +519,20 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
   if (!written.outcome.ok) {
     Refused(io, written.outcome.message);
     // A write that failed after it began leaves the keyboard torn: say how to mend it.
-    if (written.failedBlock >= 0)
-      io.err << (backup ? msg::FormatMessage(msg::kBackupHoldsPrevious, backup->c_str(), backup->c_str())
+    if (written.failedBlock >= 0) {
+      const std::string again = options.device.empty() || !backup ? std::string(backup ? *backup : "")
+                                                                  : *backup + " --device " + options.device;
+      io.err << (backup ? msg::FormatMessage(msg::kBackupHoldsPrevious, backup->c_str(), again.c_str())
                         : std::string(msg::kBackupNextTime))
              << "\n";
+    }
     return kExitRefused;
   }
   if (!verify) return kExitOk;
 
   Image back{};
   if (!ReadImage(session, io, back)) return kExitRefused;
-  std::string differing;
-  for (int block = 0; block < kBlockCount; ++block) {
-    const auto* a = image.data() + block * kBlockSize;
-    if (!std::equal(a, a + kBlockSize, back.data() + block * kBlockSize))
-      differing += (differing.empty() ? "" : ", ") + std::to_string(block);
-  }
+  const std::string differing = KeyboardGroupWrite::DifferingBlocks(image, back);
   if (!differing.empty()) return Refused(io, msg::FormatMessage(msg::kVerifyMismatch, differing.c_str()));
   io.err << "verified: the keyboard holds the 2048 bytes written\n";
   return kExitOk;
@@ -341,10 +544,11 @@ int RunKeyboard(const Args& arguments, Io& io) {
   const ParsedArguments parsed = ParseArguments({"keyboard", kKeyboardHelp, kKeyboardOptions}, arguments, io);
   if (parsed.exit) return *parsed.exit;
   const Args& words = parsed.positionals;
-  if (words.empty()) return UsageError(io, "keyboard needs a subcommand: detect, read or write");
+  if (words.empty()) return UsageError(io, "keyboard needs a subcommand: list, detect, read or write");
   const std::string& sub = words[0];
   const Args files(words.begin() + 1, words.end());
   Session session(io);
+  if (sub == "list") return session.Checked(List(files, parsed, session));
   if (sub == "detect") return session.Checked(Detect(files, parsed, session));
   if (sub == "read") return session.Checked(Read(files, parsed, session));
   if (sub == "write") return session.Checked(Write(files, parsed, session));

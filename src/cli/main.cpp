@@ -15,7 +15,7 @@ const CommandGroup kGroups[] = {
     {"layout", "list the key layout of a keyboard model", kLayoutHelp, RunLayout},
     {"template", "create, show, export, import, render and compare template files", kTemplateHelp,
      RunTemplate},
-    {"keyboard", "detect a keyboard, read and write its template", kKeyboardHelp, RunKeyboard},
+    {"keyboard", "list and detect keyboards, read and write their templates", kKeyboardHelp, RunKeyboard},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -45,10 +45,11 @@ std::optional<std::vector<HidInterfaceInfo>> CUSBport::Candidates() {
   return m_hid.Enumerate(static_cast<std::uint16_t>(m_vendorId), static_cast<std::uint16_t>(m_productId));
 }
 
-bool CUSBport::OpenChecked(const HidInterfaceInfo& info, int index) {
+bool CUSBport::OpenChecked(const HidInterfaceInfo& info, int index, HidOpenError* error) {
   CloseDevice();
   if (index >= 0) Diagnose("DetectHIDDevice: HidDevice = " + std::to_string(index) + "\n");
   HidOpenResult opened = m_hid.Open(info.path);
+  if (error) *error = opened.error;
   if (!opened.device) {
     if (opened.error == HidOpenError::kPermissionDenied &&
         MatchesIdentity(Narrow(info.product), info.vendorId, info.productId))
@@ -79,10 +80,39 @@ std::vector<KeyboardDevice> CUSBport::FindKeyboards() {
   return found;
 }
 
+std::vector<KeyboardListing> CUSBport::ListKeyboards() {
+  std::vector<KeyboardListing> found;
+  const auto list = Candidates();
+  if (!list) return found;
+  for (size_t i = 0; i < list->size(); ++i) {
+    const HidInterfaceInfo& info = (*list)[i];
+    HidOpenError error = HidOpenError::kNone;
+    if (OpenChecked(info, static_cast<int>(i), &error)) {
+      const auto product = m_device->ProductString();
+      const bool answers = PollDevice();
+      found.push_back({{info.path, product ? Narrow(*product) : std::string(), Narrow(info.serialNumber)},
+                       answers ? KeyboardState::kReady : KeyboardState::kNotAnswering});
+      CloseDevice();
+      continue;
+    }
+    // Opened, but something else answers there: not a keyboard.
+    if (error == HidOpenError::kNone) continue;
+    // Not opened: listed when its record is the keyboard's.
+    const std::string product = Narrow(info.product);
+    if (!MatchesIdentity(product, info.vendorId, info.productId)) continue;
+    found.push_back({{info.path, product, Narrow(info.serialNumber)},
+                     error == HidOpenError::kPermissionDenied ? KeyboardState::kNoPermission
+                                                              : KeyboardState::kNotAnswering});
+  }
+  m_notPermitted = false;
+  return found;
+}
+
 bool CUSBport::DetectHIDDevice() {
   m_notPermitted = false;
   if (const auto list = Candidates()) {
     for (size_t i = 0; i < list->size(); ++i) {
+      if (m_bound && (*list)[i].path != m_devicePath) continue;
       if (!OpenChecked((*list)[i], static_cast<int>(i))) continue;
       CloseDevice();
       m_devicePath = (*list)[i].path;

@@ -24,6 +24,11 @@
 // holds the keyboard it repeats the detection over the same filtered list
 // (unless the port is bound to one path with BindToPath).
 //
+// Several keyboards: each transfer has a port of its own (see
+// KeyboardConnection::PrepareReadFrom / PrepareWriteTo), bound to its
+// keyboard's path, so the ports of different keyboards may run on different
+// threads at once. One port is used by one thread at a time.
+//
 // The port shows no messages; the transfer turns its results into messages.
 #pragma once
 
@@ -47,6 +52,18 @@ struct KeyboardDevice {
   std::string serialNumber;  // from the system's record; empty when it has none
 };
 
+// Whether a listed keyboard can be used.
+enum class KeyboardState {
+  kReady,         // opens, is the keyboard and answers a poll
+  kNoPermission,  // the system lists it, this user may not open it
+  kNotAnswering,  // it can't be opened for another reason, or does not answer a poll
+};
+
+struct KeyboardListing {
+  KeyboardDevice device;
+  KeyboardState state = KeyboardState::kReady;
+};
+
 class CUSBport {
  public:
   static constexpr std::uint8_t kReadCommand = 0xE6;
@@ -67,9 +84,16 @@ class CUSBport {
   // Every connected keyboard that passes the identity check, in the system's
   // order. Opens the candidates one at a time and closes them again.
   [[nodiscard]] std::vector<KeyboardDevice> FindKeyboards();
+  // Every connected keyboard with its state, also those that can't be used
+  // (their product and serial number then come from the system's record).
+  // Each keyboard that opens and passes the identity check is polled once: one
+  // feature report read, harmless to an idle keyboard, but it would take a
+  // report from a transfer that another program runs with that keyboard.
+  [[nodiscard]] std::vector<KeyboardListing> ListKeyboards();
   // Finds the first keyboard and keeps its path; the handle is closed again.
   // A candidate that cannot be opened is skipped; when the reason was missing
-  // permission, KeyboardNotPermitted() tells so afterwards.
+  // permission, KeyboardNotPermitted() tells so afterwards. A bound port
+  // checks only its own path.
   [[nodiscard]] bool DetectHIDDevice();
   // True when the open interface reports the expected identity: its product
   // string begins with the expected product, vendor and product id match.
@@ -110,8 +134,10 @@ class CUSBport {
   // The system's candidates: one enumeration filtered by vendor and product id.
   [[nodiscard]] std::optional<std::vector<HidInterfaceInfo>> Candidates();
   // Opens one candidate and checks its identity; on success the handle stays
-  // open. `index` numbers the diagnostic line.
-  [[nodiscard]] bool OpenChecked(const HidInterfaceInfo& info, int index);
+  // open. `index` numbers the diagnostic line. `error` (when given) tells why
+  // the open failed; it stays kNone when the device opened but is not the
+  // keyboard.
+  [[nodiscard]] bool OpenChecked(const HidInterfaceInfo& info, int index, HidOpenError* error = nullptr);
   [[nodiscard]] bool SetFeature(const FeatureReport& report);
   [[nodiscard]] bool GetFeature(FeatureReport& report);
 

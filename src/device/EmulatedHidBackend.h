@@ -1,5 +1,5 @@
-// The system's HID interfaces as the emulation presents them: the emulated
-// keyboard among decoy devices (other HID interfaces, some not openable), so
+// The system's HID interfaces as the emulation presents them: emulated
+// keyboards among decoy devices (other HID interfaces, some not openable), so
 // detection can be tested and tried without hardware.
 //
 // Each interface has two identities, as on a real system: the device record
@@ -7,13 +7,25 @@
 // (`attributes`, the strings). They differ when a record is stale, e.g. a
 // keyboard unplugged and another device plugged in at its path.
 //
+// Several keyboards: each keyboard interface names the KeyboardEmulator that
+// answers at its path (its own memory, faults and protocol checks); one
+// without names the backend's own keyboard. An unplugged keyboard leaves the
+// system's list.
+//
 // The backend watches how the host treats the devices that are not the
 // keyboard ("foreign" devices): opening one is counted (ForeignOpens), and a
 // feature report sent to or asked of one, or an enumeration without the
-// vendor and product filter, is a violation (Violations), as is anything the
+// vendor and product filter, is a violation (Violations), as is anything a
 // keyboard emulator itself records.
+//
+// Threads: Enumerate, Open and the open devices may be used from several
+// threads at once (one worker per keyboard), as the real backend allows; one
+// lock guards the list, the counters and every call into an emulator. What
+// tests set up or inspect directly (Interfaces(), an emulator's memory and
+// faults) must be done while no worker runs.
 #pragma once
 
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,28 +41,34 @@ struct EmulatedHidInterface {
   std::u16string manufacturer;
   std::optional<std::u16string> product;  // what the open device reports; by default the record's
   bool attributesReadable = true;
-  bool isKeyboard = false;  // answers through the emulator; decoys refuse every report
+  bool isKeyboard = false;               // answers through an emulator; decoys refuse every report
+  KeyboardEmulator* keyboard = nullptr;  // the emulator answering here; null: the backend's own
   HidOpenError openError = HidOpenError::kNone;
 };
 
 class EmulatedHidBackend : public HidBackend {
  public:
-  explicit EmulatedHidBackend(KeyboardEmulator& keyboard) : m_keyboard(keyboard) {}
+  // Without a keyboard of its own: every keyboard interface names its emulator.
+  EmulatedHidBackend() = default;
+  explicit EmulatedHidBackend(KeyboardEmulator& keyboard) : m_keyboard(&keyboard) {}
 
-  // The keyboard's interface with its real identity.
-  static EmulatedHidInterface KeyboardInterface(std::string path);
+  // A keyboard's interface with its real identity, answered by `keyboard`
+  // (null: the backend's own) and carrying `serialNumber` in its record.
+  static EmulatedHidInterface KeyboardInterface(std::string path, KeyboardEmulator* keyboard = nullptr,
+                                                std::u16string serialNumber = {});
   static EmulatedHidInterface Decoy(std::string path, std::u16string product, std::uint16_t vendorId,
                                     std::uint16_t productId);
 
   void Add(EmulatedHidInterface iface) { m_interfaces.push_back(std::move(iface)); }
   std::vector<EmulatedHidInterface>& Interfaces() { return m_interfaces; }
-  // The keyboard's interface, or null when none was added.
+  // The first keyboard interface, or null when none was added.
   EmulatedHidInterface* Keyboard();
   void SetEnumerationFails(bool fails) { m_enumerationFails = fails; }
-  [[nodiscard]] int Enumerations() const { return m_enumerations; }
-  [[nodiscard]] int Opens() const { return m_opens; }
-  [[nodiscard]] int ForeignOpens() const { return m_foreignOpens; }
-  // This backend's violations followed by the keyboard emulator's.
+  [[nodiscard]] int Enumerations() const;
+  [[nodiscard]] int Opens() const;
+  [[nodiscard]] int ForeignOpens() const;
+  // This backend's violations followed by each keyboard emulator's; with
+  // several keyboards each of theirs begins with the keyboard's path.
   [[nodiscard]] std::vector<std::string> Violations() const;
   void ClearViolations();
 
@@ -58,13 +76,21 @@ class EmulatedHidBackend : public HidBackend {
                                                          std::uint16_t productId) override;
   HidOpenResult Open(const std::string& path) override;
 
-  // For the open devices: a report exchanged with a foreign device.
+  // For the open devices, under the lock: a report exchanged with a foreign
+  // device, and the calls into a keyboard.
   void ForeignReport(const std::string& path, const char* what);
+  int SetFeature(KeyboardEmulator& keyboard, const FeatureReport& report);
+  int GetFeature(KeyboardEmulator& keyboard, FeatureReport& report);
 
  private:
-  KeyboardEmulator& m_keyboard;
+  [[nodiscard]] KeyboardEmulator* KeyboardOf(const EmulatedHidInterface& iface) const;
+  // Every distinct emulator with the path of its first interface.
+  [[nodiscard]] std::vector<std::pair<KeyboardEmulator*, std::string>> Emulators() const;
+
+  KeyboardEmulator* m_keyboard = nullptr;
   std::vector<EmulatedHidInterface> m_interfaces;
   bool m_enumerationFails = false;
+  mutable std::mutex m_mutex;
   int m_enumerations = 0;
   int m_opens = 0;
   int m_foreignOpens = 0;

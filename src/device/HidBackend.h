@@ -13,6 +13,11 @@
 // they are not proof of what answers at that path (a device may have been
 // unplugged and another one plugged in since): the port checks the open
 // interface itself before it sends anything.
+//
+// Threads: Enumerate and Open may be called from several threads at once
+// (one worker per keyboard when many are written together); an open
+// HidDevice is used by one thread at a time, and different devices by
+// different threads at once.
 #pragma once
 
 #include <cstdint>

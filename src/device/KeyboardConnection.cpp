@@ -38,12 +38,26 @@ TransferResult Attached(CKBIO& port, std::string_view refusal, Operation operati
 
 }  // namespace
 
-Outcome KeyboardConnection::NoKeyboardMessage() const {
-  const bool notPermitted = m_usbPort && m_usbPort->KeyboardNotPermitted();
-  return Outcome::Failure(std::string(notPermitted ? msg::kKeyboardNotPermitted : msg::kNoKeyboardConnected));
+Outcome KeyboardConnection::NoKeyboardMessage(const CUSBport& port, bool bound) {
+  if (port.KeyboardNotPermitted()) return Outcome::Failure(std::string(msg::kKeyboardNotPermitted));
+  if (bound) return Outcome::Failure(msg::FormatMessage(msg::kNotTheKeyboard, port.DevicePath().c_str()));
+  return Outcome::Failure(std::string(msg::kNoKeyboardConnected));
 }
 
-PortChoice KeyboardConnection::ChoosePort(PortKind kind) {
+Outcome KeyboardConnection::NoKeyboardMessage() const {
+  if (!m_usbPort) return Outcome::Failure(std::string(msg::kNoKeyboardConnected));
+  return NoKeyboardMessage(*m_usbPort, m_usbBound);
+}
+
+std::unique_ptr<CUSBport> KeyboardConnection::MakeUsbPort() const {
+  auto port = std::make_unique<CUSBport>(*m_env.hid, *m_env.clock, m_env.diagnostics);
+  port->SetExpectedProduct(kExpectedProduct);
+  port->SetVendorId(kVendorId);
+  port->SetProductId(kProductId);
+  return port;
+}
+
+PortChoice KeyboardConnection::ChoosePort(PortKind kind, std::string usbDevicePath) {
   PortChoice choice;
   if (m_portChosen) return choice;
   m_kind = kind;
@@ -58,10 +72,11 @@ PortChoice KeyboardConnection::ChoosePort(PortKind kind) {
     m_systemKind = m_driverPort->SystemKind();
   } else {
     m_portName = "USB";
-    m_usbPort = std::make_unique<CUSBport>(*m_env.hid, *m_env.clock, m_env.diagnostics);
-    m_usbPort->SetExpectedProduct(kExpectedProduct);
-    m_usbPort->SetVendorId(kVendorId);
-    m_usbPort->SetProductId(kProductId);
+    m_usbPort = MakeUsbPort();
+    if (!usbDevicePath.empty()) {
+      m_usbPort->BindToPath(std::move(usbDevicePath));
+      m_usbBound = true;
+    }
     m_noKeyboard = !m_usbPort->DetectHIDDevice();
     if (m_noKeyboard) choice.outcome = NoKeyboardMessage();
   }
@@ -80,9 +95,9 @@ bool KeyboardConnection::OpenUsb() {
   return !m_noKeyboard;
 }
 
-void KeyboardConnection::AfterWrite(TransferResult& result) {
+void KeyboardConnection::AfterWrite(TransferResult& result, const std::string& path) const {
   if (!result.started || !m_env.afterWrite) return;
-  Outcome saved = m_env.afterWrite();
+  Outcome saved = m_env.afterWrite(path);
   if (!saved.ok && result.outcome.ok) result.outcome = std::move(saved);
 }
 
@@ -115,13 +130,18 @@ TransferJob KeyboardConnection::PrepareWrite(const ImageSource& source) {
           TransferResult result = Attached(*m_driverPort, msg::kWriteDriverFailed, [&] {
             return KeyboardTransfer(*m_env.clock, progress).DriverWrite(*m_driverPort, image);
           });
-          AfterWrite(result);
+          AfterWrite(result, {});
           return result;
         },
         {});
   }
   if (!m_usbPort || !OpenUsb()) return Refused(NoKeyboardMessage());
-  CUSBport* port = m_usbPort.get();
+  // The connection's own port outlives every job; a job only borrows it.
+  return UsbWriteJob(std::shared_ptr<CUSBport>(m_usbPort.get(), [](CUSBport*) {}), source);
+}
+
+TransferJob KeyboardConnection::UsbWriteJob(std::shared_ptr<CUSBport> port, const ImageSource& source) {
+  Image image{};
   if (Outcome refused = source(image); !refused.ok) {
     port->CloseDevice();
     return Refused(std::move(refused));
@@ -129,10 +149,34 @@ TransferJob KeyboardConnection::PrepareWrite(const ImageSource& source) {
   return TransferJob(
       [this, port, image](ProgressSink& progress) {
         TransferResult result = KeyboardTransfer(*m_env.clock, progress).UsbWrite(*port, image);
-        AfterWrite(result);
+        AfterWrite(result, port->DevicePath());
         return result;
       },
       [port] { port->CloseDevice(); });
+}
+
+std::vector<KeyboardDevice> KeyboardConnection::ConnectedKeyboards() {
+  return MakeUsbPort()->FindKeyboards();
+}
+
+std::vector<KeyboardListing> KeyboardConnection::ListKeyboards() { return MakeUsbPort()->ListKeyboards(); }
+
+TransferJob KeyboardConnection::PrepareReadFrom(const std::string& path) {
+  std::shared_ptr<CUSBport> port = MakeUsbPort();
+  port->BindToPath(path);
+  if (!port->OpenDevice()) return Refused(NoKeyboardMessage(*port, true));
+  return TransferJob(
+      [this, port](ProgressSink& progress) {
+        return KeyboardTransfer(*m_env.clock, progress).UsbRead(*port);
+      },
+      [port] { port->CloseDevice(); });
+}
+
+TransferJob KeyboardConnection::PrepareWriteTo(const std::string& path, const ImageSource& source) {
+  std::shared_ptr<CUSBport> port = MakeUsbPort();
+  port->BindToPath(path);
+  if (!port->OpenDevice()) return Refused(NoKeyboardMessage(*port, true));
+  return UsbWriteJob(std::move(port), source);
 }
 
 TransferResult KeyboardConnection::ReadFromKeyboard(ProgressSink& progress) {

@@ -178,8 +178,23 @@ void KeyboardEmulator::CheckNotBusy(const char* what) {
               std::to_string(m_hidBlock) + " was written; the keyboard stores a block for 250 ms");
 }
 
+void KeyboardEmulator::CheckInOrder(std::uint8_t command, int block) {
+  const bool inOrder =
+      block == 0 || (command == m_lastCommand && (block == m_lastBlock || block == m_lastBlock + 1));
+  if (m_orderChecked && !inOrder) {
+    const auto name = [](std::uint8_t c) { return c == kRead ? std::string("read") : std::string("write"); };
+    Violation("a " + name(command) + " command for block " + std::to_string(block) +
+              (m_lastBlock < 0 ? std::string(" as the first command")
+                               : " after a " + name(m_lastCommand) + " command for block " +
+                                     std::to_string(m_lastBlock)) +
+              "; a transfer moves blocks 0..63 in order");
+  }
+  m_lastCommand = command;
+  m_lastBlock = block;
+}
+
 int KeyboardEmulator::SetFeature(std::span<const std::uint8_t> r) {
-  if (!Present()) return -1;
+  if (!Present() || m_faults.silent) return -1;
   if (!WellFormed(r, "sent")) return -1;
   CheckNotBusy("a report sent");
   if (m_logging) {
@@ -195,6 +210,7 @@ int KeyboardEmulator::SetFeature(std::span<const std::uint8_t> r) {
     if (Take(m_faults.rejectCommands)) return -1;
     const int block = BlockOfAddress(r[2] | (r[3] << 8));
     if (UnplugsAt(block)) return -1;
+    CheckInOrder(r[1], block);
     m_hidBlock = block;
     m_hidReport = 0;
     m_readCommandAt.reset();
@@ -214,7 +230,13 @@ int KeyboardEmulator::SetFeature(std::span<const std::uint8_t> r) {
     }
     return kFeatureReportSize;
   }
-  if (m_hid != HidState::kReceiving) return kFeatureReportSize;  // stray report: ignored
+  if (m_hid != HidState::kReceiving) {
+    // Taken and ignored, as the keyboard does; but the host never sends one.
+    Violation("a data report sent without a write command before it (" +
+              std::string(m_hid == HidState::kSending ? "during a read of block " : "after block ") +
+              std::to_string(m_hidBlock) + ")");
+    return kFeatureReportSize;
+  }
   if (m_hidReport == 0 && Applies(m_faults.failWriteBlock, m_hidBlock) && Take(m_faults.failWriteCount)) {
     m_hid = HidState::kIdle;
     return -1;
@@ -232,7 +254,7 @@ int KeyboardEmulator::SetFeature(std::span<const std::uint8_t> r) {
 }
 
 int KeyboardEmulator::GetFeature(std::span<std::uint8_t> r) {
-  if (!Present()) return -1;
+  if (!Present() || m_faults.silent) return -1;
   if (!WellFormed(r, "asked for")) return -1;
   CheckNotBusy(m_hid == HidState::kSending ? "a data report read" : "a poll");
   // A short report: the keyboard's answer ends after 5 bytes.

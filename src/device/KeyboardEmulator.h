@@ -20,6 +20,15 @@
 //     block and answers nothing for 250 ms: any report before that is early.
 //   - After a read command the keyboard needs 200 ms before its first data
 //     report can be read.
+//   - A transfer moves the blocks in order: every command addresses block 0
+//     (a transfer begins), the block of the last command (a retry) or the
+//     next one of the same kind. Anything else means the host mixed up its
+//     transfers, e.g. a report meant for another keyboard reached this one
+//     (several keyboards written at once, each by its own worker). Tests of
+//     single port operations that address blocks out of order switch this
+//     check off with SetTransferOrderChecked(false).
+//   - A data report sent without a write command before it is a report of
+//     another exchange, never the keyboard's.
 // The waits are judged by the clock given to SetClock (virtual or real time);
 // without one they are not judged.
 #pragma once
@@ -56,6 +65,7 @@ struct KeyboardFaults {
   int rejectCommands = 0;    // USB: command reports refused
   bool driverFails = false;  // every driver request fails
   int forgetBlock = -1;      // writes of this block are confirmed but not stored
+  bool silent = false;       // USB: listed and opened, but every report fails (a hung keyboard)
 };
 
 class KeyboardEmulator {
@@ -71,6 +81,7 @@ class KeyboardEmulator {
   // Every breach of the protocol by the host, in order, as a sentence.
   [[nodiscard]] const std::vector<std::string>& Violations() const { return m_violations; }
   void ClearViolations() { m_violations.clear(); }
+  void SetTransferOrderChecked(bool on) { m_orderChecked = on; }
 
   Image& Memory() { return m_memory; }
   const Image& Memory() const { return m_memory; }
@@ -122,6 +133,9 @@ class KeyboardEmulator {
   // Records a violation when the keyboard is still storing the last block
   // written; `what` names the host's request.
   void CheckNotBusy(const char* what);
+  // Records a violation unless a command for `block` continues the host's
+  // block sequence (see above).
+  void CheckInOrder(std::uint8_t command, int block);
 
   Image m_memory;
   KeyboardFaults m_faults;
@@ -145,6 +159,9 @@ class KeyboardEmulator {
   std::optional<std::int64_t> m_blockStoredAt;  // last data report of a block write
   std::optional<std::int64_t> m_readCommandAt;  // read command whose data is not read yet
   std::vector<std::string> m_violations;
+  bool m_orderChecked = true;
+  std::uint8_t m_lastCommand = 0;
+  int m_lastBlock = -1;
 
   bool m_logging = true;
   std::vector<std::uint8_t> m_hostBytes;

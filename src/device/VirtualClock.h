@@ -5,8 +5,13 @@
 // Reset() clears the elapsed time and the count of waits that tests look at;
 // NowMs() keeps growing across it, so a keyboard emulator judging the waits
 // never sees time go back.
+//
+// Several workers may wait on one virtual clock at once (several keyboards
+// written together): each wait adds to the one shared time, so every
+// keyboard sees at least the waits of its own worker.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "device/Clock.h"
@@ -26,9 +31,9 @@ class VirtualClock : public Clock {
   void Reset() { m_elapsed = 0, m_waits = 0; }
 
  private:
-  std::int64_t m_now = 0;
-  std::int64_t m_elapsed = 0;
-  int m_waits = 0;
+  std::atomic<std::int64_t> m_now = 0;
+  std::atomic<std::int64_t> m_elapsed = 0;
+  std::atomic<int> m_waits = 0;
 };
 
 }  // namespace vexa

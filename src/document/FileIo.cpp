@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <vector>
 
 namespace vexa {
@@ -85,6 +86,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
     mode = st.st_mode & 07777;
   } else {
+    // umask can only be read by setting it: threads writing files at once
+    // (backups of several keyboards) would otherwise leave the process with
+    // umask 0, and every later file world-writable.
+    static std::mutex umaskMutex;
+    const std::lock_guard lock(umaskMutex);
     const mode_t mask = ::umask(0);
     ::umask(mask);
     mode = 0666 & ~mask;

@@ -18,7 +18,8 @@ namespace vexa {
 // disk and renames it over `path`, so a refused, failed or interrupted write
 // never leaves the previous file truncated or empty. An existing file's
 // permissions are kept; a symbolic link is followed and stays a link. Returns false (with the reason in
-// `error`) on failure; the temporary file is removed then.
+// `error`) on failure; the temporary file is removed then. Several threads may
+// write different files at once.
 [[nodiscard]] bool WriteFileAtomically(const std::string& path, std::string_view data,
                                        std::string* error = nullptr);
 

@@ -268,6 +268,7 @@ TEST(CUSBportTest, DiagnosticLineFormats) {
 
 TEST(CUSBportTest, WriteSendsReversedNibbleReportsLowHalfFirst) {
   UsbRig rig;
+  rig.keyboard.SetTransferOrderChecked(false);  // single blocks, not a transfer
   rig.AddKeyboard();
   ASSERT_TRUE(rig.port.DetectHIDDevice());
   ASSERT_TRUE(rig.port.OpenDevice());
@@ -296,6 +297,7 @@ TEST(CUSBportTest, WriteSendsReversedNibbleReportsLowHalfFirst) {
 
 TEST(CUSBportTest, ReadDecodesHighHalfFirstAndChecksChecksum) {
   UsbRig rig;
+  rig.keyboard.SetTransferOrderChecked(false);  // single blocks, not a transfer
   rig.AddKeyboard();
   for (int i = 0; i < 32; ++i)
     rig.keyboard.Memory()[static_cast<size_t>(64 + i)] = static_cast<std::uint8_t>(0x5A + i);
@@ -334,6 +336,7 @@ TEST(CUSBportTest, RejectedOrFailedReportsEndTheBlockAtOnce) {
 // A report shorter than 9 bytes is a failed read, as a poll and inside a block.
 TEST(CUSBportTest, ShortReportIsAFailedRead) {
   UsbRig rig;
+  rig.keyboard.SetTransferOrderChecked(false);  // single blocks, not a transfer
   rig.AddKeyboard();
   ASSERT_TRUE(rig.port.DetectHIDDevice());
   ASSERT_TRUE(rig.port.OpenDevice());

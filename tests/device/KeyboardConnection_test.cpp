@@ -119,8 +119,10 @@ TEST(KeyboardConnectionTest, Ps2SystemKindIsCopied) {
 TEST(KeyboardConnectionTest, FailureAfterWriteIsReported) {
   ConnectionRig rig;
   ASSERT_TRUE(rig.connection.ChoosePort(PortKind::kPs2).outcome.ok);
-  KeyboardConnection failing{DeviceEnvironment{
-      &rig.hid, &rig.platform, &rig.clock, {}, [] { return Outcome::Failure("cannot save"); }}};
+  KeyboardConnection failing{
+      DeviceEnvironment{&rig.hid, &rig.platform, &rig.clock, {}, [](const std::string&) {
+                          return Outcome::Failure("cannot save");
+                        }}};
   ASSERT_TRUE(failing.ChoosePort(PortKind::kPs2).outcome.ok);
   EXPECT_EQ(
       failing.WriteIntoKeyboard([](Image&) { return Outcome::Success(); }, rig.progress).outcome.message,

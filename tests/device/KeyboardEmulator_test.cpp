@@ -73,6 +73,7 @@ TEST(KeyboardEmulatorTest, JudgesTheHostsWaitsByTheClock) {
     clock.Sleep(1000);
     KeyboardEmulator k{Image{}};
     k.SetClock(&clock);
+    k.SetTransferOrderChecked(false);  // single blocks, not a transfer
     if (row.afterWrite) {
       WriteZeroBlock(k);
     } else {

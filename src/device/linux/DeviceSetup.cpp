@@ -34,8 +34,8 @@ Outcome DeviceSetup::Open(const std::string& simulatePath) {
     m_clock = std::make_unique<VirtualClock>();
   else
     m_clock = std::make_unique<SystemClock>();
-  // The simulated keyboard judges the host's waits by the same clock.
-  m_simulated->Emulator().SetClock(m_clock.get());
+  // The simulated keyboards judge the host's waits by the same clock.
+  m_simulated->SetClock(m_clock.get());
   return Outcome::Success();
 }
 
@@ -47,7 +47,7 @@ DeviceEnvironment DeviceSetup::Environment(DiagnosticSink diagnostics) {
     env.hid = &m_simulated->Hid();
     env.kbio = m_simulated.get();
     SimulatedKeyboard* sim = m_simulated.get();
-    env.afterWrite = [sim] { return sim->Persist(); };
+    env.afterWrite = [sim](const std::string& devicePath) { return sim->Persist(devicePath); };
   } else {
     env.hid = m_hid.get();
     env.kbio = m_kbio.get();

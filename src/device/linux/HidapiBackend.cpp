@@ -78,6 +78,7 @@ std::optional<std::vector<HidInterfaceInfo>> HidapiBackend::Enumerate(std::uint1
                                                                       std::uint16_t productId) {
   // hidapi takes 0 as "any"; an unfiltered list is never asked for.
   if (!m_initialised || vendorId == 0 || productId == 0) return std::nullopt;
+  const std::lock_guard lock(m_mutex);
   hid_device_info* list = hid_enumerate(vendorId, productId);
   std::vector<HidInterfaceInfo> out;
   for (const hid_device_info* d = list; d; d = d->next) {
@@ -95,6 +96,7 @@ std::optional<std::vector<HidInterfaceInfo>> HidapiBackend::Enumerate(std::uint1
 
 HidOpenResult HidapiBackend::Open(const std::string& path) {
   if (!m_initialised) return {nullptr, HidOpenError::kOther};
+  const std::lock_guard lock(m_mutex);
   if (hid_device* device = hid_open_path(path.c_str()))
     return {std::make_unique<HidapiDevice>(device), HidOpenError::kNone};
   // hidapi does not say why; ask the file system the same question it asked.

@@ -10,7 +10,16 @@
 // with (0, 0) hidapi would list, and callers would go on to open, every HID
 // device of the system, which some of them (mice, headsets) do not survive
 // unharmed.
+//
+// Threads: hid_init runs once, in the constructor, on the thread that makes
+// the backend (the main thread), as hidapi asks when devices may be opened
+// from several threads. hid_enumerate and hid_open_path keep library-wide
+// state (the last error text), so this backend lets one thread at a time into
+// them; an open device has its own descriptor and error text, so the workers
+// of different keyboards exchange reports at the same time unhindered.
 #pragma once
+
+#include <mutex>
 
 #include "device/HidBackend.h"
 
@@ -29,6 +38,7 @@ class HidapiBackend : public HidBackend {
 
  private:
   bool m_initialised = false;
+  std::mutex m_mutex;  // enumeration and opening, one thread at a time
 };
 
 }  // namespace vexa
