@@ -93,5 +93,40 @@ TEST(KeyboardEmulatorTest, JudgesTheHostsWaitsByTheClock) {
   }
 }
 
+// Each keyboard checks that it gets one transfer's blocks in order: a report
+// meant for another keyboard, or a transfer that skips a block, is recorded.
+TEST(KeyboardEmulatorTest, RecordsBlocksOutOfOrder) {
+  struct Sent {
+    std::uint8_t command;
+    int block;
+  };
+  struct Row {
+    const char* name;
+    std::vector<Sent> commands;
+    bool strayDataReport;  // a data report after the commands, without a write command
+    size_t violations;
+  } rows[] = {
+      {"a write, block by block", {{0xE7, 0}, {0xE7, 1}, {0xE7, 2}}, false, 0},
+      {"a retry of the same block", {{0xE7, 0}, {0xE7, 1}, {0xE7, 1}, {0xE7, 2}}, false, 0},
+      {"a read after a write that failed", {{0xE7, 0}, {0xE7, 1}, {0xE6, 0}, {0xE6, 1}}, false, 0},
+      {"a new transfer after another", {{0xE6, 0}, {0xE6, 1}, {0xE6, 0}}, false, 0},
+      {"the first command not at block 0", {{0xE7, 5}}, false, 1},
+      {"a block skipped", {{0xE7, 0}, {0xE7, 2}}, false, 1},
+      {"a block of the other kind", {{0xE7, 0}, {0xE7, 1}, {0xE6, 2}}, false, 1},
+      {"a block back", {{0xE6, 0}, {0xE6, 1}, {0xE6, 2}, {0xE6, 1}}, false, 1},
+      {"a data report after a read command", {{0xE6, 0}}, true, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    KeyboardEmulator k{Image{}};
+    for (const Sent& c : row.commands) ASSERT_EQ(k.SetFeature(Command(c.command, c.block)), 9);
+    if (row.strayDataReport) {
+      const FeatureReport data{0, 0xD0, 0xD0, 0xD0, 0xD0, 0xD0, 0xD0, 0xD0, 0xD0};
+      EXPECT_EQ(k.SetFeature(data), 9);  // taken and ignored, but recorded
+    }
+    EXPECT_EQ(k.Violations().size(), row.violations) << (k.Violations().empty() ? "" : k.Violations().back());
+  }
+}
+
 }  // namespace
 }  // namespace vexa
