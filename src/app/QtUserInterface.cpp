@@ -4,6 +4,7 @@
 
 #include "app/CAboutDlg.h"
 #include "base/Messages.h"
+#include "device/ui/CSelectConnectedKeyboard.h"
 #include "device/ui/CSelectPort.h"
 #include "document/ui/CMREdit.h"
 #include "document/ui/CProperty.h"
@@ -36,6 +37,8 @@ QMessageBox::Icon QtUserInterface::IconOf(MessageKind kind) {
       return QMessageBox::Question;
     case MessageKind::Stop:
       return QMessageBox::Critical;
+    case MessageKind::Information:
+      return QMessageBox::Information;
     case MessageKind::Warning:
       break;
   }
@@ -144,6 +147,13 @@ std::optional<std::string> QtUserInterface::AskScanCode(const std::string& initi
 
 std::optional<PortKind> QtUserInterface::ChoosePort(PortKind initial) {
   CSelectPort dialog(initial, m_parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
+std::optional<int> QtUserInterface::ChooseKeyboard(const std::vector<KeyboardDevice>& keyboards,
+                                                   bool offerAll) {
+  CSelectConnectedKeyboard dialog(keyboards, offerAll, m_parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
 }

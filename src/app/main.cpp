@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
   // PS/2 keyboard port back before the program ends.
   const vexa::TerminationWatcher watcher;
   QCommandLineOption simulate(QStringLiteral("simulate-keyboard"),
-                              QStringLiteral("Use a simulated keyboard whose memory is kept in <file>."),
+                              QStringLiteral("Use a simulated keyboard whose memory is kept in <file>; a "
+                                             "directory: one USB keyboard per .bin file in it."),
                               QStringLiteral("file"));
   QCommandLineOption ps2Device(
       QStringLiteral("ps2-device"),

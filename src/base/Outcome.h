@@ -10,10 +10,11 @@
 namespace vexa {
 
 // How the editor presents a text: a question (the question icon), a warning
-// (the exclamation icon: refusals, failures and warnings), or a stop (the stop
-// icon: a failure after which the program cannot go on). vexa-cli prints all
-// of them the same way.
-enum class MessageKind { Warning, Question, Stop };
+// (the exclamation icon: refusals, failures and warnings), a stop (the stop
+// icon: a failure after which the program cannot go on), or information (the
+// information icon: a success worth telling, such as a write into several
+// keyboards). vexa-cli prints all of them the same way.
+enum class MessageKind { Warning, Question, Stop, Information };
 
 struct Outcome {
   bool ok = true;
@@ -25,6 +26,8 @@ struct Outcome {
   static Outcome Failure(std::string text) { return {false, std::move(text)}; }
   // A failure that ends the program (shown with the stop icon).
   static Outcome Stop(std::string text) { return {false, std::move(text), MessageKind::Stop}; }
+  // A success to tell (shown with the information icon).
+  static Outcome Information(std::string text) { return {true, std::move(text), MessageKind::Information}; }
 };
 
 }  // namespace vexa

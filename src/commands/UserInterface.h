@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Outcome.h"
 
@@ -14,12 +15,16 @@ namespace vexa {
 struct CardReaderSettings;
 struct FeatureSettings;
 enum class PortKind : int;  // device/KeyboardConnection.h
+struct KeyboardDevice;      // device/CUSBport.h
 
 enum class SaveAnswer { Yes, No, Cancel };
 enum class TextFileUse { Import, Export };
 
 class UserInterface {
  public:
+  // ChooseKeyboard's answer for "All connected keyboards".
+  static constexpr int kAllKeyboards = -1;
+
   virtual ~UserInterface() = default;
 
   // A message box with an OK button, captioned with the application title,
@@ -57,6 +62,10 @@ class UserInterface {
   // "Select Communication Port" at start, opening with `initial` selected;
   // nullopt when cancelled.
   virtual std::optional<PortKind> ChoosePort(PortKind initial) = 0;
+  // "Select Connected Keyboard", when a transfer finds more than one USB
+  // keyboard: the index of the chosen one in `keyboards`, kAllKeyboards
+  // (offered when `offerAll`, for Write Into KB), or nullopt when cancelled.
+  virtual std::optional<int> ChooseKeyboard(const std::vector<KeyboardDevice>& keyboards, bool offerAll) = 0;
   // "Config KB properties" and "Config MR properties": the dialog opens with
   // `values` and writes the user's values back into them; true for OK, false
   // (values untouched) for Cancel.

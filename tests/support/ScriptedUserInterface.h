@@ -27,6 +27,8 @@ class ScriptedUserInterface final : public UserInterface {
   std::deque<std::optional<std::string>> scanCodeAnswers;
   std::vector<std::string> codeDialogs;  // "delay", "shift level", "ascii 32", "scan code [F6]"
   std::deque<std::optional<PortKind>> portAnswers;
+  // The keyboard chooser's answers: an index, kAllKeyboards, or nullopt (Cancel).
+  std::deque<std::optional<int>> keyboardAnswers;
   // The values a settings dialog returns with OK; nullopt answers Cancel.
   std::deque<std::optional<FeatureSettings>> featureAnswers;
   std::deque<std::optional<CardReaderSettings>> cardReaderAnswers;
@@ -42,7 +44,10 @@ class ScriptedUserInterface final : public UserInterface {
   int aboutShown = 0;
   int keyWordTableShown = 0;
   int portChoosers = 0;
-  std::vector<PortKind> portInitials;           // the port each port dialog opened with
+  std::vector<PortKind> portInitials;  // the port each port dialog opened with
+  // The paths each keyboard chooser offered, and whether it offered them all.
+  std::vector<std::vector<std::string>> keyboardChoosers;
+  std::vector<bool> keyboardChoosersOfferedAll;
   std::vector<FeatureSettings> featureDialogs;  // the values each dialog opened with
   std::vector<CardReaderSettings> cardReaderDialogs;
 
@@ -97,6 +102,13 @@ class ScriptedUserInterface final : public UserInterface {
     ++portChoosers;
     portInitials.push_back(initial);
     return Pop(portAnswers, std::optional<PortKind>{});
+  }
+  std::optional<int> ChooseKeyboard(const std::vector<KeyboardDevice>& keyboards, bool offerAll) override {
+    std::vector<std::string> paths;
+    for (const KeyboardDevice& k : keyboards) paths.push_back(k.path);
+    keyboardChoosers.push_back(paths);
+    keyboardChoosersOfferedAll.push_back(offerAll);
+    return Pop(keyboardAnswers, std::optional<int>{});
   }
   bool EditFeatureSettings(FeatureSettings& values) override {
     featureDialogs.push_back(values);

@@ -7,8 +7,6 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <condition_variable>
-#include <mutex>
 #include <optional>
 
 #include "app/CMainFrame.h"
@@ -27,6 +25,7 @@
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "document/SettingsStore.h"
+#include "support/GateClock.h"
 #include "support/PtyKeyboardServer.h"
 #include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"
@@ -93,41 +92,6 @@ struct Rig {
     else
       f.failReadBlock = block, f.failReadCount = -1;
   }
-};
-
-// A clock whose waits hold the transfer until the test lets it go on: the
-// worker stands still in the middle of a transfer for as long as the test
-// needs. Time still advances by every wait, so the keyboard judges the
-// waits as kept.
-class GateClock : public Clock {
- public:
-  void Sleep(int milliseconds) override {
-    std::unique_lock lock(m_mutex);
-    m_now += milliseconds;
-    ++m_waiting;
-    m_changed.wait(lock, [this] { return m_open; });
-    --m_waiting;
-  }
-  std::int64_t NowMs() const override {
-    std::lock_guard lock(m_mutex);
-    return m_now;
-  }
-  bool Holding() const {
-    std::lock_guard lock(m_mutex);
-    return m_waiting > 0;
-  }
-  void Open() {
-    std::lock_guard lock(m_mutex);
-    m_open = true;
-    m_changed.notify_all();
-  }
-
- private:
-  mutable std::mutex m_mutex;
-  std::condition_variable m_changed;
-  std::int64_t m_now = 0;
-  int m_waiting = 0;
-  bool m_open = false;
 };
 
 class PaintCounter : public QObject {
@@ -279,7 +243,8 @@ void TransferTest::writeSendsTheImage() {
   QVERIFY(rig.Keyboard() == rig.doc.MemoryImage());
   const std::string memory(rig.Keyboard().begin(), rig.Keyboard().end());
   QVERIFY(memory.find(std::string("abc\0", 4)) != std::string::npos);
-  QVERIFY(rig.doc.IsModified());  // a write leaves the modified flag alone
+  QVERIFY(rig.doc.IsModified());             // a write leaves the modified flag alone
+  QVERIFY(rig.ui.keyboardChoosers.empty());  // one keyboard: nothing asked
   const ViewState& s = rig.view.State();
   QCOMPARE(s.selectedPosition, 0);
   QCOMPARE(s.selectedKey, rig.doc.KeyMap()[0]);

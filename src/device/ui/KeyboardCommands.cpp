@@ -1,13 +1,16 @@
 #include "device/ui/KeyboardCommands.h"
 
 #include <QLoggingCategory>
+#include <algorithm>
 
+#include "base/Messages.h"
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
 #include "commands/UndoHistory.h"
 #include "commands/UserInterface.h"
 #include "device/DocumentTransfer.h"
 #include "device/linux/DeviceSetup.h"
+#include "device/ui/CSelectConnectedKeyboard.h"
 #include "device/ui/TransferProgressDisplay.h"
 #include "device/ui/TransferWorker.h"
 #include "document/CVEXADoc.h"
@@ -119,9 +122,28 @@ void KeyboardCommands::Start(TransferJob job, std::function<void(const TransferR
   emit m_view.stateChanged();  // the commands go grey for the transfer
 }
 
+std::optional<int> KeyboardCommands::AskKeyboard(bool offerAll, std::vector<KeyboardDevice>& keyboards) {
+  keyboards.clear();
+  if (!UsbInUse()) return 0;
+  std::vector<KeyboardDevice> connected = m_connection->ConnectedKeyboards();
+  if (connected.size() < 2) return 0;
+  const std::optional<int> choice = m_ui.ChooseKeyboard(connected, offerAll);
+  if (!choice || (*choice == UserInterface::kAllKeyboards && !offerAll) ||
+      (*choice != UserInterface::kAllKeyboards &&
+       (*choice < 0 || *choice >= static_cast<int>(connected.size()))))
+    return std::nullopt;
+  keyboards = std::move(connected);
+  return choice;
+}
+
 void KeyboardCommands::ReadFromKeyboard() {
   if (!m_connection || TransferRunning()) return;
-  TransferJob job = m_connection->PrepareRead();
+  std::vector<KeyboardDevice> keyboards;
+  const std::optional<int> choice = AskKeyboard(false, keyboards);
+  if (!choice) return;
+  TransferJob job = keyboards.empty()
+                        ? m_connection->PrepareRead()
+                        : m_connection->PrepareReadFrom(keyboards[static_cast<size_t>(*choice)].path);
   if (!job.Ready()) {
     m_ui.Show(job.Refusal().outcome);
     return;
@@ -149,12 +171,97 @@ void KeyboardCommands::WriteIntoKeyboard() {
   // other keys as they are. Key data that do not fit are refused as on a save:
   // the image would silently lose the keys that overflow. The image is built
   // here, on the GUI thread; the worker only gets its copy.
-  TransferJob job = m_connection->PrepareWrite(WriteSourceFromDocument(m_doc, m_view.State().selectedKey));
+  std::vector<KeyboardDevice> keyboards;
+  const std::optional<int> choice = AskKeyboard(true, keyboards);
+  if (!choice) return;
+  if (*choice == UserInterface::kAllKeyboards) {
+    WriteIntoAll(keyboards);
+    return;
+  }
+  const ImageSource source = WriteSourceFromDocument(m_doc, m_view.State().selectedKey);
+  TransferJob job = keyboards.empty()
+                        ? m_connection->PrepareWrite(source)
+                        : m_connection->PrepareWriteTo(keyboards[static_cast<size_t>(*choice)].path, source);
   if (!job.Ready()) {
     m_ui.Show(job.Refusal().outcome);
     return;
   }
   Start(std::move(job), {});
+}
+
+void KeyboardCommands::WriteIntoAll(const std::vector<KeyboardDevice>& keyboards) {
+  // One image for all, built and checked once, before any keyboard is opened.
+  Image image{};
+  if (Outcome built = WriteSourceFromDocument(m_doc, m_view.State().selectedKey)(image); !built.ok) {
+    m_ui.Show(built);
+    return;
+  }
+  const ImageSource source = [image](Image& out) {
+    out = image;
+    return Outcome::Success();
+  };
+  // A keyboard that can't be opened now keeps its refusal; the others go on.
+  std::vector<TransferResult> results(keyboards.size());
+  std::vector<size_t> started;
+  std::vector<TransferJob> jobs;
+  QStringList names;
+  for (size_t i = 0; i < keyboards.size(); ++i) {
+    TransferJob job = m_connection->PrepareWriteTo(keyboards[i].path, source);
+    if (!job.Ready()) {
+      results[i] = job.Refusal();
+      continue;
+    }
+    jobs.push_back(std::move(job));
+    started.push_back(i);
+    names.append(CSelectConnectedKeyboard::ShortName(keyboards[i]));
+  }
+  if (jobs.empty()) {
+    m_ui.Show(GroupOutcome(keyboards, results));
+    return;
+  }
+  m_progress->BeginGroup(names);
+  std::vector<ProgressSink*> rows;
+  for (int row = 0; row < names.size(); ++row) rows.push_back(&m_progress->Row(row));
+  m_view.SetInputBlocked(true);
+  const bool running = m_worker->StartGroup(
+      std::move(jobs), rows, [this, keyboards, results, started](std::vector<TransferResult> ended) mutable {
+        m_progress->EndGroup();
+        m_view.SetInputBlocked(false);
+        ReportViolations();
+        bool anyStarted = false;
+        for (size_t j = 0; j < ended.size(); ++j) {
+          anyStarted = anyStarted || ended[j].started;
+          results[started[j]] = std::move(ended[j]);
+        }
+        if (anyStarted) FinishTransfer();
+        emit m_view.stateChanged();  // the commands come back
+        m_ui.Show(GroupOutcome(keyboards, results));
+        if (m_transferEnded) m_transferEnded();
+      });
+  if (!running) {
+    m_progress->EndGroup();
+    m_view.SetInputBlocked(false);
+    return;
+  }
+  emit m_view.stateChanged();  // the commands go grey for the transfer
+}
+
+Outcome KeyboardCommands::GroupOutcome(const std::vector<KeyboardDevice>& keyboards,
+                                       const std::vector<TransferResult>& results) {
+  int written = 0;
+  std::string failures;
+  for (size_t i = 0; i < results.size(); ++i) {
+    if (results[i].outcome.ok) {
+      ++written;
+      continue;
+    }
+    std::string message = results[i].outcome.message;
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    failures += "\n" + CSelectConnectedKeyboard::Describe(keyboards[i]).toStdString() + ": " + message;
+  }
+  const int total = static_cast<int>(results.size());
+  if (written == total) return Outcome::Information(msg::FormatMessage(msg::kWrittenIntoAll, total));
+  return Outcome::Failure(msg::FormatMessage(msg::kWrittenIntoSome, written, total) + failures);
 }
 
 }  // namespace vexa

@@ -17,11 +17,20 @@
 // When the transfer has ended, on the GUI thread: a read's image goes into the
 // document, the view is reset and repainted, the message is shown, the
 // commands come back, then the transfer-ended hook runs.
+//
+// Several USB keyboards: when more than one is connected, both commands ask
+// which one (UserInterface::ChooseKeyboard), Write Into KB also offering all
+// of them. "All" builds the image once, writes every keyboard at the same
+// time, each on a worker of its own, shows their progress together (one row
+// each) and ends with one message that names each keyboard's result. With
+// one keyboard (or none) nothing is asked and nothing changes.
 #pragma once
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "commands/PortPreference.h"
 #include "device/KeyboardConnection.h"
@@ -88,6 +97,15 @@ class KeyboardCommands {
   // Runs a ready job on the worker; `apply` runs with its result on the GUI
   // thread before the view is reset and the message shown.
   void Start(TransferJob job, std::function<void(const TransferResult&)> apply);
+  // USB with several keyboards connected: the user's choice (an index or
+  // UserInterface::kAllKeyboards); nullopt when the user cancelled. `keyboards`
+  // stays empty when nothing was asked (one keyboard or none, or PS/2).
+  [[nodiscard]] std::optional<int> AskKeyboard(bool offerAll, std::vector<KeyboardDevice>& keyboards);
+  // Write Into KB into every keyboard of `keyboards` at once.
+  void WriteIntoAll(const std::vector<KeyboardDevice>& keyboards);
+  // The one message after a write into several keyboards.
+  [[nodiscard]] static Outcome GroupOutcome(const std::vector<KeyboardDevice>& keyboards,
+                                            const std::vector<TransferResult>& results);
   // After a transfer that showed its progress: position 0 selected, the view
   // repainted and its command states refreshed.
   void FinishTransfer();

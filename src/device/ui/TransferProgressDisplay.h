@@ -4,14 +4,23 @@
 // and/or keyboard!" at (200,398), all in Arial 16 (or the nearest
 // proportional sans serif face) on the view's grey.
 //
-// The transfer runs on a worker thread; its progress calls arrive here on the
-// GUI thread (through a QueuedProgressSink) and each one schedules a paint,
-// which the running event loop carries out.
+// Several keyboards written at once: BeginGroup shows one row per keyboard,
+// the first where the single bar stands and each further one 20 pixels
+// lower, each with its bar, its percentage and the keyboard's name after it;
+// the warning line moves below the last row. Row(i) is keyboard i's
+// ProgressSink; EndGroup takes the display away.
+//
+// The transfers run on worker threads; their progress calls arrive here on
+// the GUI thread (through a QueuedProgressSink each) and each one schedules a
+// paint, which the running event loop carries out.
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "device/ProgressSink.h"
 
@@ -23,33 +32,55 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
   Q_OBJECT
  public:
   static constexpr int kProgressBarId = 102;
+  static constexpr int kRowPitch = 20;  // pixels from one keyboard's row to the next
 
   // `view` is the layout view the display is drawn into.
   explicit TransferProgressDisplay(QWidget* view);
+  ~TransferProgressDisplay() override;
 
+  // One transfer.
   void Begin(std::string_view title) override;
   void Step(int block, std::string_view percentText) override;
   void End() override;
 
+  // Several at once, one row per keyboard named by `names`.
+  void BeginGroup(const QStringList& names);
+  [[nodiscard]] ProgressSink& Row(int row);
+  void EndGroup();
+
   // Called after each step has been taken (tests look at the view then).
   void SetStepObserver(std::function<void(int block)> observer) { m_observer = std::move(observer); }
 
-  [[nodiscard]] QProgressBar* Bar() const { return m_bar; }
+  // The first row's bar (the only one of a single transfer).
+  [[nodiscard]] QProgressBar* Bar() const { return m_rows.empty() ? nullptr : m_rows.front().bar; }
+  [[nodiscard]] QProgressBar* Bar(int row) const;
+  [[nodiscard]] int Rows() const { return static_cast<int>(m_rows.size()); }
   [[nodiscard]] const QString& Title() const { return m_title; }
-  [[nodiscard]] const QString& Percent() const { return m_percent; }
+  [[nodiscard]] const QString& Percent(int row = 0) const;
   [[nodiscard]] const QFont& TextFont() const { return m_font; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  class RowSink;
+  struct RowState {
+    QProgressBar* bar = nullptr;
+    QString percent;
+    QString name;
+  };
+  // Shows the display with one row (bar, percentage, name) per name.
+  void Show(const QStringList& names);
+  void RowBegin(int row, std::string_view title);
+  void RowStep(int row, int block, std::string_view percentText);
+  void Clear();
   void DrawText(class QPainter& painter, QPoint viewPoint, const QString& text) const;
   [[nodiscard]] QPoint FromView(QPoint viewPoint) const { return viewPoint - pos(); }
 
   QFont m_font;
   QString m_title;
-  QString m_percent;
-  QProgressBar* m_bar = nullptr;
+  std::vector<RowState> m_rows;
+  std::vector<std::unique_ptr<RowSink>> m_sinks;
   std::function<void(int)> m_observer;
 };
 

@@ -4,10 +4,14 @@
 // progress display moves, and the desktop never offers to kill a window that
 // is in the middle of writing the keyboard.
 //
-// One transfer at a time. The job only touches its connection's port and
-// environment; the document stays on the GUI thread (the job was prepared
-// there, and `done` runs there). Progress reaches `progress` through a
-// QueuedProgressSink, and `done` runs after the last progress call.
+// One transfer at a time, or one group of transfers: the write into all
+// connected keyboards runs one job per keyboard, each on a thread of its own,
+// all at once (each job has its own port, see KeyboardConnection.h), and ends
+// when the last of them has ended. The jobs only touch their ports and the
+// connection's environment; the document stays on the GUI thread (the jobs
+// were prepared there, and `done` runs there). Each job's progress reaches
+// its target through a QueuedProgressSink of its own, and `done` runs after
+// the last progress call of every job.
 //
 // Each transfer gets a new thread. It inherits what the process was granted
 // at the port choice on the GUI thread (the I/O port permission of the PS/2
@@ -15,12 +19,13 @@
 // after it), which a thread made earlier, e.g. in a pool, would lack.
 //
 // A transfer is never cut off: destroying the worker waits for the running
-// transfer to end.
+// transfers to end.
 #pragma once
 
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "device/TransferJob.h"
 
@@ -34,6 +39,8 @@ class TransferWorker : public QObject {
   Q_OBJECT
  public:
   using Done = std::function<void(TransferResult result)>;
+  // The results in the order of the jobs.
+  using GroupDone = std::function<void(std::vector<TransferResult> results)>;
 
   // `progress` is drawn on the thread that creates the worker.
   explicit TransferWorker(ProgressSink& progress, QObject* parent = nullptr);
@@ -42,16 +49,20 @@ class TransferWorker : public QObject {
   // Starts a ready job; `done` runs on this object's thread when it ended.
   // Refused (false) while another transfer runs.
   bool Start(TransferJob job, Done done);
-  [[nodiscard]] bool Running() const { return m_thread != nullptr; }
+  // Starts ready jobs at once, job i reporting to progress[i] (drawn on this
+  // object's thread); `done` runs when all have ended. Refused (false) while
+  // another transfer runs, or when a job is not ready.
+  bool StartGroup(std::vector<TransferJob> jobs, std::vector<ProgressSink*> progress, GroupDone done);
+  [[nodiscard]] bool Running() const { return !m_runs.empty(); }
 
  private:
+  struct Run;
   void Finish();
 
-  QueuedProgressSink* m_progress;
-  QThread* m_thread = nullptr;
-  std::shared_ptr<TransferJob> m_job;
-  std::shared_ptr<TransferResult> m_result;
-  Done m_done;
+  ProgressSink& m_progress;
+  std::vector<std::unique_ptr<Run>> m_runs;
+  int m_running = 0;
+  GroupDone m_done;
 };
 
 }  // namespace vexa

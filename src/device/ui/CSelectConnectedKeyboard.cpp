@@ -1,0 +1,72 @@
+#include "device/ui/CSelectConnectedKeyboard.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/Messages.h"
+
+namespace vexa {
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString CSelectConnectedKeyboard::Describe(const KeyboardDevice& keyboard) {
+  const QString serial = keyboard.serialNumber.empty()
+                             ? QString::fromLatin1(msg::kNoSerialNumber)
+                             : QStringLiteral("serial ") + QString::fromLatin1(keyboard.serialNumber.c_str());
+  return QStringLiteral("%1   %2   %3")
+      .arg(QString::fromLatin1(keyboard.product.c_str()), serial,
+           QString::fromLocal8Bit(keyboard.path.c_str()));
+}
+
+QString CSelectConnectedKeyboard::ShortName(const KeyboardDevice& keyboard) {
+  if (keyboard.serialNumber.empty()) return Describe(keyboard);
+  return QStringLiteral("%1   serial %2")
+      .arg(QString::fromLatin1(keyboard.product.c_str()), QString::fromLatin1(keyboard.serialNumber.c_str()));
+}
+
+CSelectConnectedKeyboard::CSelectConnectedKeyboard(const std::vector<KeyboardDevice>& keyboards,
+                                                   bool offerAll, QWidget* parent)
+    : QDialog(parent), m_keyboards(static_cast<int>(keyboards.size())) {
+  setWindowTitle(Q(msg::kSelectKeyboardsTitle));
+  auto* layout = new QVBoxLayout(this);
+  auto* label =
+      new QLabel(Q(offerAll ? msg::kSelectKeyboardsWriteLabel : msg::kSelectKeyboardsReadLabel), this);
+  layout->addWidget(label);
+
+  m_list = new QListWidget(this);
+  m_list->setObjectName(QStringLiteral("keyboardList"));
+  for (const KeyboardDevice& k : keyboards) m_list->addItem(Describe(k));
+  if (offerAll) m_list->addItem(Q(msg::kAllConnectedKeyboards));
+  m_list->setCurrentRow(0);
+  // A short list: as tall as its entries, up to a dozen.
+  const int shown = std::min(m_list->count(), 12);
+  m_list->setMinimumHeight(m_list->sizeHintForRow(0) * shown + 2 * m_list->frameWidth());
+  m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 24);
+  label->setBuddy(m_list);
+  layout->addWidget(m_list);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+  m_list->setFocus();
+}
+
+int CSelectConnectedKeyboard::Choice() const {
+  const int row = m_list->currentRow();
+  return row >= m_keyboards ? UserInterface::kAllKeyboards : row;
+}
+
+}  // namespace vexa
