@@ -49,7 +49,7 @@ CSelectConnectedKeyboard::CSelectConnectedKeyboard(const std::vector<KeyboardDev
   m_list->setCurrentRow(0);
   // A short list: as tall as its entries, up to a dozen.
   const int shown = std::min(m_list->count(), 12);
-  m_list->setMinimumHeight(m_list->sizeHintForRow(0) * shown + 2 * m_list->frameWidth());
+  m_list->setFixedHeight(m_list->sizeHintForRow(0) * shown + 2 * m_list->frameWidth());
   m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 24);
   label->setBuddy(m_list);
   layout->addWidget(m_list);
