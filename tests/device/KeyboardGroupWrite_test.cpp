@@ -242,16 +242,6 @@ TEST(KeyboardGroupWriteTest, NoWriteWithoutItsBackup) {
   }
 }
 
-TEST(KeyboardGroupWriteTest, VerifyNamesTheBlocksAKeyboardDidNotKeep) {
-  FleetRig rig(2);
-  rig.Keyboard(1).Faults().forgetBlock = 12;
-  KeyboardGroupWrite::Options options;
-  options.verify = true;
-  const std::vector<KeyboardWriteReport> reports = rig.WriteAll(options);
-  EXPECT_EQ(reports[0].ResultText(), "verified");
-  EXPECT_EQ(reports[1].outcome.message, msg::FormatMessage(msg::kVerifyMismatch, "12"));
-}
-
 TEST(KeyboardGroupWriteTest, BackupNamesAreUniqueAndStayInTheDirectory) {
   struct Row {
     const char* name;
@@ -279,15 +269,6 @@ TEST(KeyboardGroupWriteTest, BackupNamesAreUniqueAndStayInTheDirectory) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(KeyboardGroupWrite::BackupNames(row.keyboards), row.names);
   }
-}
-
-TEST(KeyboardGroupWriteTest, DifferingBlocks) {
-  Image a = Template(), b = Template();
-  EXPECT_EQ(KeyboardGroupWrite::DifferingBlocks(a, b), "");
-  b[0] ^= 1;
-  b[3 * kBlockSize + 31] ^= 1;
-  b[2047] ^= 1;
-  EXPECT_EQ(KeyboardGroupWrite::DifferingBlocks(a, b), "0, 3, 63");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Builds the outside world of a keyboard connection for the programs: the
 // real system (hidapi, the PS/2 port's serio_raw device, controller ports or
 // the driver device, real waits) or, when a file is named, the simulated
-// keyboard kept in that file.
+// keyboard kept in that file (a directory: several, see SimulatedKeyboard.h).
 #pragma once
 
 #include <memory>
@@ -19,7 +19,8 @@ class DeviceSetup {
   DeviceSetup();
   ~DeviceSetup();
   // `simulatePath` empty: the real devices. Otherwise loads (or creates) the
-  // simulated keyboard's memory file; a failure's text is shown.
+  // simulated keyboard's memory file, or the files of a directory of them; a
+  // failure's text is shown.
   [[nodiscard]] Outcome Open(const std::string& simulatePath);
   // Set before Open: the PS/2 port reaches the keyboard through this node,
   // taken as an already bound serio_raw device (--ps2-device); no sysfs, no
