@@ -128,7 +128,7 @@ has err "is not a keyboard memory (6 bytes"
 "$VEXA_CLI" keyboard read >/dev/null 2>&1; [ $? -eq 2 ] || fail "read without a file is not a usage error"
 "$VEXA_CLI" keyboard read x.bin --port serial >/dev/null 2>&1; [ $? -eq 2 ] || fail "--port serial accepted"
 "$VEXA_CLI" keyboard erase >/dev/null 2>&1; [ $? -eq 2 ] || fail "unknown subcommand accepted"
-"$VEXA_CLI" help keyboard | grep -q "Examples:" || fail "keyboard help has no examples"
+grep -q "Examples:" <<<"$("$VEXA_CLI" help keyboard)" || fail "keyboard help has no examples"
 
 [ "$failures" -eq 0 ] && echo "cli_keyboard: all passed"
 exit $((failures > 0))

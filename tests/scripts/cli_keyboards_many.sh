@@ -152,7 +152,7 @@ mkdir -p empty
 "$VEXA_CLI" keyboard list --simulate-keyboard empty >/dev/null 2>err
 [ $? -eq 1 ] || fail "an empty simulation directory was accepted"
 has err "holds no .bin file"
-"$VEXA_CLI" help keyboard | grep -q "the PS/2 port has one keyboard\|PS/2 port stays one keyboard" || fail "the help does not say PS/2 stays one keyboard"
+grep -q "PS/2 port stays one keyboard" <<<"$("$VEXA_CLI" help keyboard)" || fail "the help does not say PS/2 stays one keyboard"
 
 [ "$failures" -eq 0 ] && echo "cli_keyboards_many: all passed"
 exit $((failures > 0))

@@ -116,7 +116,7 @@ for args in "--ps2-device=" "--port usb --ps2-device $node" "--ps2-device $node 
   "$VEXA_CLI" keyboard detect $args >/dev/null 2>&1
   [ $? -eq 2 ] || fail "keyboard detect $args is not a usage error"
 done
-"$VEXA_CLI" help keyboard | grep -q -- "--ps2-device NODE" || fail "keyboard help lacks --ps2-device"
+grep -q -- "--ps2-device NODE" <<<"$("$VEXA_CLI" help keyboard)" || fail "keyboard help lacks --ps2-device"
 
 for args in "" "unbind" "bind serio0" "restore /sys/bus/serio/devices/serio1" "--help"; do
   # shellcheck disable=SC2086
