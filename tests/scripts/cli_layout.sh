@@ -58,8 +58,12 @@ for args in "--model PX9999" "--model 2012" "--model 2019" "--model" "--model ''
   [ ! -s "$work/out" ] || fail "layout $args: wrote to stdout"
 done
 
-"$VEXA_CLI" help layout | grep -q -- "--model" || fail "help layout does not describe --model"
-"$VEXA_CLI" layout --help | grep -q "Examples" || fail "layout --help has no examples"
+# The help is read whole before grep looks at it: a grep -q that stops early
+# could otherwise break the pipe under pipefail.
+help=$("$VEXA_CLI" help layout)
+grep -q -- "--model" <<<"$help" || fail "help layout does not describe --model"
+help=$("$VEXA_CLI" layout --help)
+grep -q "Examples" <<<"$help" || fail "layout --help has no examples"
 
 [ "$failures" -eq 0 ] && echo "cli_layout: all checks passed"
 exit $((failures > 0))
