@@ -4,16 +4,8 @@
 # after a flag, an option of another sub-command, a repeated option) exit 2
 # before anything is done, and 8-bit bytes that are not UTF-8 reach the
 # commands unchanged, in texts, file names and option values.
-set -uo pipefail
-: "${VEXA_CLI:?}"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
-export VEXA_SIM_NO_WAITS=1 VEXA_NO_REAL_PORTS=1
-mkdir -p "$HOME"
-cd "$work" || exit 1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# shellcheck source=lib/cli_common.sh
+source "$(dirname "$0")/lib/cli_common.sh"
 
 # run STATUS ARGS...: stdout in out, stderr in err.
 run() {

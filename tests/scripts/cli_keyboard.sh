@@ -2,16 +2,8 @@
 # vexa-cli keyboard against the simulated keyboard: detect, read, write with
 # --verify and --backup on both ports, a keyboard unplugged in the middle,
 # files refused before the keyboard is touched, and usage errors.
-set -uo pipefail
-: "${VEXA_CLI:?}"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
-export VEXA_SIM_NO_WAITS=1 VEXA_NO_REAL_PORTS=1
-mkdir -p "$HOME"
-cd "$work" || exit 1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# shellcheck source=lib/cli_common.sh
+source "$(dirname "$0")/lib/cli_common.sh"
 sim="$work/keyboard.bin"
 
 # run STATUS ARGS...: runs vexa-cli with the simulated keyboard; stdout in out, stderr in err.

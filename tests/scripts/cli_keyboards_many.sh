@@ -3,16 +3,8 @@
 # .bin file per keyboard): list with the keyboards' states, --device, and
 # write --all with per-keyboard results, backups and exit status, while one
 # keyboard is locked, one unplugged half-way and one not answering.
-set -uo pipefail
-: "${VEXA_CLI:?}"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
-export VEXA_SIM_NO_WAITS=1 VEXA_NO_REAL_PORTS=1
-mkdir -p "$HOME"
-cd "$work" || exit 1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# shellcheck source=lib/cli_common.sh
+source "$(dirname "$0")/lib/cli_common.sh"
 kbs="$work/kbs"
 
 # run STATUS ARGS...: vexa-cli keyboard with the simulated keyboards; stdout in out, stderr in err.

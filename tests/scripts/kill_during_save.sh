@@ -6,16 +6,8 @@
 # never truncated, empty or mixed. Temporaries of killed runs (".name.XXXXXX")
 # may stay behind, but must never take the target's place, and a run that is
 # not killed leaves none.
-set -uo pipefail
-: "${VEXA_CLI:?}"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
-export VEXA_SIM_NO_WAITS=1 VEXA_NO_REAL_PORTS=1
-mkdir -p "$HOME"
-cd "$work" || exit 1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# shellcheck source=lib/cli_common.sh
+source "$(dirname "$0")/lib/cli_common.sh"
 ROUNDS=${VEXA_KILL_ROUNDS:-30}
 BUDGET_SECONDS=${VEXA_KILL_SECONDS:-40}
 
