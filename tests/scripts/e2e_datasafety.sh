@@ -22,23 +22,6 @@ e2e_init Xvfb xdotool import convert python3 cmp
 : "${VEXA_CLI:?}"
 e2e_start_x
 
-cli() { "$VEXA_CLI" "$@"; }
-keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
-menu() {  # MENU-KEY ENTRY-KEY...: opens a menu by its Alt mnemonic, then the keys
-  local open=$1
-  shift
-  e2e_focus_editor
-  keys "alt+$open"
-  sleep 0.3
-  keys "$@"
-}
-caption() { xdotool getwindowname "$window"; }
-same_file() {  # WHAT GOT EXPECTED
-  cmp -s "$2" "$3" && return 0
-  echo "$E2E_NAME: $1: $2 differs from $3" >&2
-  cmp -l "$2" "$3" 2>&1 | head -n 8 | sed 's/^/  offset(1-based) got expected (octal): /' >&2 || true
-  fail "$1: files differ"
-}
 # set_line FILE POSITION CONTENT: one line of a text template gets a new content.
 set_line() {
   python3 - "$@" <<'PY'

@@ -30,17 +30,6 @@ e2e_init Xvfb xdotool import convert python3 cmp
 e2e_start_x
 
 MODEL=DV3500
-cli() { "$VEXA_CLI" "$@"; }
-keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
-menu() {  # MENU-KEY ENTRY-KEY...: opens a menu by its Alt mnemonic, then the keys
-  local open=$1
-  shift
-  e2e_focus_editor
-  keys "alt+$open"
-  sleep 0.3
-  keys "$@"
-}
-caption() { xdotool getwindowname "$window"; }
 
 # --- Expectations, computed with vexa-cli ------------------------------------
 # The layout gives the key rectangles and the arrow neighbours.
@@ -108,15 +97,6 @@ cp "$work/expected-export.txt" "$work/final.txt"
 set_line "$work/final.txt" "$KEY_LAST" "$CONTENT_LAST"
 cli template import "$work/final.txt" "$work/expected-final.bin" --model "$MODEL" --base "$work/expected.bin"
 
-# same_file WHAT GOT EXPECTED: byte-for-byte comparison; on a difference the
-# first differing bytes and the keys that differ are shown.
-same_file() {
-  cmp -s "$2" "$3" && return 0
-  echo "$E2E_NAME: $1: $2 differs from the expectation $3" >&2
-  cmp -l "$2" "$3" 2>&1 | head -n 8 | sed 's/^/  offset(1-based) got expected (octal): /' >&2 || true
-  diff <(cli template show "$2" --model "$MODEL" 2>&1) <(cli template show "$3" --model "$MODEL" 2>&1) | head -n 12 >&2 || true
-  fail "$1: files differ"
-}
 
 # Label colours in a screenshot: count the pixels of each colour inside a key.
 BLUE="0 0 255" GREEN="30 150 0"

@@ -250,3 +250,30 @@ expect_pixel() {
   got="$(pixel "$1" "$2" "$3")"
   [ "$got" = "$4" ] || fail "$5: pixel ($2,$3) of $1.png is $got, expected $4"
 }
+
+# Short helpers of the scripts that drive menus (a script may define its own).
+cli() { "$VEXA_CLI" "$@"; }
+keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
+menu() {  # MENU-KEY ENTRY-KEY...: opens a menu by its Alt mnemonic, then the keys
+  local open=$1
+  shift
+  e2e_focus_editor
+  keys "alt+$open"
+  sleep 0.3
+  keys "$@"
+}
+caption() { xdotool getwindowname "$window"; }
+
+# same_file WHAT GOT EXPECTED: byte-for-byte comparison; on a difference the
+# first differing bytes are shown and, when the script sets MODEL, the keys
+# that differ.
+same_file() {
+  cmp -s "$2" "$3" && return 0
+  echo "$E2E_NAME: $1: $2 differs from the expectation $3" >&2
+  cmp -l "$2" "$3" 2>&1 | head -n 8 | sed 's/^/  offset(1-based) got expected (octal): /' >&2 || true
+  if [ -n "${MODEL:-}" ]; then
+    diff <(cli template show "$2" --model "$MODEL" 2>&1) <(cli template show "$3" --model "$MODEL" 2>&1) |
+      head -n 12 >&2 || true
+  fi
+  fail "$1: files differ"
+}
