@@ -40,8 +40,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "udev")
-# pkexec lets a user hand the PS/2 keyboard port over without running VEXA as root.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pkexec")
+# pkexec lets a user hand the PS/2 keyboard port over without running VEXA as root;
+# with qt6-wayland the editor is a native client of a Wayland desktop (without
+# it Qt falls back to XWayland).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pkexec, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${PROJECT_SOURCE_DIR}/packaging/postinst")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -47,6 +47,6 @@ done
 
 echo "== benchmarks (smoke run)"
 if [ -x build/bench/vexa_bench ]; then
-  build/bench/vexa_bench --benchmark_min_time=0.01 >/dev/null
+  build/bench/vexa_bench --benchmark_min_time="$(cat build/bench/smoke-min-time)" >/dev/null
 fi
 echo "all test stages passed"

@@ -45,7 +45,10 @@ helper_mode=$(dpkg-deb -c "$deb" | awk -v f="$helper" '$6 == f { print $1 }')
 
 [ "$(dpkg-deb -f "$deb" Version)" = "$project_version" ] || { echo "package version: $(dpkg-deb -f "$deb" Version)"; exit 1; }
 
-grep -qx 'pkexec' <<<"$(dpkg-deb -f "$deb" Recommends)" || { echo "the package does not recommend pkexec"; exit 1; }
+recommends=$(dpkg-deb -f "$deb" Recommends | tr -d ' ' | tr ',' '\n')
+for p in pkexec qt6-wayland; do
+  grep -qx "$p" <<<"$recommends" || { echo "the package does not recommend $p"; exit 1; }
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 # vexa-cli draws legend sheets: QtGui and QtSvg.
