@@ -128,7 +128,7 @@ same "$home_a/new/before/kb2.bin" "$home_a/t.bin" "the second backup of kb2 is n
 
 # --- saves through links ---------------------------------------------------------
 # B's link in B's open folder, and in the sticky folder: refused with the reason,
-# with a save, a text export and a single keyboard's backup.
+# with a save, a text export, a legend sheet and a single keyboard's backup.
 as "$b" ln -s "$home_a/.profile" "$work/open/shop.bin"
 as "$b" ln -s "$home_a/.profile" "$work/sticky/shop.bin"
 for link in "$work/open/shop.bin" "$work/sticky/shop.bin"; do
@@ -138,6 +138,10 @@ for link in "$work/open/shop.bin" "$work/sticky/shop.bin"; do
   cli 1 template export blank.bin "$link" --model PX2400
   has "$err" "The text file: <$link> can't be written !!"
   cli 1 keyboard write t.bin --simulate-keyboard kbs/kb1.bin --backup "$link"
+  has "$err" "It is a link that another user made"
+  as "$b" ln -s "$home_a/.profile" "$link.svg"
+  cli 1 template render blank.bin "$link.svg" --model PX2400
+  has "$err" "The picture file: <$link.svg> can't be written !!"
   has "$err" "It is a link that another user made"
   profile_intact "a save through B's link $link"
 done
