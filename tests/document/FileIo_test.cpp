@@ -166,54 +166,5 @@ TEST_F(FileIoTest, ModesOfNewAndReplacedFiles) {
   }
 }
 
-TEST_F(FileIoTest, PrivateFolderIsMadeClosedAndRefusedWhenOthersMayWrite) {
-  const ScopedUmask mask(0);
-  PrivateFolder::Refusal refusal = PrivateFolder::Refusal::kNone;
-  ASSERT_TRUE(PrivateFolder::Open(Path("new/backups/"), &refusal).has_value());
-  EXPECT_EQ(Mode("new/backups"), 0700u);
-
-  struct Case {
-    mode_t mode;
-    PrivateFolder::Refusal expected;
-  };
-  for (const Case& c :
-       {Case{0700, PrivateFolder::Refusal::kNone}, Case{0755, PrivateFolder::Refusal::kNone},
-        Case{0770, PrivateFolder::Refusal::kNotPrivate}, Case{0707, PrivateFolder::Refusal::kNotPrivate},
-        Case{0777, PrivateFolder::Refusal::kNotPrivate}}) {
-    SCOPED_TRACE(testing::Message() << std::oct << c.mode);
-    fs::create_directory(m_dir / "own");
-    ASSERT_EQ(::chmod(Path("own").c_str(), c.mode), 0);
-    refusal = PrivateFolder::Refusal::kNone;
-    EXPECT_EQ(PrivateFolder::Open(Path("own"), &refusal).has_value(),
-              c.expected == PrivateFolder::Refusal::kNone);
-    EXPECT_EQ(refusal, c.expected);
-  }
-  Put(Path("plain"), "x");
-  EXPECT_FALSE(PrivateFolder::Open(Path("plain"), &refusal).has_value());
-  EXPECT_EQ(refusal, PrivateFolder::Refusal::kCannotOpen);
-}
-
-// A backup is a new file renamed into place: a link or file already at its
-// name is replaced, never written through.
-TEST_F(FileIoTest, PrivateFolderReplacesWhatIsAtTheName) {
-  fs::create_directory(m_dir / "b");
-  Put(Path("elsewhere"), "keep");
-  fs::create_symlink(Path("elsewhere"), m_dir / "b" / "kb1.bin");
-  Put(Path("b/kb2.bin"), "old");
-  ASSERT_EQ(::chmod(Path("b/kb2.bin").c_str(), 0644), 0);
-  const auto folder = PrivateFolder::Open(Path("b"), nullptr);
-  ASSERT_TRUE(folder.has_value());
-  for (const std::string name : {"kb1.bin", "kb2.bin"}) {
-    SCOPED_TRACE(name);
-    ASSERT_TRUE(folder->WriteFile(name, "backup"));
-    EXPECT_FALSE(fs::is_symlink(m_dir / "b" / name));
-    EXPECT_EQ(Get(Path("b/" + name)), "backup");
-    EXPECT_EQ(Mode("b/" + name), 0600u);
-  }
-  EXPECT_EQ(Get(Path("elsewhere")), "keep");
-  EXPECT_FALSE(folder->WriteFile("../escape.bin", "x"));
-  EXPECT_FALSE(fs::exists(m_dir / "escape.bin"));
-}
-
 }  // namespace
 }  // namespace vexa
