@@ -389,8 +389,10 @@ bool ReadImage(Session& session, Io& io, Image& image) {
 bool SaveImage(const std::string& path, const Image& image, Io& io, FileMode mode = FileMode::kAsUsual) {
   std::string error;
   if (WriteFileAtomically(path, AsBytes(image), &error, mode)) return true;
-  Refused(io, msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) +
-                  (error.empty() ? "" : " (" + error + ")"));
+  const std::string why = error.empty()                      ? ""
+                          : error == msg::kLinkOfAnotherUser ? "\n" + error
+                                                             : " (" + error + ")";
+  Refused(io, msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) + why);
   return false;
 }
 

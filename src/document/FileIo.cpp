@@ -148,10 +148,15 @@ bool ReplaceInFolder(int dirFd, const std::string& name, std::string_view data, 
 }
 
 // Replaces the file that the link `name` in the folder leads to. The kernel
-// follows the link (fs.protected_symlinks applies), then names the file it
-// reached; that file's folder is opened and checked to hold that very file
-// before the new contents are renamed over it there. So the link stays and
-// its file gets the new contents, atomically as any other file.
+// follows the link, every step of it, with its own checks (fs.protected_symlinks
+// refuses another user's link in a sticky world-writable folder such as /tmp);
+// the link's text is never read here. /proc/self/fd then names the file the
+// kernel reached; that file's folder is opened and checked to hold that very
+// file before the new contents are renamed over it there. So the link stays a
+// link, its file gets the new contents, and a failed save leaves the old
+// contents intact, as for any other file. Writing in place through the link
+// would also leave the following to the kernel, but a failed or interrupted
+// write would then leave the file truncated.
 bool ReplaceThroughLink(int dirFd, const std::string& name, std::string_view data, FileMode fileMode,
                         std::string* error) {
   int reachedFd = ::openat(dirFd, name.c_str(), O_PATH | O_CLOEXEC);
