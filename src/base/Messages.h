@@ -49,6 +49,11 @@ inline constexpr const char* kTextFileLineFeed =
     "The text file: <%s> is written, but the key at position %d holds a line feed, which a text file "
     "can't carry: importing it will misplace the keys after it !!";
 inline constexpr std::string_view kTextFileRowCount = "The number of rows in the text file is wrong\n";
+// Under "can't be written": a save refused because the path leads through a
+// link that someone else could point elsewhere at any moment.
+inline constexpr std::string_view kLinkOfAnotherUser =
+    "It is a link that another user made in a folder that others may write to: VEXA does not write "
+    "through it.";
 
 // Legend sheets (Print, Export Picture, vexa-cli template render)
 inline constexpr const char* kPictureUnknownType =
@@ -181,6 +186,9 @@ inline constexpr const char* kNoSerialNumber = "no serial number";
 inline constexpr const char* kWrittenIntoAll = "The template was written into all %d keyboards.";
 inline constexpr const char* kWrittenIntoSome = "The template was written into %d of %d keyboards:";
 inline constexpr const char* kBackupsCannotBeWritten = "The backup directory: <%s> can't be created !!";
+inline constexpr const char* kBackupDirNotPrivate =
+    "The backup directory: <%s> is not yours alone: it must belong to you and no one else may write to "
+    "it !!";
 // Under the read's message in a write into all keyboards.
 inline constexpr std::string_view kBackupReadFailed =
     "The keyboard's template could not be read for its backup: nothing was written.";

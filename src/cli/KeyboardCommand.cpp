@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -383,11 +384,15 @@ bool ReadImage(Session& session, Io& io, Image& image) {
   return true;
 }
 
-bool SaveImage(const std::string& path, const Image& image, Io& io) {
+// `mode`: a backup of the keyboard's template is the owner's alone (its keys
+// may hold operator codes and passwords); a read template is saved as usual.
+bool SaveImage(const std::string& path, const Image& image, Io& io, FileMode mode = FileMode::kAsUsual) {
   std::string error;
-  if (WriteFileAtomically(path, AsBytes(image), &error)) return true;
-  Refused(io, msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) +
-                  (error.empty() ? "" : " (" + error + ")"));
+  if (WriteFileAtomically(path, AsBytes(image), &error, mode)) return true;
+  const std::string why = error.empty()                      ? ""
+                          : error == msg::kLinkOfAnotherUser ? "\n" + error
+                                                             : " (" + error + ")";
+  Refused(io, msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) + why);
   return false;
 }
 
@@ -430,20 +435,31 @@ int WriteAll(const Image& image, const Options& options, bool verify, const std:
 
   std::vector<KeyboardDevice> devices;
   for (const KeyboardListing& t : targets) devices.push_back(t.device);
+  std::vector<std::string> backupNames;
   std::vector<std::string> backupFiles;
+  // The backups go into a folder that only this user may change, held open:
+  // its names follow the serial numbers, so in a folder that others may write
+  // to, anyone could plant a link where a backup will be written, or swap a
+  // backup that the message below tells the user to write back.
+  std::optional<PrivateFolder> folder;
   if (backupDir) {
-    std::error_code ec;
-    std::filesystem::create_directories(*backupDir, ec);
-    if (ec || !std::filesystem::is_directory(*backupDir))
-      return Refused(io, msg::FormatMessage(msg::kBackupsCannotBeWritten, backupDir->c_str()));
-    for (const std::string& name : KeyboardGroupWrite::BackupNames(devices))
+    PrivateFolder::Refusal refusal = PrivateFolder::Refusal::kNone;
+    folder = PrivateFolder::Open(*backupDir, &refusal);
+    if (!folder)
+      return Refused(io, msg::FormatMessage(refusal == PrivateFolder::Refusal::kNotPrivate
+                                                ? msg::kBackupDirNotPrivate
+                                                : msg::kBackupsCannotBeWritten,
+                                            backupDir->c_str()));
+    backupNames = KeyboardGroupWrite::BackupNames(devices);
+    for (const std::string& name : backupNames)
       backupFiles.push_back((std::filesystem::path(*backupDir) / name).string());
     groupOptions.backup = [&](const KeyboardDevice& keyboard, const Image& previous) {
       const auto at = std::find_if(devices.begin(), devices.end(),
                                    [&](const KeyboardDevice& d) { return d.path == keyboard.path; });
-      const std::string& file = backupFiles[static_cast<size_t>(at - devices.begin())];
+      const auto index = static_cast<size_t>(at - devices.begin());
+      const std::string& file = backupFiles[index];
       std::string error;
-      if (WriteFileAtomically(file, AsBytes(previous), &error)) return Outcome::Success();
+      if (folder->WriteFile(backupNames[index], AsBytes(previous), &error)) return Outcome::Success();
       return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, file.c_str()) +
                               (error.empty() ? "" : " (" + error + ")"));
     };
@@ -512,7 +528,8 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
   if (backup) {
     Image current{};
-    if (!ReadImage(session, io, current) || !SaveImage(*backup, current, io)) return kExitRefused;
+    if (!ReadImage(session, io, current) || !SaveImage(*backup, current, io, FileMode::kOwnerOnly))
+      return kExitRefused;
   }
   StderrProgress progress(io.err);
   TransferResult written = session.connection->WriteIntoKeyboard(

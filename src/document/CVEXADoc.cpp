@@ -146,8 +146,10 @@ void CVEXADoc::TakeImageFromKeyboard(const Image& image) {
 
 Outcome CVEXADoc::ExportTextTemplate(const std::string& path) const {
   const std::string text = FormatTextTemplate(m_labels, m_contents, m_keyMap, m_keyCount);
-  if (!WriteFileAtomically(path, text))
-    return Outcome::Failure(msg::FormatMessage(msg::kTextFileCannotWrite, path.c_str()));
+  std::string error;
+  if (!WriteFileAtomically(path, text, &error))
+    return Outcome::Failure(msg::FormatMessage(msg::kTextFileCannotWrite, path.c_str()) +
+                            (error == msg::kLinkOfAnotherUser ? "\n" + error : ""));
   // A line feed inside a label or content ends the line in the file (the format
   // has no escape for it), so the import would shift every later key. Tell the
   // user which key it is.

@@ -30,8 +30,10 @@ TemplateFileRead ReadTemplateFile(const std::string& path) {
 
 Outcome WriteTemplateFile(const std::string& path, const Image& image) {
   const std::string_view data(reinterpret_cast<const char*>(image.data()), image.size());
-  if (!WriteFileAtomically(path, data))
-    return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()));
+  std::string error;
+  if (!WriteFileAtomically(path, data, &error))
+    return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) +
+                            (error == msg::kLinkOfAnotherUser ? "\n" + error : ""));
   return Outcome::Success();
 }
 

@@ -86,6 +86,16 @@ run 1 template new no/such/dir.bin
 has "$err" "The template file: <no/such/dir.bin> can't be written !!"
 run 1 template export new.bin no/such/out.txt
 has "$err" "The text file: <no/such/out.txt> can't be written !!"
+# A FIFO (or a device) is refused at once: reading it would wait for a writer.
+mkfifo pipe
+for cmd in "template show pipe" "template import pipe x.bin" "keyboard write pipe --simulate-keyboard sim.bin"; do
+  # shellcheck disable=SC2086
+  VEXA_NO_REAL_PORTS=1 timeout 10 "$VEXA_CLI" $cmd >"$work/stdout" 2>"$work/stderr"
+  got=$?
+  [ "$got" = 1 ] || fail "vexa-cli $cmd on a FIFO exited $got, expected 1 (124: it waited)"
+done
+has "$(cat "$work/stderr")" "The template file: <pipe> can't be opened !!"
+[ -e x.bin ] || [ -e sim.bin ] && fail "a FIFO given as a template wrote a file"
 
 # Render: the legend sheet by the extension, with no display and nothing on stderr.
 for ext in svg png pdf; do

@@ -1,16 +1,18 @@
 #include "view/qt/LegendSheetWriter.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
 
 #include "base/Messages.h"
+#include "document/FileIo.h"
 #include "view/qt/LegendSheetPainter.h"
 
 namespace vexa {
@@ -78,7 +80,11 @@ Outcome WriteLegendSheet(const LegendSheet& sheet, const std::string& path) {
   if (!format) return Outcome::Failure(msg::FormatMessage(msg::kPictureUnknownType, path.c_str()));
   const Outcome cannotWrite = Outcome::Failure(msg::FormatMessage(msg::kPictureCannotWrite, path.c_str()));
 
-  QSaveFile file(QString::fromLocal8Bit(path));
+  // The picture is painted in memory, then saved as every other file is
+  // (links, modes, the atomic replace), so a failed export leaves an older
+  // picture as it was.
+  QByteArray bytes;
+  QBuffer file(&bytes);
   if (!file.open(QIODevice::WriteOnly)) return cannotWrite;
   const LegendSheetPainter painter(sheet);
   const QString title = QString::fromLocal8Bit(sheet.title);
@@ -94,11 +100,13 @@ Outcome WriteLegendSheet(const LegendSheet& sheet, const std::string& path) {
       painted = PaintPdf(painter, file, title);
       break;
   }
-  if (!painted) {
-    file.cancelWriting();
-    return cannotWrite;
-  }
-  return file.commit() ? Outcome::Success() : cannotWrite;
+  file.close();
+  if (!painted) return cannotWrite;
+  std::string error;
+  if (!WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                           &error))
+    return Outcome::Failure(cannotWrite.message + (error == msg::kLinkOfAnotherUser ? "\n" + error : ""));
+  return Outcome::Success();
 }
 
 }  // namespace vexa

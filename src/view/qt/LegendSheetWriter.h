@@ -3,9 +3,10 @@
 //   .svg  scalable vector graphics, one text element per label and line;
 //   .png  an image at 192 dots per inch (two pixels per sheet unit);
 //   .pdf  one page exactly the size of the sheet.
-// Any other name is refused before anything is written. The file is replaced
-// only once the whole picture is written (QSaveFile), so a failed export
-// leaves an older picture as it was. Needs a QGuiApplication (for the fonts).
+// Any other name is refused before anything is written. The file is saved
+// with WriteFileAtomically once the whole picture is painted, so a failed
+// export leaves an older picture as it was. Needs a QGuiApplication (for the
+// fonts).
 #pragma once
 
 #include <optional>
