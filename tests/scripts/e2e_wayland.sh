@@ -56,12 +56,15 @@ atspi wait "$app" 'Tessaly  Programmable Keyboard$' 30 || fail "the main window 
 shown=$(atspi windows "$app")
 [ "$(wc -l <<<"$shown")" -eq 1 ] || fail "windows showing besides the main window: $shown"
 
-# Both windows are Wayland toplevels of their own (not XWayland windows).
-grep -q 'xdg_toplevel@[0-9]*\.set_title("Select Communication Port")' "$protocol" ||
-  fail "the port dialog was no xdg toplevel"
-grep -q 'xdg_toplevel@[0-9]*\.set_title(".*Tessaly  Programmable Keyboard")' "$protocol" ||
-  fail "the main window was no xdg toplevel"
-grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$protocol" || fail "no window content was attached"
+# Both windows are Wayland toplevels of their own (not XWayland windows). The
+# log names objects as xdg_toplevel@12 (libwayland before 1.23) or
+# xdg_toplevel#12.
+titles=$(grep -E 'xdg_toplevel[@#][0-9]+\.set_title\(' "$protocol" | sed 's/.*set_title(//' | sort -u | tr '\n' ' ')
+grep -qE 'xdg_toplevel[@#][0-9]+\.set_title\("Select Communication Port"\)' "$protocol" ||
+  fail "the port dialog was no xdg toplevel (toplevel titles: ${titles:-none})"
+grep -qE 'xdg_toplevel[@#][0-9]+\.set_title\(".*Tessaly  Programmable Keyboard"\)' "$protocol" ||
+  fail "the main window was no xdg toplevel (toplevel titles: ${titles:-none})"
+grep -qE 'wl_surface[@#][0-9]+\.attach\(wl_buffer[@#]' "$protocol" || fail "no window content was attached"
 
 # Template -> Exit: nothing was changed, so the editor ends without a question.
 atspi press "$app" 'Tessaly  Programmable Keyboard$' Exit || fail "Exit could not be chosen"
