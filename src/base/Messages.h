@@ -125,6 +125,9 @@ inline constexpr const char* kHelperNoLock =
     "bind needs the port's lock %s as standard input, held by the caller: run it through VEXA";
 inline constexpr std::string_view kPs2Ending = "the program is ending";
 
+// vexa-cli whose standard output could not be written (a closed pipe, a full disk).
+inline constexpr std::string_view kCliOutputFailed = "vexa-cli: the output could not be written";
+
 // A product text followed by one line per cause.
 inline std::string WithCauses(std::string_view text, const std::vector<std::string>& causes) {
   std::string out(text);
