@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "base/Messages.h"
+#include "device/linux/Ps2StateFile.h"
 
 namespace vexa {
 namespace {
@@ -118,6 +119,8 @@ TEST(LinuxPs2SystemTest, StateFileFollowsXdg) {
 TEST(LinuxPs2SystemTest, RootKeepsItsStateUnderRunWhateverTheEnvironmentSays) {
   EXPECT_EQ(LinuxPs2System::StateFileFor("/home/u/.local/state", "/home/u", true), "/run/vexa/ps2-port");
   EXPECT_EQ(LinuxPs2System::StateFileFor(nullptr, nullptr, true), "/run/vexa/ps2-port");
+  // The boot a state belongs to: this machine's boot id, read as the kernel gives it.
+  EXPECT_TRUE(Ps2StateFile::IsBootId(LinuxPs2System().BootId())) << LinuxPs2System().BootId();
   if (::geteuid() != 0) GTEST_SKIP() << "the programs' own choice is seen as root only";
   ::setenv("XDG_STATE_HOME", "/home/u/.local/state", 1);
   const LinuxPs2System system;
