@@ -1,4 +1,4 @@
-# Desktop integration, udev rule, polkit action, man pages, copyright, changelog and the Debian package.
+# Desktop integration, udev rule, polkit actions, man pages, copyright, changelog and the Debian package.
 install(FILES packaging/vexa.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/vexa.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # The man pages and the changelog carry the project version (configure_file)
@@ -21,13 +21,48 @@ vexa_compressed_file(packaging/changelog.in changelog ${CMAKE_INSTALL_DOCDIR})
 get_property(VEXA_COMPRESSED_FILES GLOBAL PROPERTY VEXA_COMPRESSED_FILES)
 add_custom_target(vexa_compressed_files ALL DEPENDS ${VEXA_COMPRESSED_FILES})
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# polkit reads actions from /usr/share/polkit-1/actions only, udev rules from
+# /usr/lib/udev/rules.d, /etc/udev/rules.d and /run. Under the prefix /usr
+# (the default, and the package's) both land there; under another prefix they
+# land under it, and the install says where they must be copied, unless these
+# two name the system's folders (absolute paths are taken as they are).
+set(VEXA_POLKIT_ACTIONS_DIR ${CMAKE_INSTALL_DATADIR}/polkit-1/actions CACHE PATH "Where the polkit action of the PS/2 helper is installed")
+set(VEXA_UDEV_RULES_DIR lib/udev/rules.d CACHE PATH "Where the keyboard's udev rule is installed")
+
+# The keyboard's udev rule; beside it, not in force, the rule that gives the
+# keyboard to a group instead of the user at the seat (README, "Security").
 if(EXISTS ${PROJECT_SOURCE_DIR}/data/udev/70-vexa-keyboard.rules)
-  install(FILES data/udev/70-vexa-keyboard.rules DESTINATION lib/udev/rules.d)
+  install(FILES data/udev/70-vexa-keyboard.rules DESTINATION ${VEXA_UDEV_RULES_DIR})
+  install(FILES data/udev/70-vexa-keyboard-group.rules DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 endif()
 # The PS/2 port's privileged helper (installed with vexa-serio-helper, see
-# src/CMakeLists.txt) may be run through pkexec with an administrator's
-# password; polkit reads actions from /usr/share only.
-install(FILES packaging/org.vexaeditor.vexa.serio.policy DESTINATION ${CMAKE_INSTALL_DATADIR}/polkit-1/actions)
+# src/CMakeLists.txt) is run through pkexec; its two actions name the helper
+# where this build's programs run it from.
+configure_file(packaging/org.vexaeditor.vexa.serio.policy.in
+               ${CMAKE_CURRENT_BINARY_DIR}/org.vexaeditor.vexa.serio.policy @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.vexaeditor.vexa.serio.policy DESTINATION ${VEXA_POLKIT_ACTIONS_DIR})
+# Said at the end of every install whose files polkit, udev or the programs
+# would not find.
+install(CODE "
+  set(vexa_built_prefix \"${CMAKE_INSTALL_PREFIX}\")
+  set(vexa_polkit_dir \"${VEXA_POLKIT_ACTIONS_DIR}\")
+  set(vexa_udev_dir \"${VEXA_UDEV_RULES_DIR}\")
+  if(NOT IS_ABSOLUTE \"\${vexa_polkit_dir}\")
+    set(vexa_polkit_dir \"\${CMAKE_INSTALL_PREFIX}/\${vexa_polkit_dir}\")
+  endif()
+  if(NOT IS_ABSOLUTE \"\${vexa_udev_dir}\")
+    set(vexa_udev_dir \"\${CMAKE_INSTALL_PREFIX}/\${vexa_udev_dir}\")
+  endif()
+  if(NOT CMAKE_INSTALL_PREFIX STREQUAL vexa_built_prefix)
+    message(WARNING \"VEXA was built for the prefix \${vexa_built_prefix} and runs its PS/2 helper from ${VEXA_SERIO_HELPER_PATH}; installed under \${CMAKE_INSTALL_PREFIX}, PS/2 without root does not work. Configure with -DCMAKE_INSTALL_PREFIX=\${CMAKE_INSTALL_PREFIX} and build again.\")
+  endif()
+  if(NOT vexa_polkit_dir STREQUAL \"/usr/share/polkit-1/actions\")
+    message(WARNING \"polkit reads its actions from /usr/share/polkit-1/actions only: copy \${vexa_polkit_dir}/org.vexaeditor.vexa.serio.policy there, or PS/2 without root does not work.\")
+  endif()
+  if(NOT vexa_udev_dir MATCHES \"^(/usr/lib|/lib|/etc|/run)/udev/rules.d$\")
+    message(WARNING \"udev reads its rules from /etc/udev/rules.d and /usr/lib/udev/rules.d: copy \${vexa_udev_dir}/70-vexa-keyboard.rules to /etc/udev/rules.d/, or only root reaches the keyboard.\")
+  endif()
+")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vexa)

@@ -52,7 +52,7 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   // First, before Qt starts any thread: SIGINT, SIGTERM and SIGHUP give the
-  // PS/2 keyboard port back before the program ends.
+  // PS/2 keyboard port back before the program ends, and SIGPIPE is ignored.
   const vexa::TerminationWatcher watcher;
   QCommandLineOption simulate(QStringLiteral("simulate-keyboard"),
                               QStringLiteral("Use a simulated keyboard whose memory is kept in <file>; a "

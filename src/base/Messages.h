@@ -125,6 +125,13 @@ inline constexpr std::string_view kPs2SeveralPorts =
     "more than one serio port is called \"i8042 KBD port\": nothing was changed";
 inline constexpr const char* kHelperCannotWrite = "can't write %s: %s";
 inline constexpr const char* kPs2WrongDriver = "the keyboard port %s is bound to \"%s\" instead of %s";
+inline constexpr const char* kPs2LockFailed = "the keyboard port's lock can't be opened (%s)";
+inline constexpr const char* kHelperNoLock =
+    "bind needs the port's lock %s as standard input, held by the caller: run it through VEXA";
+inline constexpr std::string_view kPs2Ending = "the program is ending";
+
+// vexa-cli whose standard output could not be written (a closed pipe, a full disk).
+inline constexpr std::string_view kCliOutputFailed = "vexa-cli: the output could not be written";
 
 // A product text followed by one line per cause.
 inline std::string WithCauses(std::string_view text, const std::vector<std::string>& causes) {

@@ -2,6 +2,7 @@
 #include <sstream>
 #include <string>
 
+#include "base/Messages.h"
 #include "base/Version.h"
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
@@ -85,9 +86,18 @@ int Run(const Args& args, Io& io) {
 }  // namespace vexa::cli
 
 int main(int argc, char** argv) {
-  // First, before any thread: SIGINT and SIGTERM give the PS/2 keyboard port back.
+  // First, before any thread: SIGINT, SIGTERM and SIGHUP give the PS/2
+  // keyboard port back, and SIGPIPE is ignored.
   const vexa::TerminationWatcher watcher;
   vexa::cli::Io io{std::cout, std::cerr};
   // argv as raw bytes: key contents and file names pass through unchanged.
-  return vexa::cli::Run(vexa::cli::Args(argv + 1, argv + argc), io);
+  int status = vexa::cli::Run(vexa::cli::Args(argv + 1, argv + argc), io);
+  // Output that never arrived (a closed pipe: EPIPE, a full disk) is a
+  // failure like any other, told where it still can be.
+  std::cout.flush();
+  if (!std::cout && status == vexa::cli::kExitOk) {
+    std::cerr << vexa::msg::kCliOutputFailed << "\n";
+    status = vexa::cli::kExitRefused;
+  }
+  return status;
 }

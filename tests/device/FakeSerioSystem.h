@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -31,6 +32,7 @@ class FakeSerioSystem : public Ps2System {
     std::filesystem::create_directories(Sys() + "/bus/serio/devices");
     std::filesystem::create_directories(Sys() + "/bus/serio/drivers");
     std::filesystem::create_directories(m_tree + "/dev");
+    std::filesystem::create_directories(m_tree + "/run");
     LoadDriver("atkbd");
     LoadDriver("psmouse");
   }
@@ -73,9 +75,13 @@ class FakeSerioSystem : public Ps2System {
   // --- Who we are and what the helper does ---------------------------------
   bool root = true;
   bool helperInstalled = true;
-  int helperStatus = 0;  // non-zero: pkexec refuses before the helper runs
+  int helperStatus = 0;  // non-zero: pkexec refuses bind before the helper runs (restore asks no one)
   std::vector<std::string> helperVerbs;
   bool failRestore = false;  // giving the port back fails (root write or helper)
+  // Runs as pkexec would start the helper (pkexec's question, say); false:
+  // pkexec ends without running it.
+  std::function<bool(std::string_view verb)> beforeHelper;
+  std::string bootId = "0b1c2d3e-4f50-4a6b-8c7d-9e0f1a2b3c4d";
 
   // --- Ports, the driver device, waits ---------------------------------------
   PortIo* grantedPorts = nullptr;  // null: refused with `portRefusal`
@@ -88,7 +94,10 @@ class FakeSerioSystem : public Ps2System {
 
   std::string SysfsRoot() const override { return Sys(); }
   std::string DevRoot() const override { return m_tree + "/dev"; }
-  std::string StateFile() const override { return m_tree + "/state/vexa/ps2-port"; }
+  std::string RunFolder() const override { return m_tree + "/run"; }
+  // Root's state is under the run folder, a user's in the user's own.
+  std::string StateFolder() const override { return root ? RunFolder() : m_tree + "/state"; }
+  std::string BootId() const override { return bootId; }
   bool IsRoot() const override { return root; }
   bool HelperAvailable() const override { return helperInstalled; }
   std::string HelperPath() const override { return "/usr/libexec/vexa/vexa-serio-helper"; }
@@ -101,15 +110,21 @@ class FakeSerioSystem : public Ps2System {
     if (!SerioSysfs(Sys()).WriteDrvctl(port, text, error)) return false;
     return Kernel(port, error);
   }
-  bool RunHelper(std::string_view verb, std::string& error) override {
+  bool RunHelper(std::string_view verb, int lockFd, std::string& error) override {
     helperVerbs.emplace_back(verb);
-    if (helperStatus != 0 || (failRestore && verb == "restore")) {
+    if ((helperStatus != 0 && verb == "bind") || (failRestore && verb == "restore")) {
       error = "an administrator's authorisation was not given";
       return false;
     }
+    if (beforeHelper && !beforeHelper(verb)) {
+      error = "pkexec ended";
+      return false;
+    }
     std::ostringstream out, err;
-    if (SerioHelper::Run({std::string(verb)}, Sys(), out, err) != SerioHelper::kDone) {
+    // The helper as pkexec runs it, with the caller's lock as its standard input.
+    if (SerioHelper::Run({std::string(verb)}, {Sys(), RunFolder(), lockFd}, out, err) != SerioHelper::kDone) {
       error = err.str();
+      if (!error.empty() && error.back() == '\n') error.pop_back();
       return false;
     }
     for (const std::string& port : Ports())

@@ -7,12 +7,14 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "base/Messages.h"
+#include "device/linux/Ps2StateFile.h"
 
 namespace vexa {
 namespace {
@@ -72,7 +74,7 @@ TEST(LinuxPs2SystemTest, HelperEndingsReadAsTheUserNeedsThem) {
     ::setenv("FAKE_PKEXEC_OUTPUT", row.output, 1);
     ::setenv("FAKE_PKEXEC_STATUS", row.status, 1);
     std::string error;
-    EXPECT_EQ(system.RunHelper("bind", error), row.done);
+    EXPECT_EQ(system.RunHelper("bind", -1, error), row.done);
     EXPECT_EQ(error, row.error);
     EXPECT_EQ(fake.Read("args"), fake.dir + "/helper bind\n");
   }
@@ -91,7 +93,7 @@ TEST(LinuxPs2SystemTest, HelperStartsWithNoSignalBlocked) {
   sigaddset(&blocked, SIGINT);
   pthread_sigmask(SIG_BLOCK, &blocked, &before);
   std::string error;
-  const bool done = system.RunHelper("restore", error);
+  const bool done = system.RunHelper("restore", -1, error);
   pthread_sigmask(SIG_SETMASK, &before, nullptr);
   ::unsetenv("FAKE_PKEXEC_STATUS");
   EXPECT_TRUE(done) << error;
@@ -110,6 +112,21 @@ TEST(LinuxPs2SystemTest, StateFileFollowsXdg) {
   EXPECT_EQ(LinuxPs2System::StateFileFor("relative", "/home/u"), "/home/u/.local/state/vexa/ps2-port");
   EXPECT_EQ(LinuxPs2System::StateFileFor(nullptr, "/home/u"), "/home/u/.local/state/vexa/ps2-port");
   EXPECT_EQ(LinuxPs2System::StateFileFor(nullptr, nullptr), "");
+}
+
+// sudo -E keeps the user's HOME and XDG_STATE_HOME: root must not write
+// where the user may plant links.
+TEST(LinuxPs2SystemTest, RootKeepsItsStateUnderRunWhateverTheEnvironmentSays) {
+  EXPECT_EQ(LinuxPs2System::StateFileFor("/home/u/.local/state", "/home/u", true), "/run/vexa/ps2-port");
+  EXPECT_EQ(LinuxPs2System::StateFileFor(nullptr, nullptr, true), "/run/vexa/ps2-port");
+  // The boot a state belongs to: this machine's boot id, read as the kernel gives it.
+  EXPECT_TRUE(Ps2StateFile::IsBootId(LinuxPs2System().BootId())) << LinuxPs2System().BootId();
+  if (::geteuid() != 0) GTEST_SKIP() << "the programs' own choice is seen as root only";
+  ::setenv("XDG_STATE_HOME", "/home/u/.local/state", 1);
+  const LinuxPs2System system;
+  ::unsetenv("XDG_STATE_HOME");
+  EXPECT_EQ(system.StateFile(), "/run/vexa/ps2-port");
+  EXPECT_EQ(system.RunFolder(), "/run");
 }
 
 }  // namespace

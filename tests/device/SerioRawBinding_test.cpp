@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
 
@@ -18,6 +20,7 @@
 #include "device/KeyboardConnection.h"
 #include "device/VirtualClock.h"
 #include "device/linux/BoundSerioRawLink.h"
+#include "device/linux/ChildProgram.h"
 #include "device/linux/LinuxKbioPlatform.h"
 #include "device/linux/TerminationWatcher.h"
 #include "support/PtyKeyboardServer.h"
@@ -84,14 +87,18 @@ struct Rig {
     explicit Forwarding(FakeSerioSystem& to) : m_to(to) {}
     std::string SysfsRoot() const override { return m_to.SysfsRoot(); }
     std::string DevRoot() const override { return m_to.DevRoot(); }
-    std::string StateFile() const override { return m_to.StateFile(); }
+    std::string RunFolder() const override { return m_to.RunFolder(); }
+    std::string StateFolder() const override { return m_to.StateFolder(); }
+    std::string BootId() const override { return m_to.BootId(); }
     bool IsRoot() const override { return m_to.IsRoot(); }
     bool HelperAvailable() const override { return m_to.HelperAvailable(); }
     std::string HelperPath() const override { return m_to.HelperPath(); }
     bool WriteDrvctl(const std::string& p, std::string_view t, std::string& e) override {
       return m_to.WriteDrvctl(p, t, e);
     }
-    bool RunHelper(std::string_view verb, std::string& e) override { return m_to.RunHelper(verb, e); }
+    bool RunHelper(std::string_view verb, int lockFd, std::string& e) override {
+      return m_to.RunHelper(verb, lockFd, e);
+    }
     std::unique_ptr<PortIo> AcquirePorts(std::string& r) override { return m_to.AcquirePorts(r); }
     std::unique_ptr<DriverDevice> OpenDriverDevice(const std::string& p) override {
       return m_to.OpenDriverDevice(p);
@@ -136,8 +143,9 @@ TEST_P(HandOverTest, EachTransferTakesThePortAndGivesItBack) {
   EXPECT_EQ(rig.system().drvctlWrites, twice);
   if (asRoot)
     EXPECT_TRUE(rig.system().helperVerbs.empty());
-  else
-    EXPECT_EQ(rig.system().helperVerbs, (std::vector<std::string>{"bind", "restore", "bind", "restore"}));
+  else  // the first hand-over since the boot has the helper make the port's lock (restore asks no one)
+    EXPECT_EQ(rig.system().helperVerbs,
+              (std::vector<std::string>{"restore", "bind", "restore", "bind", "restore"}));
 }
 
 TEST_P(HandOverTest, FailedTransfersGiveThePortBackToo) {
@@ -290,6 +298,206 @@ TEST(SerioRawBindingTest, AStateLeftFromBeforeARebootIsForgotten) {
   std::ofstream(rig.system().StateFile()) << "port=serio1\nrestore=atkbd\npid=99999\n";
   ASSERT_TRUE(rig.Start().outcome.ok);
   EXPECT_TRUE(rig.system().drvctlWrites.empty());  // atkbd has the port already: no reset
+  rig.ExpectGivenBack();
+}
+
+// Someone else on the same machine: the same ports and /run, a state folder
+// of their own.
+class OtherUser : public Rig::Forwarding {
+ public:
+  OtherUser(FakeSerioSystem& to, bool root)
+      : Forwarding(to), m_root(root), m_folder(to.StateFolder() + "-other") {}
+  bool IsRoot() const override { return m_root; }
+  std::string StateFolder() const override { return m_root ? RunFolder() : m_folder; }
+
+ private:
+  bool m_root;
+  std::string m_folder;
+};
+
+TEST(SerioRawBindingTest, OneRunAtATimeHoldsThePortWhoeverStartedIt) {
+  struct Row {
+    const char* name;
+    bool firstRoot, secondRoot;
+  } rows[] = {
+      {"two users", false, false},
+      {"a user, then root", false, true},
+      {"root, then a user", true, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Rig rig;
+    OtherUser firstUser(rig.system(), row.firstRoot), secondUser(rig.system(), row.secondRoot);
+    SerioRawBinding first(firstUser), second(secondUser);
+    std::string node;
+    ASSERT_TRUE(first.Bind(node).ok);
+    const Writes handedOver = rig.system().drvctlWrites;
+
+    EXPECT_EQ(second.Bind(node).message, msg::kPs2PortBusy);
+    EXPECT_EQ(second.RecoverAbandoned().message, "");
+    EXPECT_EQ(rig.system().Driver("serio1"), "serio_raw");
+    EXPECT_EQ(rig.system().drvctlWrites, handedOver);  // the second never touched the port
+
+    ASSERT_TRUE(first.Restore().ok);
+    EXPECT_TRUE(second.Bind(node).ok);  // free again
+    ASSERT_TRUE(second.Restore().ok);
+    EXPECT_EQ(rig.system().Driver("serio1"), "atkbd");
+  }
+}
+
+TEST(SerioRawBindingTest, OnlyAStateOfThisBootIsActedOn) {
+  const std::string thisBoot = "boot=0b1c2d3e-4f50-4a6b-8c7d-9e0f1a2b3c4d\n";
+  struct Row {
+    const char* name;
+    std::string state;
+    bool givenBack;
+  } rows[] = {
+      {"this boot's", "port=serio1\nrestore=atkbd\npid=7\n" + thisBoot, true},
+      {"an earlier boot's", "port=serio1\nrestore=atkbd\npid=7\nboot=11111111-2222-3333-4444-555555555555\n",
+       false},
+      {"without a boot (an older VEXA's)", "port=serio1\nrestore=atkbd\npid=7\n", false},
+      {"longer than a state", "port=serio1\nrestore=atkbd\n" + thisBoot + std::string(4096, '#'), false},
+      {"another driver", "port=serio1\nrestore=serio_raw\n" + thisBoot, false},
+      {"a path for a port", "port=../../bus/serio/devices/serio1\nrestore=atkbd\n" + thisBoot, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Rig rig;
+    std::string error;
+    ASSERT_TRUE(rig.system().WriteDrvctl("serio1", "serio_raw", error)) << error;  // left bound
+    rig.system().drvctlWrites.clear();
+    std::filesystem::create_directories(std::filesystem::path(rig.system().StateFile()).parent_path());
+    std::ofstream(rig.system().StateFile()) << row.state;
+
+    EXPECT_EQ(rig.Start().outcome.message, "");
+    EXPECT_EQ(rig.system().Driver("serio1"), row.givenBack ? "atkbd" : "serio_raw");
+    EXPECT_EQ(rig.system().drvctlWrites.size(), row.givenBack ? 1u : 0u);
+    EXPECT_EQ(rig.system().State(), "");  // acted on or not, forgotten
+  }
+}
+
+TEST(SerioRawBindingTest, AStateFileThatIsNotAPlainFileOfOursIsNeitherFollowedNorWritten) {
+  namespace fs = std::filesystem;
+  struct Row {
+    const char* name;
+    std::function<void(const fs::path& folder, const fs::path& elsewhere)> plant;
+  } rows[] = {
+      {"the folder a link",
+       [](const fs::path& folder, const fs::path& elsewhere) {
+         fs::create_directory_symlink(elsewhere, folder);
+       }},
+      {"the file a link",
+       [](const fs::path& folder, const fs::path& elsewhere) {
+         fs::create_directories(folder);
+         fs::create_symlink(elsewhere / "ps2-port", folder / "ps2-port");
+       }},
+      {"the file a hard link",
+       [](const fs::path& folder, const fs::path& elsewhere) {
+         fs::create_directories(folder);
+         fs::create_hard_link(elsewhere / "ps2-port", folder / "ps2-port");
+       }},
+      {"the file a FIFO",
+       [](const fs::path& folder, const fs::path&) {
+         fs::create_directories(folder);
+         ASSERT_EQ(::mkfifo((folder / "ps2-port").c_str(), 0600), 0);
+       }},
+      {"the folder writable by all",
+       [](const fs::path& folder, const fs::path&) {
+         fs::create_directories(folder);
+         fs::permissions(folder, fs::perms::all);
+       }},
+  };
+  for (const bool asRoot : {true, false}) {
+    for (const Row& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + (asRoot ? ", root" : ", a user"));
+      Rig rig(asRoot);
+      const fs::path folder = fs::path(rig.system().StateFile()).parent_path();
+      const fs::path elsewhere = rig.system().Sys() + "/../elsewhere";
+      fs::create_directories(folder.parent_path());
+      fs::create_directories(elsewhere);
+      std::ofstream(elsewhere / "ps2-port") << "precious\n";
+      row.plant(folder, elsewhere);
+
+      ASSERT_TRUE(rig.Start().outcome.ok);
+      const TransferResult result = rig.Read();
+      EXPECT_FALSE(result.started);
+      EXPECT_NE(
+          result.outcome.message.find("the state file " + rig.system().StateFile() + " can't be written ("),
+          std::string::npos)
+          << result.outcome.message;
+      EXPECT_TRUE(rig.system().drvctlWrites.empty());
+      std::ifstream kept(elsewhere / "ps2-port");
+      EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "precious\n");
+      EXPECT_EQ(fs::directory_iterator(elsewhere)->path().filename(), "ps2-port");
+    }
+  }
+}
+
+// A user's run whose pkexec asks for the password that no one types.
+void WaitForever(FakeSerioSystem& system, int readyFd) {
+  system.root = false;
+  system.beforeHelper = [readyFd](std::string_view verb) {
+    if (verb != "bind") return true;
+    (void)!write(readyFd, "q", 1);
+    std::string output, error;
+    int status = 0;
+    (void)ChildProgram::Run({"/bin/sleep", "30"}, -1, output, status, error);
+    return false;  // pkexec ended before it ran the helper
+  };
+}
+
+TEST(SerioRawBindingTest, AnEndingSignalDoesNotWaitForAnUnansweredPasswordQuestion) {
+  Rig rig(false);
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const TerminationWatcher watcher;
+    WaitForever(rig.system(), ready[1]);
+    SerioRawBinding binding(rig.system());
+    std::string node;
+    (void)binding.Bind(node);
+    _exit(3);
+  }
+  close(ready[1]);
+  char q = 0;
+  ASSERT_EQ(read(ready[0], &q, 1), 1);
+  close(ready[0]);
+  const auto asked = std::chrono::steady_clock::now();
+  kill(child, SIGTERM);
+  int status = 0;
+  pid_t ended = 0;
+  while ((ended = waitpid(child, &status, WNOHANG)) == 0 &&
+         std::chrono::steady_clock::now() - asked < std::chrono::seconds(10))
+    usleep(20000);
+  if (ended == 0) {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(5));
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+  rig.ExpectGivenBack();
+}
+
+TEST(SerioRawBindingTest, AClosedPipeIsAWriteErrorThatLeavesThePortToBeGivenBack) {
+  Rig rig;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const TerminationWatcher watcher;
+    SerioRawBinding binding(rig.system());
+    std::string node;
+    if (!binding.Bind(node).ok) _exit(3);
+    int closed[2];
+    if (pipe(closed) != 0) _exit(4);
+    close(closed[0]);  // as `vexa-cli ... 2>&1 | head` after head has ended
+    const bool epipe = write(closed[1], "progress\n", 9) < 0 && errno == EPIPE;
+    _exit(epipe && binding.Restore().ok ? 0 : 5);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   rig.ExpectGivenBack();
 }
 

@@ -3,7 +3,8 @@
 # emulator serves as the kernel's serio_raw node serves a real keyboard:
 # detect, write with --verify, read, a keyboard that answers nothing, a bad
 # checksum, a refused write completion, a node that is not there, usage
-# errors, and (under strace, where it can trace) never an ioperm or iopl.
+# errors, a closed pipe and a full disk for the output, and (under strace,
+# where it can trace) never an ioperm or iopl.
 # Also: the privileged helper refuses every call but its two verbs (only
 # refusals are tried: a call it takes would write the real sysfs).
 set -uo pipefail
@@ -102,6 +103,19 @@ if command -v strace >/dev/null && strace -f -o /dev/null true 2>/dev/null; then
 else
   echo "cli_ps2_device: strace can't trace here; the ioperm check is skipped"
 fi
+
+# A closed pipe (vexa-cli ... 2>&1 | head, once head has ended) is a write
+# error, not the end of the program: the write goes on to its end.
+"$VEXA_CLI" template new closed.bin --model DV3500 || fail "template new --model DV3500"
+"$VEXA_CLI" keyboard write closed.bin --ps2-device "$node" 2>&1 | { exec 0<&-; }
+status=${PIPESTATUS[0]}
+[ "$status" -eq 0 ] || fail "write into a closed pipe: exit $status, expected 0"
+cmp -s "$memory" closed.bin || fail "the write into a closed pipe did not arrive"
+# Output that can't be written is a failure, not a success.
+"$VEXA_CLI" keyboard detect --ps2-device "$node" >/dev/full 2>err
+status=$?
+[ "$status" -eq 1 ] || fail "detect into a full disk: exit $status, expected 1"
+has err "vexa-cli: the output could not be written"
 stop_keyboard
 
 # A node that is not there ends before anything is sent.

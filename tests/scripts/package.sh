@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks what it holds: the programs,
 # the desktop entry, icon, man pages, copyright, changelog, udev rule, and the
-# PS/2 port's privileged helper with its polkit action,
+# PS/2 port's privileged helper with its two polkit actions, the hardening of
+# the packaged programs,
 # sensible dependencies, and that the programs run from the unpacked tree with
 # the project's version.
 set -euo pipefail
@@ -77,14 +78,62 @@ if [ -n "${VEXA_BIN:-}" ]; then
   [ "$version" = "VEXA $project_version" ] || { echo "unexpected vexa version line: $version"; exit 1; }
 fi
 
-# The polkit action runs exactly the installed helper, asks an administrator
-# (kept for a few minutes for the user at the seat), and is well-formed.
+# Two polkit actions, each running exactly the installed helper with its one
+# verb: bind asks the user at the seat for an administrator (kept for a few
+# minutes) and no one else; restore, which can harm no one, asks no one. The
+# file is well-formed.
 action="$work/root/${policy#./}"
-grep -qF '<annotate key="org.freedesktop.policykit.exec.path">/usr/libexec/vexa/vexa-serio-helper</annotate>' "$action" ||
-  { echo "the polkit action does not run $helper"; exit 1; }
-grep -qF '<allow_active>auth_admin_keep</allow_active>' "$action" && grep -qF '<allow_any>auth_admin</allow_any>' "$action" ||
-  { echo "the polkit action does not ask for an administrator"; exit 1; }
 if command -v xmllint >/dev/null; then xmllint --noout "$action" || { echo "the polkit action is not well-formed"; exit 1; }; fi
+# action_part ID: the <action> element of that id, on one line.
+action_part() { tr -d '\n' <"$action" | grep -o "<action id=\"$1\">.*" | sed 's#</action>.*##'; }
+[ "$(grep -c '<action id=' "$action")" -eq 2 ] || { echo "the policy does not hold exactly two actions"; exit 1; }
+for verb in bind restore; do
+  part=$(action_part "org.vexaeditor.vexa.serio.$verb")
+  [ -n "$part" ] || { echo "no polkit action for $verb"; exit 1; }
+  grep -qF '<annotate key="org.freedesktop.policykit.exec.path">/usr/libexec/vexa/vexa-serio-helper</annotate>' <<<"$part" ||
+    { echo "the $verb action does not run $helper"; exit 1; }
+  grep -qF "<annotate key=\"org.freedesktop.policykit.exec.argv1\">$verb</annotate>" <<<"$part" ||
+    { echo "the $verb action is not tied to its verb"; exit 1; }
+done
+defaults() { action_part "org.vexaeditor.vexa.serio.$1" | grep -o '<defaults>.*</defaults>' | sed 's/[[:space:]]//g'; }
+[ "$(defaults bind)" = '<defaults><allow_any>no</allow_any><allow_inactive>no</allow_inactive><allow_active>auth_admin_keep</allow_active></defaults>' ] ||
+  { echo "bind's defaults: $(defaults bind)"; exit 1; }
+[ "$(defaults restore)" = '<defaults><allow_any>yes</allow_any><allow_inactive>yes</allow_inactive><allow_active>yes</allow_active></defaults>' ] ||
+  { echo "restore's defaults: $(defaults restore)"; exit 1; }
+# The programs run the helper from where the package puts it.
+for program in ./usr/bin/vexa-cli ${VEXA_BIN:+./usr/bin/vexa}; do
+  grep -qaF "/usr/libexec/vexa/vexa-serio-helper" "$work/root/${program#./}" ||
+    { echo "$program does not run the helper from /usr/libexec/vexa"; exit 1; }
+done
+
+# Every packaged program is built as Debian hardens its packages: PIE, read-only
+# relocations bound at start, stack protector, fortified libc calls, and
+# control-flow protection (stack clash protection leaves no mark to check).
+for program in ./usr/bin/vexa-cli "$helper" ${VEXA_BIN:+./usr/bin/vexa}; do
+  file="$work/root/${program#./}"
+  readelf -h "$file" | grep -q 'Type:[[:space:]]*DYN' || { echo "$program is not position-independent"; exit 1; }
+  readelf -lW "$file" | grep -q 'GNU_RELRO' || { echo "$program has no read-only relocations"; exit 1; }
+  readelf -dW "$file" | grep -Eq 'BIND_NOW|FLAGS.*[[:space:]]NOW' || { echo "$program does not bind at start"; exit 1; }
+  symbols=$(readelf --dyn-syms -W "$file")
+  grep -q '__stack_chk_fail' <<<"$symbols" || { echo "$program has no stack protector"; exit 1; }
+  grep -Eq '__[a-z_]+_chk(@|[[:space:]]|$)' <<<"$(grep -v __stack_chk_fail <<<"$symbols")" ||
+    { echo "$program calls no fortified libc function"; exit 1; }
+  # Control-flow protection marks every function an indirect branch may
+  # reach with endbr64; the program's own note is lost where the C library's
+  # start files lack it (Debian 12), the instructions are not. Without the
+  # flag only the start files' few are there.
+  if [ "$(uname -m)" = x86_64 ] && command -v objdump >/dev/null; then
+    marks=$(objdump -d "$file" | grep -c endbr64 || true)
+    [ "$marks" -gt 20 ] || { echo "$program lacks control-flow protection ($marks endbr64)"; exit 1; }
+  fi
+done
+
+# Beside the uaccess rule, not in force, the rule that gives the keyboard to a
+# group instead (README, "Security").
+group_rule=./usr/share/doc/vexa/examples/70-vexa-keyboard-group.rules
+expect "$group_rule"
+grep -q '^KERNEL=="hidraw\*".*GROUP="vexa", MODE="0660"$' "$work/root/${group_rule#./}" &&
+  ! grep -q '^[^#].*uaccess' "$work/root/${group_rule#./}" || { echo "the group rule does not give the keyboard to the group only"; exit 1; }
 # The udev rule opens the serio_raw device of the i8042 keyboard port, and only it.
 grep -q '^KERNEL=="serio_raw\*", SUBSYSTEM=="misc", SUBSYSTEMS=="serio", ATTRS{description}=="i8042 KBD port", TAG+="uaccess"$' \
   "$work/root/usr/lib/udev/rules.d/70-vexa-keyboard.rules" || { echo "the udev rule lacks the serio_raw line"; exit 1; }

@@ -1,8 +1,6 @@
 #include "device/linux/LinuxPs2System.h"
 
 #include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,12 +12,14 @@
 
 #include "base/Messages.h"
 #include "device/RealPortGuard.h"
+#include "device/linux/ChildProgram.h"
+#include "device/linux/HelperStatus.h"
 #include "device/linux/IopermPortIo.h"
 #include "device/linux/KbportDriverDevice.h"
+#include "device/linux/Ps2StateFile.h"
 #include "device/linux/SerioRawLink.h"
 #include "device/linux/SerioSysfs.h"
-
-extern char** environ;
+#include "device/linux/TrustedFolder.h"
 
 namespace vexa {
 namespace {
@@ -34,71 +34,44 @@ std::string LastLine(std::string text) {
   return newline == std::string::npos ? text : text.substr(newline + 1);
 }
 
-// Runs argv[0] (an absolute path) with stdout and stderr into one pipe, with
-// the signal mask and dispositions a fresh program expects (the program's
-// threads block SIGINT and SIGTERM for their watcher). Returns the wait status.
-bool Spawn(const char* const* argv, std::string& output, int& status, std::string& error) {
-  int pipeFds[2];
-  if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
-    error = std::strerror(errno);
-    return false;
-  }
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t none, defaults;
-  sigemptyset(&none);
-  sigemptyset(&defaults);
-  for (int s : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) sigaddset(&defaults, s);
-  posix_spawnattr_setsigmask(&attributes, &none);
-  posix_spawnattr_setsigdefault(&attributes, &defaults);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-  pid_t pid = -1;
-  const int spawned =
-      ::posix_spawn(&pid, argv[0], &actions, &attributes, const_cast<char* const*>(argv), environ);
-  posix_spawnattr_destroy(&attributes);
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(pipeFds[1]);
-  if (spawned != 0) {
-    ::close(pipeFds[0]);
-    error = std::strerror(spawned);
-    return false;
-  }
-  char chunk[256];
-  for (;;) {
-    const ssize_t n = ::read(pipeFds[0], chunk, sizeof chunk);
-    if (n > 0) {
-      output.append(chunk, static_cast<size_t>(n));
-      continue;
-    }
-    if (n < 0 && errno == EINTR) continue;
-    break;
-  }
-  ::close(pipeFds[0]);
-  while (::waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) {
-      error = std::strerror(errno);
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
+
+// Kept whole in the program's data (not folded into instructions), so that
+// the package check finds in the binary where it runs the helper from.
+[[gnu::used]] constexpr char kInstalledSerioHelperPath[] = VEXA_SERIO_HELPER_PATH;
+
+std::string InstalledSerioHelperPath() { return kInstalledSerioHelperPath; }
 
 LinuxPs2System::LinuxPs2System(HelperPrograms programs)
     : m_programs(std::move(programs)),
-      m_stateFile(StateFileFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))),
+      m_userStateFolder(StateFolderFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"), false)),
       m_receiveTimeoutMs(SerioRawLink::kReceiveTimeoutMs) {}
 
-std::string LinuxPs2System::StateFileFor(const char* xdgStateHome, const char* home) {
+std::string LinuxPs2System::StateFolderFor(const char* xdgStateHome, const char* home, bool root) {
+  if (root) return "/run";
   // XDG: a relative XDG_STATE_HOME is to be ignored.
-  if (xdgStateHome && xdgStateHome[0] == '/') return std::string(xdgStateHome) + "/vexa/ps2-port";
-  if (home && home[0] == '/') return std::string(home) + "/.local/state/vexa/ps2-port";
+  if (xdgStateHome && xdgStateHome[0] == '/') return xdgStateHome;
+  if (home && home[0] == '/') return std::string(home) + "/.local/state";
   return {};
+}
+
+std::string LinuxPs2System::StateFileFor(const char* xdgStateHome, const char* home, bool root) {
+  const std::string folder = StateFolderFor(xdgStateHome, home, root);
+  return folder.empty() ? folder : folder + "/" + kStateFolderName + "/" + kStateFileName;
+}
+
+std::string LinuxPs2System::StateFolder() const {
+  return IsRoot() ? StateFolderFor(nullptr, nullptr, true) : m_userStateFolder;
+}
+
+std::string LinuxPs2System::BootId() const {
+  const int fd = ::open("/proc/sys/kernel/random/boot_id", O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {};
+  std::string id;
+  const bool read = ReadLimited(fd, 64, id);
+  ::close(fd);
+  while (!id.empty() && id.back() == '\n') id.pop_back();
+  return read && Ps2StateFile::IsBootId(id) ? id : std::string();
 }
 
 bool LinuxPs2System::IsRoot() const { return ::geteuid() == 0; }
@@ -111,16 +84,22 @@ bool LinuxPs2System::WriteDrvctl(const std::string& port, std::string_view text,
   return SerioSysfs(SysfsRoot()).WriteDrvctl(port, text, error);
 }
 
-bool LinuxPs2System::RunHelper(std::string_view verb, std::string& error) {
-  const std::string verbText(verb);
-  const char* const argv[] = {m_programs.pkexec.c_str(), m_programs.helper.c_str(), verbText.c_str(),
-                              nullptr};
+bool LinuxPs2System::RunHelper(std::string_view verb, int lockFd, std::string& error) {
+  // Once the program is ending, the keyboard is only given back.
+  if (verb != "restore" && ChildProgram::Ending()) {
+    error = msg::kPs2Ending;
+    return false;
+  }
   std::string output;
   int status = 0;
-  if (!Spawn(argv, output, status, error)) return false;
+  if (!ChildProgram::Run({m_programs.pkexec, m_programs.helper, std::string(verb)}, lockFd, output, status,
+                         error))
+    return false;
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
   const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  if (code == kPkexecDismissed) {
+  if (code == HelperStatus::kBusy) {
+    error = msg::kPs2PortBusy;
+  } else if (code == kPkexecDismissed) {
     error = msg::kPs2NotAuthorised;
   } else {
     error = LastLine(output);

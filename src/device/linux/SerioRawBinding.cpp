@@ -10,7 +10,10 @@
 #include <filesystem>
 
 #include "base/Messages.h"
+#include "device/linux/PortLock.h"
+#include "device/linux/Ps2StateFile.h"
 #include "device/linux/SerioSysfs.h"
+#include "device/linux/TrustedFolder.h"
 
 namespace vexa {
 namespace {
@@ -18,27 +21,9 @@ namespace {
 std::mutex g_bindingsMutex;
 std::vector<SerioRawBinding*> g_bindings;
 
-constexpr std::string_view kPortKey = "port=";
-
-std::string ReadAll(int fd) {
-  std::string text;
-  char chunk[256];
-  off_t offset = 0;
-  for (;;) {
-    const ssize_t n = ::pread(fd, chunk, sizeof chunk, offset);
-    if (n <= 0) break;
-    text.append(chunk, static_cast<size_t>(n));
-    offset += n;
-  }
-  return text;
-}
-
-std::string PortOfState(const std::string& state) {
-  const size_t at = state.find(kPortKey);
-  if (at == std::string::npos) return {};
-  const size_t begin = at + kPortKey.size();
-  return state.substr(begin, state.find('\n', begin) - begin);
-}
+constexpr mode_t kUserFolderMode = 0700;
+constexpr mode_t kRunFolderMode = 0755;  // shared with the ports' locks, which others open
+constexpr mode_t kStateMode = 0600;
 
 }  // namespace
 
@@ -55,9 +40,15 @@ SerioRawBinding::~SerioRawBinding() {
   (void)Restore();
 }
 
-void SerioRawBinding::RestoreAll() {
+void SerioRawBinding::RestoreAll(std::chrono::milliseconds wait) {
+  const auto deadline = std::chrono::steady_clock::now() + wait;
   std::lock_guard lock(g_bindingsMutex);
-  for (SerioRawBinding* binding : g_bindings) (void)binding->Restore();
+  for (SerioRawBinding* binding : g_bindings) {
+    // A binding stuck in a hand-over is left to its own clean-up.
+    if (!binding->m_mutex.try_lock_until(deadline)) continue;
+    (void)binding->RestoreLocked();
+    binding->m_mutex.unlock();
+  }
 }
 
 bool SerioRawBinding::Holding() const {
@@ -76,49 +67,96 @@ std::vector<std::string> SerioRawBinding::Obstacles() const {
 
 bool SerioRawBinding::HandTo(std::string_view driver, const std::string& port, std::string& error) {
   if (m_system.IsRoot()) return m_system.WriteDrvctl(port, driver, error);
-  return m_system.RunHelper(driver == SerioSysfs::kRawDriver ? "bind" : "restore", error);
+  return m_system.RunHelper(driver == SerioSysfs::kRawDriver ? "bind" : "restore", m_portLockFd, error);
 }
 
 bool SerioRawBinding::LockState(bool create, std::string& error) {
+  const std::string base = m_system.StateFolder();
+  if (base.empty()) return create;  // nowhere to keep it: bind without, recover nothing
   const std::string path = m_system.StateFile();
-  if (path.empty()) return create;  // nowhere to keep it: bind without, recover nothing
-  if (create) {
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-  }
-  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | (create ? O_CREAT : 0), 0600);
-  if (fd < 0) {
-    error = msg::FormatMessage(msg::kPs2StateFileFailed, path.c_str(), std::strerror(errno));
+  const auto failed = [&](const std::string& why) {
+    error = msg::FormatMessage(msg::kPs2StateFileFailed, path.c_str(), why.c_str());
     return false;
+  };
+  // A user's state folder may not exist yet; it is the user's own, so made
+  // as named. Below it nothing is followed.
+  if (create && !m_system.IsRoot()) {
+    std::error_code ec;
+    std::filesystem::create_directories(base, ec);
   }
+  std::string why;
+  bool missing = false;
+  const TrustedFolder trusted = TrustedFolder::Open(base, why);
+  if (!trusted.Valid()) return create ? failed(why) : false;
+  const TrustedFolder folder =
+      trusted.Sub(Ps2System::kStateFolderName, create, m_system.IsRoot() ? kRunFolderMode : kUserFolderMode,
+                  why, &missing);
+  if (!folder.Valid()) return create || !missing ? failed(why) : false;
+  const int fd = folder.OpenFile(Ps2System::kStateFileName, O_RDWR | (create ? O_CREAT : 0), kStateMode,
+                                 false, why, &missing);
+  if (fd < 0) return create || !missing ? failed(why) : false;
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int lockErrno = errno;
     ::close(fd);
-    error = lockErrno == EWOULDBLOCK
-                ? std::string(msg::kPs2PortBusy)
-                : msg::FormatMessage(msg::kPs2StateFileFailed, path.c_str(), std::strerror(lockErrno));
-    return false;
+    if (lockErrno == EWOULDBLOCK) {
+      error = msg::kPs2PortBusy;
+      return false;
+    }
+    return failed(std::strerror(lockErrno));
   }
   m_stateFd = fd;
   return true;
 }
 
-void SerioRawBinding::UnlockState() {
-  if (m_stateFd < 0) return;
-  ::close(m_stateFd);  // releases the lock
-  m_stateFd = -1;
+bool SerioRawBinding::LockPort(const std::string& port, std::string& error) {
+  std::string why;
+  bool missing = false;
+  int fd = PortLock::Open(m_system.RunFolder(), port, m_system.IsRoot(), why, &missing);
+  if (fd < 0 && missing && !m_system.IsRoot()) {
+    // The first hand-over since the boot: only root can make the lock file.
+    // The helper's restore makes it and asks no one (and gives back a port
+    // that a killed run left over, which is what a bind wants anyway).
+    std::string ignored;
+    (void)m_system.RunHelper("restore", -1, ignored);
+    fd = PortLock::Open(m_system.RunFolder(), port, false, why, &missing);
+  }
+  if (fd < 0) {
+    error = msg::FormatMessage(msg::kPs2LockFailed, why.c_str());
+    return false;
+  }
+  if (!PortLock::TryLock(fd)) {
+    ::close(fd);
+    error = msg::kPs2PortBusy;
+    return false;
+  }
+  m_portLockFd = fd;
+  return true;
+}
+
+void SerioRawBinding::Release() {
+  // Closing releases the locks: the port's after the port went back.
+  for (int* fd : {&m_portLockFd, &m_stateFd}) {
+    if (*fd < 0) continue;
+    ::close(*fd);
+    *fd = -1;
+  }
 }
 
 bool SerioRawBinding::WriteState(const std::string& port, std::string& error) {
   if (m_stateFd < 0) return true;
-  const std::string state = std::string(kPortKey) + port +
-                            "\nrestore=" + std::string(SerioSysfs::kKeyboardDriver) +
-                            "\npid=" + std::to_string(::getpid()) + "\n";
+  const std::string state = Ps2StateFile::Format(
+      {port, std::string(SerioSysfs::kKeyboardDriver), static_cast<long>(::getpid()), m_system.BootId()});
   if (::ftruncate(m_stateFd, 0) == 0 &&
       ::pwrite(m_stateFd, state.data(), state.size(), 0) == static_cast<ssize_t>(state.size()))
     return true;
   error = msg::FormatMessage(msg::kPs2StateFileFailed, m_system.StateFile().c_str(), std::strerror(errno));
   return false;
+}
+
+void SerioRawBinding::ForgetState() {
+  // Left as it was when that fails: the next start finds the port given back
+  // and forgets it then.
+  if (m_stateFd >= 0 && ::ftruncate(m_stateFd, 0) != 0) return;
 }
 
 Outcome SerioRawBinding::Bind(std::string& node) {
@@ -132,10 +170,14 @@ Outcome SerioRawBinding::Bind(std::string& node) {
   std::string error;
   if (m_port.empty()) {
     if (!LockState(true, error)) return Outcome::Failure(error);
+    if (!LockPort(port, error)) {
+      Release();
+      return Outcome::Failure(error);
+    }
     // Written before the port changes hands: a run killed from here on is
     // undone at the next start.
     if (!WriteState(port, error)) {
-      UnlockState();
+      Release();
       return Outcome::Failure(error);
     }
     m_port = port;
@@ -180,8 +222,8 @@ Outcome SerioRawBinding::RestoreLocked() {
     }
   }
   // A port not given back stays in the state file for the next start.
-  if (given && m_stateFd >= 0) (void)::ftruncate(m_stateFd, 0);
-  UnlockState();
+  if (given) ForgetState();
+  Release();
   if (given) return Outcome::Success();
   return Outcome::Failure(
       msg::FormatMessage(msg::kPs2RestoreFailed, port.c_str(), error.c_str(), port.c_str()));
@@ -191,20 +233,32 @@ Outcome SerioRawBinding::RecoverAbandoned() {
   std::lock_guard lock(m_mutex);
   if (!m_port.empty()) return Outcome::Success();
   std::string error;
-  // No file, or a live run holds it: nothing to recover here.
+  // No file, or a live run of this user holds it: nothing to recover here.
   if (!LockState(false, error)) return Outcome::Success();
-  const std::string port = PortOfState(ReadAll(m_stateFd));
+  std::string text;
+  const std::optional<Ps2State> state =
+      ReadLimited(m_stateFd, Ps2StateFile::kMaxBytes, text) ? Ps2StateFile::Parse(text) : std::nullopt;
+  // A state of an earlier boot (or none at all) says nothing about the port
+  // today: forgotten, the port untouched.
+  const bool thisBoot = state && state->boot == m_system.BootId();
   const SerioSysfs sysfs(m_system.SysfsRoot());
   const std::vector<std::string> ports = sysfs.KeyboardPorts();
-  const bool abandoned = !port.empty() && std::find(ports.begin(), ports.end(), port) != ports.end() &&
-                         sysfs.Driver(port) == SerioSysfs::kRawDriver;
+  const bool abandoned = thisBoot && std::find(ports.begin(), ports.end(), state->port) != ports.end() &&
+                         sysfs.Driver(state->port) == SerioSysfs::kRawDriver;
   if (!abandoned) {
-    // Already given back (by hand, or by a reboot): forget it.
-    (void)::ftruncate(m_stateFd, 0);
-    UnlockState();
+    // Already given back (by hand, by a reboot): forget it.
+    ForgetState();
+    Release();
     return Outcome::Success();
   }
-  m_port = port;
+  if (!LockPort(state->port, error)) {
+    // Taken by a live run since (of another user): that run gives it back.
+    const bool busy = error == msg::kPs2PortBusy;
+    if (busy) ForgetState();
+    Release();
+    return busy ? Outcome::Success() : Outcome::Failure(error);
+  }
+  m_port = state->port;
   return RestoreLocked();
 }
 

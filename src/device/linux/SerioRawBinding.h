@@ -10,12 +10,20 @@
 // the state file records what to give back, and the next PS/2 start restores
 // it (RecoverAbandoned).
 //
-// The state file is locked (flock) while the port is handed over, so a
-// second run of the same user neither binds nor "recovers" a port that a
-// live run is using; the lock dies with the process. The file is emptied,
-// never removed, so the lock can't be split between two files.
+// Two locks (flock), both taken before the port changes hands and held until
+// it is given back; both die with the process:
+//   - the port's lock for the whole system (PortLock, /run/vexa/<port>.lock),
+//     so no run, of this user or another, binds or gives back a port that a
+//     live run is using;
+//   - the state file's, so two runs of one user don't share one record. The
+//     file is emptied, never removed, so its lock can't be split between two
+//     files.
+// The state file (Ps2StateFile) is opened through TrustedFolder, never
+// following a link, and read with a size limit; a state of an earlier boot is
+// forgotten without touching the port.
 #pragma once
 
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -44,19 +52,24 @@ class SerioRawBinding {
   [[nodiscard]] Outcome RecoverAbandoned();
   [[nodiscard]] bool Holding() const;
 
-  // Gives back every port that a binding of this process holds.
-  static void RestoreAll();
+  // Gives back every port that a binding of this process holds, waiting at
+  // most `wait` for a binding that is busy handing its port over (the
+  // termination watcher: the program must end within seconds).
+  static void RestoreAll(std::chrono::milliseconds wait = std::chrono::hours(1));
 
  private:
   [[nodiscard]] Outcome RestoreLocked();
   [[nodiscard]] bool HandTo(std::string_view driver, const std::string& port, std::string& error);
   [[nodiscard]] bool LockState(bool create, std::string& error);
-  void UnlockState();
+  [[nodiscard]] bool LockPort(const std::string& port, std::string& error);
+  void Release();
   [[nodiscard]] bool WriteState(const std::string& port, std::string& error);
+  void ForgetState();
 
   Ps2System& m_system;
-  mutable std::mutex m_mutex;
+  mutable std::timed_mutex m_mutex;
   int m_stateFd = -1;
+  int m_portLockFd = -1;
   std::string m_port;  // the port handed over by this binding, until given back
 };
 

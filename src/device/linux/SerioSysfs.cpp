@@ -26,19 +26,22 @@ std::string ReadAttribute(const fs::path& path) {
   return s;
 }
 
-bool IsPortName(const std::string& name) {
-  constexpr std::string_view kPrefix = "serio";
-  if (name.size() <= kPrefix.size() || name.compare(0, kPrefix.size(), kPrefix) != 0) return false;
-  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(kPrefix.size()), name.end(),
-                     [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // Orders serio2 before serio10.
 bool PortLess(const std::string& a, const std::string& b) {
   return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
 }  // namespace
+
+bool SerioSysfs::IsPortName(std::string_view name) {
+  constexpr std::string_view kPrefix = "serio";
+  constexpr size_t kMaxDigits = 9;
+  if (name.size() <= kPrefix.size() || name.size() > kPrefix.size() + kMaxDigits ||
+      name.substr(0, kPrefix.size()) != kPrefix)
+    return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(kPrefix.size()), name.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
+}
 
 std::string SerioSysfs::PortDir(const std::string& port) const {
   return m_root + "/bus/serio/devices/" + port;

@@ -32,6 +32,9 @@ class SerioSysfs {
 
   explicit SerioSysfs(std::string root = "/sys") : m_root(std::move(root)) {}
 
+  // "serioN": a name the serio bus gives its ports, safe as a file name.
+  [[nodiscard]] static bool IsPortName(std::string_view name);
+
   // The ports (serioN) whose description is the i8042 keyboard port's, in
   // name order; there is one on a PC whose kernel drives the controller.
   [[nodiscard]] std::vector<std::string> KeyboardPorts() const;

@@ -4,6 +4,9 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
+
+#include "device/linux/ChildProgram.h"
 #include "device/linux/SerioRawBinding.h"
 
 namespace vexa {
@@ -21,6 +24,7 @@ sigset_t WatchedSignals() {
 }  // namespace
 
 TerminationWatcher::TerminationWatcher() {
+  ::signal(SIGPIPE, SIG_IGN);
   const sigset_t set = WatchedSignals();
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
   m_thread = std::thread([this] { Watch(); });
@@ -39,7 +43,10 @@ void TerminationWatcher::Watch() {
   while (sigwait(&set, &number) != 0) {
   }
   if (m_stopping) return;
-  SerioRawBinding::RestoreAll();
+  // A pkexec still asking for a password would hold a binding for as long
+  // as no one answers: it is ended first.
+  ChildProgram::EndAll();
+  SerioRawBinding::RestoreAll(std::chrono::milliseconds(kRestoreWaitMs));
   // End as the signal would have: its default action, delivered to this
   // thread, the only one that doesn't block it.
   ::signal(number, SIG_DFL);

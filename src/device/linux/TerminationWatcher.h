@@ -1,6 +1,13 @@
 // Gives the PS/2 keyboard port back when the program is ended by SIGINT,
-// SIGTERM or SIGHUP, even in the middle of a transfer. One per program, made
-// first in main().
+// SIGTERM or SIGHUP, even in the middle of a transfer, and within seconds
+// even while pkexec waits for an administrator's password: the watcher ends
+// the programs VEXA runs (ChildProgram) before it gives the port back, and
+// waits for a binding busy handing the port over only kRestoreWaitMs. One per
+// program, made first in main().
+//
+// It also ignores SIGPIPE for the whole program: a closed pipe (vexa-cli ...
+// 2>&1 | head) is then an ordinary write error, and never ends the program
+// while the port is handed over.
 //
 // The constructor blocks the three signals in the calling thread and starts
 // one thread that waits for them (sigwait). Threads started afterwards
@@ -22,6 +29,8 @@ namespace vexa {
 
 class TerminationWatcher {
  public:
+  static constexpr int kRestoreWaitMs = 3000;
+
   TerminationWatcher();
   ~TerminationWatcher();
   TerminationWatcher(const TerminationWatcher&) = delete;
