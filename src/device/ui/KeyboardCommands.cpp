@@ -104,14 +104,16 @@ void KeyboardCommands::ReportViolations() {
     qWarning("simulated keyboard: protocol violation: %s", v.c_str());
 }
 
-void KeyboardCommands::Start(TransferJob job, std::function<void(const TransferResult&)> apply) {
+void KeyboardCommands::Start(TransferJob job, std::function<void(const TransferResult&)> apply,
+                             std::string doneLine) {
   m_view.SetInputBlocked(true);
-  const bool started = m_worker->Start(std::move(job), [this, apply](TransferResult result) {
+  const bool started = m_worker->Start(std::move(job), [this, apply, doneLine](TransferResult result) {
     m_view.SetInputBlocked(false);
     ReportViolations();
     if (apply) apply(result);
     if (result.started) FinishTransfer();
     emit m_view.stateChanged();  // the commands come back
+    if (result.outcome.ok && result.started) m_ui.StatusLine(doneLine);
     m_ui.Show(result.outcome);
     if (m_transferEnded) m_transferEnded();
   });
@@ -141,6 +143,8 @@ void KeyboardCommands::ReadFromKeyboard() {
   std::vector<KeyboardDevice> keyboards;
   const std::optional<int> choice = AskKeyboard(false, keyboards);
   if (!choice) return;
+  // The read replaces the template: unsaved work is saved first, or given up knowingly.
+  if (m_saveModified && !m_saveModified()) return;
   TransferJob job = keyboards.empty()
                         ? m_connection->PrepareRead()
                         : m_connection->PrepareReadFrom(keyboards[static_cast<size_t>(*choice)].path);
@@ -152,17 +156,20 @@ void KeyboardCommands::ReadFromKeyboard() {
   // template stays exactly as it was, unsaved edits included. Taking the image
   // and selecting position 0 is one undo step, recorded on this thread when
   // the worker has finished.
-  Start(std::move(job), [this](const TransferResult& result) {
-    const auto apply = [this, &result] {
-      ApplyReadResult(m_doc, result);
-      if (result.started) FinishTransfer();
-    };
-    if (m_history) {
-      m_history->Record(UndoHistory::StepKind::Command, apply);
-    } else {
-      apply();
-    }
-  });
+  Start(
+      std::move(job),
+      [this](const TransferResult& result) {
+        const auto apply = [this, &result] {
+          ApplyReadResult(m_doc, result);
+          if (result.started) FinishTransfer();
+        };
+        if (m_history) {
+          m_history->Record(UndoHistory::StepKind::Command, apply);
+        } else {
+          apply();
+        }
+      },
+      std::string(msg::kReadFromKeyboard));
 }
 
 void KeyboardCommands::WriteIntoKeyboard() {
@@ -186,7 +193,15 @@ void KeyboardCommands::WriteIntoKeyboard() {
     m_ui.Show(job.Refusal().outcome);
     return;
   }
-  Start(std::move(job), {});
+  // The line names the keyboard when it was one of several.
+  const std::string done =
+      keyboards.empty()
+          ? std::string(msg::kWrittenIntoKeyboard)
+          : msg::FormatMessage(msg::kWrittenIntoKeyboardNamed,
+                               CSelectConnectedKeyboard::ShortName(keyboards[static_cast<size_t>(*choice)])
+                                   .toStdString()
+                                   .c_str());
+  Start(std::move(job), {}, done);
 }
 
 void KeyboardCommands::WriteIntoAll(const std::vector<KeyboardDevice>& keyboards) {
