@@ -46,15 +46,9 @@ namespace {
 
 // The underlined letter of a menu text ("Ca&ps" gives 'p'); 0 when it has none.
 char Mnemonic(std::string_view text) {
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != '&') continue;
-    if (text[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
-  }
-  return 0;
+  const size_t at = text.find('&');
+  if (at == std::string_view::npos || at + 1 >= text.size()) return 0;
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at + 1])));
 }
 
 // Alt+letter and the letter in an open menu must lead to one entry only: a
