@@ -125,8 +125,8 @@ Repaint KeyEditCommands::SetScanCodeMode() {
 
 bool KeyEditCommands::RefusedForShiftLevel() {
   // Checked before any dialog opens: nothing can be added to a shift level code.
-  if (!m_editor.RefusesAddition(" ")) return false;
-  m_ui.StatusLine(m_editor.TakeRefusal());
+  if (!IsShiftLevelCode(Content())) return false;
+  m_ui.StatusLine(std::string(msg::kShiftLevelIsWhole));
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLoggingCategory>
 #include <algorithm>
+#include <utility>
 
 #include "base/Messages.h"
 #include "commands/CommandRouter.h"
@@ -104,9 +105,9 @@ void KeyboardCommands::ReportViolations() {
     qWarning("simulated keyboard: protocol violation: %s", v.c_str());
 }
 
-void KeyboardCommands::Start(TransferJob job, std::function<void(const TransferResult&)> apply,
-                             std::string doneLine) {
+void KeyboardCommands::Start(TransferJob job, std::function<void(const TransferResult&)> apply) {
   m_view.SetInputBlocked(true);
+  const std::string doneLine = std::exchange(m_doneLine, {});
   const bool started = m_worker->Start(std::move(job), [this, apply, doneLine](TransferResult result) {
     m_view.SetInputBlocked(false);
     ReportViolations();
@@ -156,20 +157,18 @@ void KeyboardCommands::ReadFromKeyboard() {
   // template stays exactly as it was, unsaved edits included. Taking the image
   // and selecting position 0 is one undo step, recorded on this thread when
   // the worker has finished.
-  Start(
-      std::move(job),
-      [this](const TransferResult& result) {
-        const auto apply = [this, &result] {
-          ApplyReadResult(m_doc, result);
-          if (result.started) FinishTransfer();
-        };
-        if (m_history) {
-          m_history->Record(UndoHistory::StepKind::Command, apply);
-        } else {
-          apply();
-        }
-      },
-      std::string(msg::kReadFromKeyboard));
+  m_doneLine = std::string(msg::kReadFromKeyboard);
+  Start(std::move(job), [this](const TransferResult& result) {
+    const auto apply = [this, &result] {
+      ApplyReadResult(m_doc, result);
+      if (result.started) FinishTransfer();
+    };
+    if (m_history) {
+      m_history->Record(UndoHistory::StepKind::Command, apply);
+    } else {
+      apply();
+    }
+  });
 }
 
 void KeyboardCommands::WriteIntoKeyboard() {
@@ -194,14 +193,14 @@ void KeyboardCommands::WriteIntoKeyboard() {
     return;
   }
   // The line names the keyboard when it was one of several.
-  const std::string done =
+  m_doneLine =
       keyboards.empty()
           ? std::string(msg::kWrittenIntoKeyboard)
           : msg::FormatMessage(msg::kWrittenIntoKeyboardNamed,
                                CSelectConnectedKeyboard::ShortName(keyboards[static_cast<size_t>(*choice)])
                                    .toStdString()
                                    .c_str());
-  Start(std::move(job), {}, done);
+  Start(std::move(job), {});
 }
 
 void KeyboardCommands::WriteIntoAll(const std::vector<KeyboardDevice>& keyboards) {

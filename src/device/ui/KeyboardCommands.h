@@ -101,8 +101,8 @@ class KeyboardCommands {
  private:
   // Runs a ready job on the worker; `apply` runs with its result on the GUI
   // thread before the view is reset and the message shown.
-  // `doneLine` goes to the status bar when the transfer succeeded.
-  void Start(TransferJob job, std::function<void(const TransferResult&)> apply, std::string doneLine);
+  // m_doneLine, set before, goes to the status bar when the transfer succeeded.
+  void Start(TransferJob job, std::function<void(const TransferResult&)> apply);
   // USB with several keyboards connected: the user's choice (an index or
   // UserInterface::kAllKeyboards); nullopt when the user cancelled. `keyboards`
   // stays empty when nothing was asked (one keyboard or none, or PS/2).
@@ -132,6 +132,7 @@ class KeyboardCommands {
   std::unique_ptr<TransferWorker> m_worker;
   std::function<void()> m_transferEnded;
   std::function<bool()> m_saveModified;
+  std::string m_doneLine;  // the status line of the transfer about to start
   UndoHistory* m_history = nullptr;
   int m_exitStatus = 0;
 };
