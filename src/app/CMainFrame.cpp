@@ -181,6 +181,7 @@ void CMainFrame::RefreshCommandStates() {
     action->setCheckable(m_router.HasCheckRule(id));
     action->setChecked(m_router.IsChecked(id));
   }
+  if (m_modifiedQuery) setWindowModified(m_modifiedQuery());
 }
 
 void CMainFrame::RefreshLockIndicators() {
@@ -192,7 +193,7 @@ void CMainFrame::RefreshLockIndicators() {
 }
 
 void CMainFrame::SetDocumentTitle(const std::string& title) {
-  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral(" - ") + Q(msg::kMainWindowTitle));
+  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral("[*] - ") + Q(msg::kMainWindowTitle));
 }
 
 void CMainFrame::CloseConfirmed() {

@@ -29,8 +29,12 @@ class CMainFrame : public QMainWindow {
   void Dispatch(int id);
   void RefreshCommandStates();
   void RefreshLockIndicators();
-  // Caption: "<document title> - <main window title>".
+  // Caption: "<document title>[*] - <main window title>"; Qt shows the "*"
+  // while the window is modified.
   void SetDocumentTitle(const std::string& title);
+  // Asked at every refresh of the command states: whether the template
+  // differs from its saved file (the caption's modified mark).
+  void SetModifiedQuery(std::function<bool()> query) { m_modifiedQuery = std::move(query); }
   // Asked before the window closes (close box, Exit); false keeps it open.
   void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
   // Asked before anything else when the window is to close (Exit included):
@@ -74,6 +78,7 @@ class CMainFrame : public QMainWindow {
   KeyboardLocks m_locks;
   std::function<bool()> m_closeQuery;
   std::function<bool()> m_closeDeferral;
+  std::function<bool()> m_modifiedQuery;
   bool m_closeConfirmed = false;
 };
 

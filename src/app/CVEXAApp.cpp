@@ -39,6 +39,7 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_view = new CVEXAView(*m_doc, ui, m_frame.get());
   m_frame->setCentralWidget(m_view);
   m_frame->SetCloseQuery([this] { return m_documentCommands->SaveModified(); });
+  m_frame->SetModifiedQuery([this] { return m_doc->IsModified(); });
   QObject::connect(m_view, &CVEXAView::stateChanged, m_frame.get(), &CMainFrame::RefreshCommandStates);
 
   // The edit history records the commands that change the template (through
@@ -72,6 +73,7 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
     m_frame->close();
   });
   m_keyboardCommands->SetHistory(m_history.get());
+  m_keyboardCommands->SetSaveModifiedQuery([this] { return m_documentCommands->SaveModified(); });
   m_view->SetStartupHook([this](ViewState& state) { return m_keyboardCommands->ChoosePort(state); });
   m_settingsCommands = std::make_unique<SettingsCommands>(
       *m_doc, m_view->State(), ui, [this] { return m_keyboardCommands->UsbInUse(); },
@@ -89,7 +91,10 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
     m_history->Clear();
     m_view->OnModelSwitched();
   };
-  m_events.saved = [this] { m_history->MarkSaved(); };
+  m_events.saved = [this] {
+    m_history->MarkSaved();
+    m_view->update();  // the saved keys are drawn blue again
+  };
   m_events.restored = [this] { m_view->OnHistoryRestored(); };
   m_events.contentsReplaced = [this] { m_view->OnContentsReplaced(); };
   m_events.titleChanged = [this] { UpdateCaption(); };

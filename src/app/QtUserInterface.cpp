@@ -50,6 +50,10 @@ void QtUserInterface::Message(const std::string& text, MessageKind kind) {
   box.exec();
 }
 
+void QtUserInterface::StatusLine(const std::string& text) {
+  if (m_statusBar) m_statusBar->showMessage(FromLocal(text));
+}
+
 SaveAnswer QtUserInterface::AskSaveChanges(const std::string& name) {
   const QString text =
       QString::fromLatin1(msg::kSaveChanges.data(), static_cast<qsizetype>(msg::kSaveChanges.size()))
@@ -79,10 +83,22 @@ std::optional<std::string> QtUserInterface::ChooseOpenFile() {
 }
 
 std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& suggested) {
-  const QString path =
-      QFileDialog::getSaveFileName(m_parent, QStringLiteral("Save As"), FromLocal(suggested), kAllFiles);
-  if (path.isEmpty()) return std::nullopt;
-  return ToLocal(path);
+  QFileDialog dialog(m_parent, QStringLiteral("Save As"));
+  ConfigureSaveChooser(dialog, suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToLocal(dialog.selectedFiles().constFirst());
+}
+
+void QtUserInterface::ConfigureSaveChooser(QFileDialog& dialog, const std::string& suggested) {
+  auto q = [](std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  };
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters({q(msg::kTemplateFilesFilter), q(msg::kAllFilesFilter)});
+  // The chooser adds the extension itself, so its overwrite question is asked
+  // for the file that will be written.
+  dialog.setDefaultSuffix(q(msg::kTemplateExtension).mid(1));
+  dialog.selectFile(FromLocal(suggested));
 }
 
 std::optional<std::string> QtUserInterface::ChooseTextFile(TextFileUse use) {

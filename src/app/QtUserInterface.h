@@ -3,8 +3,10 @@
 // the About box and the Key Word List.
 #pragma once
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStatusBar>
 #include <QWidget>
 
 #include "commands/UserInterface.h"
@@ -21,10 +23,15 @@ class QtUserInterface final : public UserInterface {
 
   using UserInterface::Message;
   void Message(const std::string& text, MessageKind kind) override;
+  // The status bar of the main window; lines are dropped until it is set.
+  void SetStatusBar(QStatusBar* statusBar) { m_statusBar = statusBar; }
+  void StatusLine(const std::string& text) override;
   SaveAnswer AskSaveChanges(const std::string& name) override;
   bool ConfirmModelSwitch() override;
   std::optional<std::string> ChooseOpenFile() override;
   std::optional<std::string> ChooseSaveFile(const std::string& suggested) override;
+  // Save As: the filters, the default extension and the suggested name.
+  static void ConfigureSaveChooser(QFileDialog& dialog, const std::string& suggested);
   std::optional<std::string> ChooseTextFile(TextFileUse use) override;
   std::optional<std::string> ChoosePictureFile(const std::string& suggested) override;
   void ShowAbout() override;
@@ -40,6 +47,7 @@ class QtUserInterface final : public UserInterface {
 
  private:
   QPointer<QWidget> m_parent;
+  QPointer<QStatusBar> m_statusBar;
 };
 
 }  // namespace vexa

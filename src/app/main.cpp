@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
   vexa::QtUserInterface ui;
   vexa::CVEXAApp editor(settings, ui, QDir::currentPath().toLocal8Bit().toStdString());
   ui.SetParent(&editor.Frame());
+  ui.SetStatusBar(editor.Frame().statusBar());
   switch (editor.Start(options)) {
     case vexa::StartResult::Ok:
       break;

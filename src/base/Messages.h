@@ -36,6 +36,24 @@ inline constexpr std::string_view kWrongKeyWord = "Wrong function word or scan c
 inline constexpr std::string_view kWrongAsciiWord = "Wrong ASCII or function word!!";
 inline constexpr const char* kNotEnoughMemory =
     "Not enough keyboard memory: the key data is %d bytes too long!!";
+// The line under kWrongKeyWord that names the key and the word that is wrong.
+inline constexpr const char* kKeyWordUnknown = "Key %s: %s is not a function word or scan code word.";
+inline constexpr const char* kKeyShiftLevelNotAlone = "Key %s: %s must be the whole content of the key.";
+inline constexpr const char* kKeyScanWordMixed =
+    "Key %s: the scan code word %s can't be mixed with characters or ASCII mode words.";
+inline constexpr const char* kKeyWordNotClosed = "Key %s: %s has no closing bracket.";
+inline constexpr const char* kKeyStrayBracket =
+    "Key %s: a ] closes no word (a bracket character is written twice: ]]).";
+inline constexpr const char* kKeyZeroByte = "Key %s: the content holds a zero byte.";
+// How kWrongKeyWord names a key that no layout position shows.
+inline constexpr const char* kHiddenKeyName = "key index %d";
+// Where an invalid key of a text template stands (Import Text Data, Load
+// Default, vexa-cli template import).
+inline constexpr const char* kInvalidKeyAt = "position %d, key index %d, label \"%s\": %s";
+inline constexpr const char* kInvalidHiddenKey = "key index %d (not on the layout): %s";
+// Status bar: a keystroke, paste or insert refused because the key holds a shift level code.
+inline constexpr std::string_view kShiftLevelIsWhole =
+    "A shift level code is the whole content of its key: clear the key to type into it.";
 
 // Template files and text template files
 inline constexpr const char* kTemplateTooShort =
@@ -54,6 +72,11 @@ inline constexpr std::string_view kTextFileRowCount = "The number of rows in the
 inline constexpr std::string_view kLinkOfAnotherUser =
     "It is a link that another user made in a folder that others may write to: VEXA does not write "
     "through it.";
+// The Save As chooser.
+inline constexpr std::string_view kTemplateFilesFilter = "Template files (*.bin)";
+inline constexpr std::string_view kAllFilesFilter = "All files (*)";
+inline constexpr std::string_view kTemplateExtension = ".bin";
+inline constexpr std::string_view kUntitledTemplate = "untitled.bin";
 
 // Legend sheets (Print, Export Picture, vexa-cli template render)
 inline constexpr const char* kPictureUnknownType =
@@ -206,6 +229,10 @@ inline constexpr std::string_view kKeyboardNotPermittedCause =
     "A PX series keyboard was found, but this user may not open it: install the udev rule "
     "70-vexa-keyboard.rules (see the README, \"USB permissions\").";
 static_assert(kKeyboardNotPermitted.ends_with(kKeyboardNotPermittedCause));
+// Status bar, after a transfer with one keyboard.
+inline constexpr std::string_view kWrittenIntoKeyboard = "The template was written into the keyboard.";
+inline constexpr const char* kWrittenIntoKeyboardNamed = "The template was written into the keyboard %s.";
+inline constexpr std::string_view kReadFromKeyboard = "The template was read from the keyboard.";
 // Status bar, when the window is closed while a transfer runs.
 inline constexpr std::string_view kClosesAfterTransfer =
     "The window closes when the transfer with the keyboard has ended.";

@@ -124,21 +124,15 @@ int RunImport(Args& args, int modelId, const std::string* base, Io& io) {
   if (base) {
     if (const Outcome opened = doc.OpenTemplate(*base); !opened.ok) return Refused(io, opened.message);
   }
+  // A key the file makes invalid stops the import, named as the editor names it.
   const Outcome imported = doc.ImportTextTemplate(args[0]);
   if (!imported.ok) return Refused(io, imported.message);
   // A wrong row count is reported, and what was read is still written.
   if (!imported.message.empty()) io.err << imported.message;
 
+  // A key of the base template the file left as it was.
   if (const int bad = doc.ValidateAllKeys(); bad >= 0) {
-    io.err << msg::kWrongKeyWord << '\n';
-    int position = -1;
-    for (int p = 0; p < doc.KeyCount() && position < 0; ++p)
-      if (doc.KeyMap()[static_cast<size_t>(p)] == bad) position = p;
-    if (position >= 0)
-      io.err << "position " << position << ", key index " << bad << ", label \""
-             << doc.Labels()[static_cast<size_t>(position)] << "\": " << doc.Content(bad) << '\n';
-    else
-      io.err << "key index " << bad << " (not on the layout): " << doc.Content(bad) << '\n';
+    io.err << msg::kWrongKeyWord << '\n' << doc.InvalidKeyPlace(bad) << '\n';
     return kExitRefused;
   }
   const Outcome saved = doc.SaveTemplate(args[1]);

@@ -48,6 +48,10 @@ Repaint ClipboardCommands::Paste() {
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
   if (text.empty()) return Repaint::None;
 
+  if (m_editor.RefusesAddition(text)) {
+    m_ui.StatusLine(m_editor.TakeRefusal());
+    return Repaint::None;
+  }
   const std::string& content = m_doc.Content(m_state.selectedKey);
   const int at = m_editor.EditCursor();
   std::string pasted = content;

@@ -1,7 +1,9 @@
 #include "commands/DocumentCommands.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "base/Messages.h"
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
 #include "commands/UserInterface.h"
@@ -84,9 +86,15 @@ bool DocumentCommands::Save() {
 }
 
 bool DocumentCommands::SaveAs() {
-  const auto path = m_ui.ChooseSaveFile(m_doc.PathName());
+  const auto path =
+      m_ui.ChooseSaveFile(m_doc.PathName().empty() ? std::string(msg::kUntitledTemplate) : m_doc.PathName());
   if (!path) return false;
-  return SaveTo(*path);
+  return SaveTo(WithTemplateExtension(*path));
+}
+
+std::string DocumentCommands::WithTemplateExtension(const std::string& path) {
+  if (path.empty() || std::filesystem::path(path).has_extension() || path.back() == '/') return path;
+  return path + std::string(msg::kTemplateExtension);
 }
 
 bool DocumentCommands::SaveTo(const std::string& path) {

@@ -32,6 +32,9 @@ class DocumentCommands {
   // the program may end (saved, or the user answered No).
   [[nodiscard]] bool SaveModified();
   void OpenRecent(int index);
+  // Save As gives a file name typed without an extension the extension .bin
+  // ("shop.v2" has one and stays as it is).
+  [[nodiscard]] static std::string WithTemplateExtension(const std::string& path);
   // Puts `path` first in the recent-file list, in its absolute, canonical
   // form: the entry still opens from another directory, and one file never
   // appears twice however it was named (relative on the command line,

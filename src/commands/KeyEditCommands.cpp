@@ -123,7 +123,15 @@ Repaint KeyEditCommands::SetScanCodeMode() {
   return Repaint::WholeView;
 }
 
+bool KeyEditCommands::RefusedForShiftLevel() {
+  // Checked before any dialog opens: nothing can be added to a shift level code.
+  if (!IsShiftLevelCode(Content())) return false;
+  m_ui.StatusLine(std::string(msg::kShiftLevelIsWhole));
+  return true;
+}
+
 Repaint KeyEditCommands::InsertCommand(std::string_view text) {
+  if (RefusedForShiftLevel()) return Repaint::None;
   m_doc.SetModified(true);
   (void)m_editor.InsertAtCursor(text);
   m_editor.MarkKeyEdited();
@@ -138,6 +146,7 @@ Repaint KeyEditCommands::InsertCommand(std::string_view text) {
 Repaint KeyEditCommands::InsertCaps() { return InsertCommand(kWordCaps); }
 
 Repaint KeyEditCommands::InsertDelay() {
+  if (RefusedForShiftLevel()) return Repaint::None;
   const std::optional<int> tenths = m_ui.AskDelayTime();
   if (!tenths) return Repaint::None;
   return InsertCommand(CodeEntry::DelayWord(*tenths));
@@ -164,12 +173,14 @@ Repaint KeyEditCommands::ShiftLevel() {
 }
 
 Repaint KeyEditCommands::SelectScanCode() {
+  if (RefusedForShiftLevel()) return Repaint::None;
   const std::optional<std::string> word = m_ui.AskScanCode(std::string(CodeEntry::kInitialScanCode));
   if (!word) return Repaint::None;
   return InsertCommand(*word);
 }
 
 Repaint KeyEditCommands::EnterAsciiCode() {
+  if (RefusedForShiftLevel()) return Repaint::None;
   const std::optional<int> code = m_ui.AskAsciiCode(CodeEntry::kAsciiInitial);
   if (!code) return Repaint::None;
   const std::string text = CodeText(*code);

@@ -7,6 +7,9 @@
 // are refreshed; a disabled command does nothing. The value dialogs go through
 // the UserInterface, and Cancel there changes nothing.
 //
+// An insert into a key that holds a shift level code is refused before any
+// dialog opens, with the reason in the status bar.
+//
 // Set ASCII Mode and Set ScanCode Mode empty the content (a content is only
 // valid in one mode) but do not mark the template modified.
 #pragma once
@@ -54,6 +57,9 @@ class KeyEditCommands {
   // display the cursors go back to the start afterwards. (Enter Shift Level
   // code puts the caret after its word instead.)
   Repaint InsertCommand(std::string_view text);
+  // A shift level code is the whole content of its key: true, with the reason
+  // in the status bar, when the selected key holds one.
+  bool RefusedForShiftLevel();
   void SetMode(bool ascii);
 
   CVEXADoc& m_doc;

@@ -36,7 +36,8 @@ void TextTemplateCommands::Register(CommandRouter& router) {
 void TextTemplateCommands::LoadDefault() {
   const Outcome outcome = ImportMarkingModified(m_doc, [this] { return m_doc.LoadDefaultTextTemplate(); });
   m_ui.Show(outcome);
-  DocumentEvents::Fire(m_events.contentsReplaced);
+  // A refused file changed nothing: the view keeps its selection.
+  if (outcome.ok) DocumentEvents::Fire(m_events.contentsReplaced);
   DocumentEvents::Fire(m_events.titleChanged);
 }
 
@@ -45,20 +46,16 @@ void TextTemplateCommands::Import() {
   if (path) {
     const Outcome outcome = ImportMarkingModified(m_doc, [&] { return m_doc.ImportTextTemplate(*path); });
     m_ui.Show(outcome);
-    DocumentEvents::Fire(m_events.contentsReplaced);
+    if (outcome.ok) DocumentEvents::Fire(m_events.contentsReplaced);
   }
-  m_doc.SetTitleFromTextPath(path.value_or(""));
   DocumentEvents::Fire(m_events.titleChanged);
 }
 
 void TextTemplateCommands::Export() {
   const auto path = m_ui.ChooseTextFile(TextFileUse::Export);
-  if (path) {
-    const Outcome outcome = m_doc.ExportTextTemplate(*path);
-    m_ui.Show(outcome);
-  }
-  m_doc.SetTitleFromTextPath(path.value_or(""));
-  DocumentEvents::Fire(m_events.titleChanged);
+  if (!path) return;
+  const Outcome outcome = m_doc.ExportTextTemplate(*path);
+  m_ui.Show(outcome);
 }
 
 }  // namespace vexa

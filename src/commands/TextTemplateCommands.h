@@ -1,6 +1,6 @@
 // The text template commands of the Template menu: Load Default, Import Text
-// Data and Export Text Data. Each shows the document's messages and then sets
-// the title from the path used (empty when the chooser was cancelled).
+// Data and Export Text Data. Each shows the document's messages. The title keeps
+// naming the template's file and model: a text file is never what Save writes.
 #pragma once
 
 #include "commands/DocumentEvents.h"

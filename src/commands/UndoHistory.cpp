@@ -75,6 +75,7 @@ void UndoHistory::Record(StepKind kind, const std::function<void()>& edit) {
     return;
   }
   const CursorMemento cursorBefore = m_state.SaveCursor();
+  const bool modifiedBefore = m_doc.IsModified();
   Snapshot before = Take();
   {
     struct Recording {
@@ -85,7 +86,12 @@ void UndoHistory::Record(StepKind kind, const std::function<void()>& edit) {
     edit();
   }
   Snapshot after = Take();
-  if (after.SameTemplate(before)) return;  // nothing of the template changed
+  if (after.SameTemplate(before)) {
+    // Nothing of the template changed, whatever the edit said: a move, a
+    // cancelled dialog or a refused keystroke leaves the modified mark alone.
+    m_doc.SetModified(modifiedBefore);
+    return;
+  }
   const CursorMemento cursorAfter = m_state.SaveCursor();
 
   // Typing that goes on where the last keystroke left off grows that step.
@@ -100,11 +106,13 @@ void UndoHistory::Record(StepKind kind, const std::function<void()>& edit) {
         --m_index;
         m_typingMayMerge = false;
       }
+      UpdateModified();
       return;
     }
   }
   Push(Step{kind, std::move(before), std::move(after), cursorBefore, cursorAfter});
   m_typingMayMerge = kind == StepKind::Typing;
+  UpdateModified();
 }
 
 void UndoHistory::Push(Step step) {
@@ -159,6 +167,16 @@ void UndoHistory::Clear() {
 
 void UndoHistory::MarkSaved() {
   m_savedIndex = m_index;
+  // A save makes the saved keys defined again (blue): the steps that meet at
+  // the saved state get its flags, so undoing or redoing back to it shows them
+  // blue too, and the state still counts as the one saved.
+  const Snapshot saved = Take();
+  auto takeFlags = [&saved](Snapshot& s) {
+    s.blank = saved.blank;
+    s.defined = saved.defined;
+  };
+  if (m_index > 0) takeFlags(m_steps[m_index - 1].after);
+  if (m_index < m_steps.size()) takeFlags(m_steps[m_index].before);
   // Typing after the save is a step of its own, so the saved state stays one
   // undo away.
   m_typingMayMerge = false;

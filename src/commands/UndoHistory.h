@@ -28,6 +28,9 @@
 // New, Load and a model switch start a fresh history (Clear). A Save marks the
 // state it saved (MarkSaved): undoing or redoing back to that state clears the
 // modified flag, every other state sets it. The history survives the Save.
+// The history owns the modified flag while it records: after each Record it is
+// set exactly when the template is in another state than the one saved, so an
+// edit that changed nothing never marks the template modified.
 //
 // At most `limit` steps are kept (100 unless told otherwise); the oldest goes
 // first. A step costs two snapshots of about 13 KB each.

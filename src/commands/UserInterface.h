@@ -36,12 +36,17 @@ class UserInterface {
   void Show(const Outcome& outcome) {
     if (!outcome.message.empty()) Message(outcome.message, outcome.kind);
   }
+  // A line in the status bar, for what needs no answer: why a keystroke was
+  // refused, that a write has ended. It stays until the next one replaces it.
+  virtual void StatusLine(const std::string& text) = 0;
   // "Save changes to <name>?" with Yes, No and Cancel: a question. `name`
   // names the template file that Save will write.
   virtual SaveAnswer AskSaveChanges(const std::string& name) = 0;
   // The model switch confirmation; true for Yes.
   virtual bool ConfirmModelSwitch() = 0;
-  // The template file choosers (all files offered); nullopt when cancelled.
+  // The template file choosers; nullopt when cancelled. Open offers all files;
+  // Save As offers template files (*.bin) and all files, opens with `suggested`
+  // and gives a name typed without an extension the extension .bin.
   virtual std::optional<std::string> ChooseOpenFile() = 0;
   virtual std::optional<std::string> ChooseSaveFile(const std::string& suggested) = 0;
   // The text template chooser in its import or export form.

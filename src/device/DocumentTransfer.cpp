@@ -11,7 +11,7 @@ ImageSource WriteSourceFromDocument(CVEXADoc& doc, int selectedKey) {
   return [&doc, selectedKey](Image& image) {
     const std::string& content = doc.Content(selectedKey);
     if (!IsAsciiContent(content) && !IsScanCodeContent(content))
-      return Outcome::Failure(std::string(msg::kWrongKeyWord));
+      return Outcome::Failure(doc.WrongKeyMessage(selectedKey));
     // Building a template that does not fit would silently drop keys: refuse
     // it with the same text as a save.
     if (std::string refusal = doc.CheckKeyDataFits(); !refusal.empty())

@@ -57,19 +57,21 @@ Outcome CVEXADoc::OpenTemplate(const std::string& path) {
   }
   RefreshFlagsAfterLoad();
   m_pathName = path;
-  m_title = FileNameOf(path);
+  m_title = FileNameOf(path) + " : " + m_modelName;
   m_modified = false;
   return Outcome::Success();
 }
 
 Outcome CVEXADoc::SaveTemplate(const std::string& path) {
-  if (ValidateAllKeys() >= 0) return Outcome::Failure(std::string(msg::kWrongKeyWord));
+  if (const int bad = ValidateAllKeys(); bad >= 0) return Outcome::Failure(WrongKeyMessage(bad));
   if (std::string refusal = CheckKeyDataFits(); !refusal.empty()) return Outcome::Failure(std::move(refusal));
   BuildImage();
   if (Outcome written = WriteTemplateFile(path, m_image); !written.ok) return written;
   m_pathName = path;
-  m_title = FileNameOf(path);
+  m_title = FileNameOf(path) + " : " + m_modelName;
   m_modified = false;
+  // Green marks what changed since the last save: the keys saved are defined again.
+  RefreshFlagsAfterLoad();
   return Outcome::Success();
 }
 
@@ -121,6 +123,34 @@ void CVEXADoc::RefreshFlagsAfterLoad() {
 
 int CVEXADoc::ValidateAllKeys() const { return FirstInvalidKey(m_contents); }
 
+int CVEXADoc::PositionOfKey(int keyIndex) const {
+  for (int p = 0; p < m_keyCount; ++p)
+    if (m_keyMap[static_cast<size_t>(p)] == keyIndex) return p;
+  return -1;
+}
+
+std::string CVEXADoc::KeyName(int keyIndex) const {
+  const int position = PositionOfKey(keyIndex);
+  if (position >= 0 && !m_labels[static_cast<size_t>(position)].empty())
+    return m_labels[static_cast<size_t>(position)];
+  return msg::FormatMessage(msg::kHiddenKeyName, keyIndex);
+}
+
+std::string CVEXADoc::WrongKeyMessage(int keyIndex) const {
+  std::string text(msg::kWrongKeyWord);
+  if (keyIndex < 0 || keyIndex >= kKeyCount) return text;
+  const std::string detail = DescribeContentFault(Content(keyIndex), KeyName(keyIndex));
+  if (!detail.empty()) text += "\n" + detail;
+  return text;
+}
+
+std::string CVEXADoc::InvalidKeyPlace(int keyIndex, int position) const {
+  if (position < 0) position = PositionOfKey(keyIndex);
+  if (position < 0) return msg::FormatMessage(msg::kInvalidHiddenKey, keyIndex, Content(keyIndex).c_str());
+  return msg::FormatMessage(msg::kInvalidKeyAt, position, keyIndex,
+                            m_labels[static_cast<size_t>(position)].c_str(), Content(keyIndex).c_str());
+}
+
 std::string CVEXADoc::CheckKeyDataFits() const {
   // Saving makes the PX2400's linked keys equal first, so measure what will be built.
   KeyContents built = m_contents;
@@ -170,34 +200,56 @@ Outcome CVEXADoc::ImportTextTemplate(const std::string& path) {
     return Outcome::Failure(msg::FormatMessage(msg::kTextFileTooLarge, path.c_str()));
 
   const TextTemplateRows rows = ParseTextTemplate(*file, m_keyCount);
+  const KeyContents contentsBefore = m_contents;
+  const auto labelsBefore = m_labels;
   bool keyLockRead = false;
+  // The position whose line gave each key its content (the later of two
+  // positions sharing a key wins).
+  std::array<int, kKeyCount> lineOfKey;
+  lineOfKey.fill(-1);
   for (size_t p = 0; p < rows.lines.size(); ++p) {
     const int key = m_keyMap[p];
     m_labels[p] = rows.lines[p].label;
     if (key < 0 || key >= kKeyCount) continue;
     m_contents[static_cast<size_t>(key)] = rows.lines[p].content;
+    lineOfKey[static_cast<size_t>(key)] = static_cast<int>(p);
     if (key == kLinkedKeyIndex) keyLockRead = true;
   }
   // Keep the PX2400's hidden twin in step, as the editor does, so that a KeyLock
   // line that empties the key is not undone by the twin's old content on save.
   if (m_modelId == kPx2400Id && keyLockRead) m_contents[kLinkedKeyTwinIndex] = m_contents[kLinkedKeyIndex];
 
+  // Every key the file sets must be valid; the first one that is not stops the
+  // import, and the template stays exactly as it was.
+  int badPosition = -1;
+  for (size_t k = 0; k < lineOfKey.size(); ++k) {
+    const int p = lineOfKey[k];
+    if (p >= 0 && !IsValidContent(m_contents[k]) && (badPosition < 0 || p < badPosition)) badPosition = p;
+  }
+  if (badPosition >= 0) {
+    const int key = m_keyMap[static_cast<size_t>(badPosition)];
+    std::string message = WrongKeyMessage(key);
+    // The place first, as the file has it, then the word that is wrong.
+    const size_t lineEnd = message.find('\n');
+    const std::string place = InvalidKeyPlace(key, badPosition);
+    message = lineEnd == std::string::npos
+                  ? message + "\n" + place
+                  : message.substr(0, lineEnd) + "\n" + place + message.substr(lineEnd);
+    m_contents = contentsBefore;
+    m_labels = labelsBefore;
+    return Outcome::Failure(std::move(message));
+  }
+
   if (rows.rowCount != static_cast<size_t>(m_keyCount))
     return Outcome::Warning(std::string(msg::kTextFileRowCount));
   return Outcome::Success();
 }
 
-Outcome CVEXADoc::LoadDefaultTextTemplate() {
-  const std::string path = DefaultTextTemplatePath();
-  SetTitleFromTextPath(path);
-  return ImportTextTemplate(path);
-}
+Outcome CVEXADoc::LoadDefaultTextTemplate() { return ImportTextTemplate(DefaultTextTemplatePath()); }
 
 std::string CVEXADoc::DefaultTextTemplatePath() const {
   return m_startupDirectory + "/" + std::string(Model().defaultTextFile);
 }
-
-void CVEXADoc::SetTitleFromTextPath(const std::string& path) { m_title = path + " : " + m_modelName; }
 
 std::string CVEXADoc::SaveQuestionName() const {
   if (!m_pathName.empty()) return FileNameOf(m_pathName);

@@ -35,14 +35,16 @@ class CVEXADoc {
   // decoded; the flags follow (keys with content blue, the others black). A file
   // that cannot be read, or holds 1..2047 bytes, is refused and the template
   // stays exactly as it was. An empty file changes nothing but the flags.
-  // On success the path is kept, the title becomes the file's name and the
-  // template is not modified.
+  // On success the path is kept, the title becomes "<file name> : <model>"
+  // and the template is not modified.
   [[nodiscard]] Outcome OpenTemplate(const std::string& path);
   // Saves: every key must be valid and the key data must fit; then the image is
   // built and written atomically (a temporary file renamed over the target).
-  // On success the path is kept, the title becomes the file's name and the
-  // template is not modified. A refused or failed save leaves any previous file
-  // untouched and the document modified as it was.
+  // On success the path is kept, the title becomes "<file name> : <model>",
+  // the template is not modified and every key with content is defined again
+  // (green marks a change since the last save). A refused or failed save leaves
+  // any previous file untouched and the document modified as it was; an
+  // invalid key is named on the message's second line.
   [[nodiscard]] Outcome SaveTemplate(const std::string& path);
   // Model switch after the user confirmed: stores the id in the settings store,
   // resets and decodes the image, ResetKeyStates, Apply model. Every key content
@@ -63,6 +65,17 @@ class CVEXADoc {
   // Index of the first key (0..175) that neither validator accepts; -1 when all
   // are valid. The caller shows msg::kWrongKeyWord.
   [[nodiscard]] int ValidateAllKeys() const;
+  // How messages name a key: the label of the layout position showing it,
+  // else "key index N".
+  [[nodiscard]] std::string KeyName(int keyIndex) const;
+  // "Wrong function word or scan code word!!" with, on a second line, which
+  // word of the key is wrong and why.
+  [[nodiscard]] std::string WrongKeyMessage(int keyIndex) const;
+  // Where an invalid key stands, as text templates count: position, key index,
+  // label and content (`position` -1: the first position showing the key).
+  [[nodiscard]] std::string InvalidKeyPlace(int keyIndex, int position = -1) const;
+  // The first layout position showing the key; -1 when none does.
+  [[nodiscard]] int PositionOfKey(int keyIndex) const;
   // Refusal text when the key data do not fit the content area, else empty.
   [[nodiscard]] std::string CheckKeyDataFits() const;
   void ResetImage();
@@ -81,16 +94,17 @@ class CVEXADoc {
   // Reads a text template into the labels and contents, position by position.
   // A wrong row count still applies the lines read and returns a Warning. A
   // file that cannot be read, or is far too large for a text template, is
-  // refused and nothing changes. On the PX2400 a KeyLock line also sets the
+  // refused and nothing changes. So is a file that gives any key a content
+  // neither key mode accepts: the message names the first such line's
+  // position, label and content and the word that is wrong. On the PX2400 a KeyLock line also sets the
   // hidden twin key, so an emptied KeyLock stays empty on save. Flags and the
   // modified flag are not changed.
   [[nodiscard]] Outcome ImportTextTemplate(const std::string& path);
-  // Reads <start-up directory>/<model default file>; sets the title from the path.
+  // Reads <start-up directory>/<model default file> as ImportTextTemplate does.
+  // Like every text template command it leaves the title alone: the title
+  // names the template's file, which a text file never replaces.
   [[nodiscard]] Outcome LoadDefaultTextTemplate();
   [[nodiscard]] std::string DefaultTextTemplatePath() const;
-  // Title after a text template command: path + " : " + model name (the path is
-  // empty when the file chooser was cancelled).
-  void SetTitleFromTextPath(const std::string& path);
 
   // --- State ------------------------------------------------------------------
   [[nodiscard]] bool IsModified() const { return m_modified; }
@@ -98,8 +112,7 @@ class CVEXADoc {
   [[nodiscard]] const std::string& PathName() const { return m_pathName; }
   [[nodiscard]] const std::string& Title() const { return m_title; }
   // What "Save changes to %1?" names: the file Save will write (its name), or
-  // for a template that has no file yet the title of a new template. After an
-  // import or export the title shows the text file, which Save never writes.
+  // for a template that has no file yet the title of a new template.
   [[nodiscard]] std::string SaveQuestionName() const;
   void SetTitle(std::string title) { m_title = std::move(title); }
 

@@ -1,5 +1,8 @@
 #include "document/KeyContent.h"
 
+#include <algorithm>
+
+#include "base/Messages.h"
 #include "models/KeyWordDictionary.h"
 
 namespace vexa {
@@ -391,6 +394,96 @@ std::string ToDecimalForm(std::string_view content) {
   bool openWord = false;
   ScanContent(content, writer, openWord);
   return out;
+}
+
+bool IsShiftLevelCode(std::string_view content) {
+  return content.size() == kShiftLevelWordPrefix.size() + 2 && content.starts_with(kShiftLevelWordPrefix) &&
+         content[kShiftLevelWordPrefix.size()] >= '1' && content[kShiftLevelWordPrefix.size()] <= '9' &&
+         content.back() == ']';
+}
+
+namespace {
+
+// Reads a content as the validators do and notes the first unknown or stray
+// word, the first shift level word and the first word that only scan code
+// mode knows.
+struct FaultFinder {
+  ContentFault fault;
+  std::string shiftLevelWord;
+  std::string scanOnlyWord;
+  bool Escape(std::uint8_t) { return true; }
+  bool Plain(std::uint8_t) { return true; }
+  bool Word(const WordBuffer& word, bool wasOpen) {
+    if (!wasOpen) {
+      fault.kind = ContentFaultKind::StrayBracket;
+      return false;
+    }
+    const std::string_view text = word.Text();
+    const bool asciiWord = word.Is(kWordSeparator) || word.Is(kWordCaps) || word.Is(kWordCR) ||
+                           (word.StartsWith(kDelayWordPrefix) && DelayOfWord(text) != 0);
+    const bool shiftLevel = IsShiftLevelCode(text);
+    const bool scanWord = !text.empty() && LookupScanCode(text).length > 0;
+    if (!asciiWord && !shiftLevel && !scanWord) {
+      fault.kind = ContentFaultKind::UnknownWord;
+      fault.word = std::string(word.Head());
+      if (word.Truncated()) fault.word += "...";
+      return false;
+    }
+    if (shiftLevel && shiftLevelWord.empty()) shiftLevelWord = std::string(text);
+    if (scanWord && !asciiWord && scanOnlyWord.empty()) scanOnlyWord = std::string(text);
+    return true;
+  }
+};
+
+}  // namespace
+
+ContentFault FindContentFault(std::string_view content) {
+  if (IsValidContent(content)) return {};
+  if (content.find('\0') != std::string_view::npos) return {ContentFaultKind::ZeroByte, {}};
+  FaultFinder finder;
+  bool openWord = false;
+  if (!ScanContent(content, finder, openWord)) return finder.fault;
+  if (openWord) {
+    // The open word runs from its '[' (the last one that is not an escape) to the end.
+    size_t at = content.size();
+    for (size_t i = 0; i < content.size(); ++i) {
+      if (content[i] == '[' && i + 1 < content.size() && content[i + 1] == '[') {
+        ++i;
+      } else if (content[i] == '[') {
+        at = i;
+      } else if (content[i] == ']' && i + 1 < content.size() && content[i + 1] == ']') {
+        ++i;
+      } else if (content[i] == ']') {
+        at = content.size();
+      }
+    }
+    return {ContentFaultKind::WordNotClosed, std::string(content.substr(std::min(at, content.size())))};
+  }
+  if (!finder.shiftLevelWord.empty()) return {ContentFaultKind::ShiftLevelNotAlone, finder.shiftLevelWord};
+  return {ContentFaultKind::ScanWordMixed, finder.scanOnlyWord};
+}
+
+std::string DescribeContentFault(std::string_view content, const std::string& keyName) {
+  const ContentFault fault = FindContentFault(content);
+  const char* name = keyName.c_str();
+  const char* word = fault.word.c_str();
+  switch (fault.kind) {
+    case ContentFaultKind::None:
+      return {};
+    case ContentFaultKind::UnknownWord:
+      return msg::FormatMessage(msg::kKeyWordUnknown, name, word);
+    case ContentFaultKind::ShiftLevelNotAlone:
+      return msg::FormatMessage(msg::kKeyShiftLevelNotAlone, name, word);
+    case ContentFaultKind::ScanWordMixed:
+      return msg::FormatMessage(msg::kKeyScanWordMixed, name, word);
+    case ContentFaultKind::WordNotClosed:
+      return msg::FormatMessage(msg::kKeyWordNotClosed, name, word);
+    case ContentFaultKind::StrayBracket:
+      return msg::FormatMessage(msg::kKeyStrayBracket, name);
+    case ContentFaultKind::ZeroByte:
+      return msg::FormatMessage(msg::kKeyZeroByte, name);
+  }
+  return {};
 }
 
 int FirstInvalidKey(const KeyContents& contents) {

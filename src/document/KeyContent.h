@@ -59,6 +59,30 @@ void EncodeContentInto(std::string_view content, std::string& out);
 // [65][98][CR].
 [[nodiscard]] std::string ToDecimalForm(std::string_view content);
 
+// True when the content is a shift level code: "[ShiftLevelN]" (N 1..9) and
+// nothing else. Such a content is the whole of its key; nothing may be added.
+[[nodiscard]] bool IsShiftLevelCode(std::string_view content);
+
+// Why neither key mode accepts a content, and the word that is wrong.
+enum class ContentFaultKind {
+  None,                // the content is valid
+  UnknownWord,         // a word that is neither a function word nor a scan code word
+  ShiftLevelNotAlone,  // a shift level code with anything else in the key
+  ScanWordMixed,       // a scan code word among characters or ASCII mode words
+  WordNotClosed,       // a '[' without its ']'
+  StrayBracket,        // a single ']' that closes no word
+  ZeroByte,            // a 0x00 byte (only an imported file can hold one)
+};
+struct ContentFault {
+  ContentFaultKind kind = ContentFaultKind::None;
+  std::string word;  // the word at fault as the content has it; empty where there is none
+};
+// The first fault of the content, read the way the validators read it.
+[[nodiscard]] ContentFault FindContentFault(std::string_view content);
+// The line under "Wrong function word or scan code word!!" for a key named
+// `keyName`: which word is wrong and why. Empty for a valid content.
+[[nodiscard]] std::string DescribeContentFault(std::string_view content, const std::string& keyName);
+
 // Index of the first key (0..175) whose content neither key mode accepts; -1
 // when all 176 are valid.
 [[nodiscard]] int FirstInvalidKey(const KeyContents& contents);

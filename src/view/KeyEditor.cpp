@@ -1,7 +1,9 @@
 #include "view/KeyEditor.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "base/Messages.h"
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "models/KeyWordDictionary.h"
@@ -213,6 +215,20 @@ std::string& KeyEditor::Content() { return m_doc.Content(m_state.selectedKey); }
 const std::string& KeyEditor::Content() const { return m_doc.Content(m_state.selectedKey); }
 bool KeyEditor::SelectedIsAscii() const { return m_state.SelectedIsAscii(); }
 
+bool KeyEditor::RefusesAddition(std::string_view text) {
+  if (text.empty() || !IsShiftLevelCode(Content())) return false;
+  m_refusal = std::string(msg::kShiftLevelIsWhole);
+  return true;
+}
+
+std::string KeyEditor::TakeRefusal() { return std::exchange(m_refusal, {}); }
+
+KeyEditor::KeyMark KeyEditor::MarkOf(int keyIndex) const {
+  const auto k = static_cast<size_t>(keyIndex);
+  return {m_doc.Content(keyIndex), m_doc.Content(kLinkedKeyTwinIndex), m_doc.BlankFlags()[k],
+          m_doc.DefinedFlags()[k]};
+}
+
 void KeyEditor::MarkKeyEdited() {
   const auto key = static_cast<size_t>(m_state.selectedKey);
   m_doc.BlankFlags()[key] = 0;
@@ -241,6 +257,7 @@ int KeyEditor::EditCursor() const {
 // --- Insertion ------------------------------------------------------------
 
 bool KeyEditor::InsertAtCursor(std::string_view text) {
+  if (RefusesAddition(text)) return false;
   if (m_doc.SpaceLeft() < 1) return false;
   std::string& content = Content();
   const int at = EditCursor();
@@ -258,24 +275,29 @@ void KeyEditor::InsertByRule(std::string_view text) {
 
 void KeyEditor::Word(std::string_view word) {
   m_state.escPrefix = false;
+  if (!m_state.decimalDisplay && RefusesAddition(word)) return;
   MarkKeyEdited();
   InsertByRule(word);
 }
 
 void KeyEditor::DigitOrWord(std::string_view digit, std::string_view word) {
+  if (!m_state.decimalDisplay && RefusesAddition(SelectedIsAscii() ? digit : word)) return;
   MarkKeyEdited();
   InsertByRule(SelectedIsAscii() ? digit : word);
 }
 
 void KeyEditor::OrdinaryKey(const PcKeyEvent& event) {
-  MarkKeyEdited();
   const int v = event.virtualKey;
-  if (m_state.escPrefix && (v == kVkE || v == kVkF)) {
+  const bool prefixWord = m_state.escPrefix && (v == kVkE || v == kVkF);
+  const std::string text = prefixWord ? std::string(v == kVkE ? kWordExtendedPrefix : kWordBreakPrefix)
+                           : SelectedIsAscii() ? AsciiText(v, event.shift, event.capsLock)
+                                               : ScanCodeText(v);
+  if (RefusesAddition(text)) {
     m_state.escPrefix = false;
-    InsertByRule(v == kVkE ? kWordExtendedPrefix : kWordBreakPrefix);
     return;
   }
-  InsertByRule(SelectedIsAscii() ? AsciiText(v, event.shift, event.capsLock) : ScanCodeText(v));
+  MarkKeyEdited();
+  InsertByRule(text);
   m_state.escPrefix = false;
 }
 
@@ -447,13 +469,11 @@ Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
   const int key = event.flags & kPhysicalKeyMask;
   // Words are given only with the ESC prefix and the decimal display off.
   const bool words = m_state.escPrefix && !m_state.decimalDisplay;
-  // Every key marks the template modified, except Shift and Ctrl pressed on
-  // their own: they are half of a shortcut (Ctrl+S, Ctrl+O, Shift+Right), and
-  // marking the template would make Ctrl+O and Ctrl+N ask to save a template
-  // nobody changed.
-  const bool bareModifier =
-      !words && (key == kLeftShift || key == kRightShift || key == kLeftCtrl || key == kRightCtrl);
-  if (!bareModifier) m_doc.SetModified(true);
+  // The template is marked modified only when the key changed it: a move, a
+  // modifier or a key with nothing to do must not make Exit ask to save a
+  // template nobody changed.
+  const int editedKey = m_state.selectedKey;
+  const KeyMark before = MarkOf(editedKey);
   m_state.errorFlag = false;
   // "Shift held" is the Shift state the event itself reports, not a memory of
   // Shift key-downs and key-ups: a release that went to a dialog (or any other
@@ -470,7 +490,7 @@ Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
 
   switch (key) {
     case kEsc:
-      if (words) {
+      if (words && !RefusesAddition(keyWord)) {
         MarkKeyEdited();
         InsertByRule(keyWord);
       } else {
@@ -561,6 +581,7 @@ Repaint KeyEditor::KeyDown(const PcKeyEvent& event) {
       }
       break;
   }
+  if (!(MarkOf(editedKey) == before)) m_doc.SetModified(true);
   return Repaint::WholeView;
 }
 

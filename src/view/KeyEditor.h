@@ -22,6 +22,10 @@
 // before the insertion, so a long word may still overrun the last free bytes;
 // saving refuses such a template. A dropped insertion still marks the key as
 // edited.
+//
+// A shift level code ([ShiftLevelN]) is the whole content of its key: every
+// keystroke or insertion that would add to it is refused before it changes
+// anything, with a reason for the status bar (TakeRefusal).
 #pragma once
 
 #include <string>
@@ -106,8 +110,10 @@ class KeyEditor {
 
   KeyEditor(CVEXADoc& doc, ViewState& state) : m_doc(doc), m_state(state) {}
 
-  // A key-down that reached the editor (no accelerator, no system key). Marks
-  // the document modified and clears the error line, whatever the key.
+  // A key-down that reached the editor (no accelerator, no system key). Clears
+  // the error line, whatever the key; marks the document modified only when
+  // the key changed the template (a move or a key with nothing to do leaves it
+  // as it was). Text that would be added to a shift level code is refused.
   Repaint KeyDown(const PcKeyEvent& event);
   // A key-up: releasing either Shift key ends "Shift held" (until the next
   // key-down, which brings its own Shift state).
@@ -122,6 +128,11 @@ class KeyEditor {
   // cursor and the caret column move past the text. Returns false when the
   // text was dropped for lack of space.
   bool InsertAtCursor(std::string_view text);
+  // A shift level code is the whole content of its key: true when `text` would
+  // be added to one (the edit is then refused and TakeRefusal tells why).
+  bool RefusesAddition(std::string_view text);
+  // Why the last edit was refused, once; empty when nothing was refused.
+  [[nodiscard]] std::string TakeRefusal();
   // The selected key is edited: its blank and defined flags are cleared, so it
   // is drawn green until it becomes blank.
   void MarkKeyEdited();
@@ -174,9 +185,20 @@ class KeyEditor {
   void DecimalStepBack(const std::string& decimal);
   void DecimalStepForward(const std::string& decimal);
   void SyncCursorToDecimal();
+  // What a keystroke can change of the template: the key's content and flags,
+  // and the PX2400's hidden twin.
+  struct KeyMark {
+    std::string content;
+    std::string twin;
+    int blank = 0;
+    int defined = 0;
+    friend bool operator==(const KeyMark&, const KeyMark&) = default;
+  };
+  [[nodiscard]] KeyMark MarkOf(int keyIndex) const;
 
   CVEXADoc& m_doc;
   ViewState& m_state;
+  std::string m_refusal;
 };
 
 }  // namespace vexa

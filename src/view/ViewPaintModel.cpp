@@ -5,6 +5,7 @@
 
 #include "base/Messages.h"
 #include "document/CVEXADoc.h"
+#include "document/KeyContent.h"
 #include "models/ModelTable.h"
 #include "view/ContentWindow.h"
 #include "view/ViewState.h"
@@ -18,6 +19,9 @@ constexpr int kEnterKey = 41;
 // Between the mode text (at most "ASCII Decimal Mode", up to x = 406) and
 // "Total space left (bytes):" at x = 490.
 constexpr int kEscPendingX = 420;
+// The line under the error line; the view is drawn anew whenever the error
+// line comes or goes, so nothing needs erasing here.
+constexpr int kErrorDetailY = 366;
 
 class Painter {
  public:
@@ -157,8 +161,12 @@ std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int cl
   paint.Text(405, 2, "Green Key", colours::kGreen);
   paint.Text(470, 2, ": modified key");
 
+  // The error line, and under it which word of the key is wrong and why.
   if (state.errorFlag) {
     paint.Text(100, 350, std::string(msg::kWrongKeyWord), colours::kRed);
+    paint.Text(100, kErrorDetailY,
+               DescribeContentFault(doc.Content(state.selectedKey), doc.KeyName(state.selectedKey)),
+               colours::kRed);
   } else {
     paint.Text(100, 350, std::string(99, ' '));
   }

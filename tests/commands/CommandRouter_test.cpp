@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
+#include <string_view>
+
+#include "commands/CommandTable.h"
+
 namespace vexa {
 namespace {
 
@@ -29,6 +35,39 @@ TEST(CommandRouterTest, BusyRuleHoldsEveryCommandButTheAllowedOnes) {
     EXPECT_EQ(router.IsEnabled(row.id), row.runs);
     EXPECT_EQ(router.Execute(row.id), row.runs);
     EXPECT_EQ(ran, row.runs ? 1 : 0);
+  }
+}
+
+}  // namespace
+}  // namespace vexa
+
+namespace vexa {
+namespace {
+
+// The underlined letter of a menu text ("Ca&ps" gives 'p'); 0 when it has none.
+char Mnemonic(std::string_view text) {
+  const size_t at = text.find('&');
+  if (at == std::string_view::npos || at + 1 >= text.size()) return 0;
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at + 1])));
+}
+
+// Alt+letter and the letter in an open menu must lead to one entry only: a
+// shared letter makes the keyboard user press it twice and guess.
+TEST(CommandTableTest, NoTwoEntriesOfAMenuShareTheirUnderlinedLetter) {
+  std::map<char, std::string_view> titles;
+  for (const MenuInfo& menu : MenuBar()) {
+    const char title = Mnemonic(menu.title);
+    ASSERT_NE(title, 0) << menu.title;
+    EXPECT_TRUE(titles.emplace(title, menu.title).second) << menu.title << " and " << titles[title];
+    std::map<char, std::string_view> entries;
+    for (int id : menu.items) {
+      const CommandInfo* info = FindCommand(id);
+      if (!info) continue;
+      const char letter = Mnemonic(info->text);
+      if (letter == 0) continue;
+      EXPECT_TRUE(entries.emplace(letter, info->text).second)
+          << menu.title << ": " << info->text << " and " << entries[letter];
+    }
   }
 }
 

@@ -95,8 +95,13 @@ TEST_F(DocumentCommandsTest, SaveQuestionNamesTheTemplateFileNotTheTextFile) {
   OpenShop();
   std::ofstream(Path("keys.txt")) << "";
   ui.fileAnswers.push_back(Path("keys.txt"));
-  text->Import();  // retitles the document with the text file
-  EXPECT_EQ(doc->Title(), Path("keys.txt") + " : DV3500");
+  text->Import();  // the title keeps naming the template file and the model
+  EXPECT_EQ(doc->Title(), "shop.bin : DV3500");
+  ui.fileAnswers.push_back(Path("out.txt"));
+  text->Export();
+  ui.fileAnswers.push_back(std::nullopt);
+  text->Import();
+  EXPECT_EQ(doc->Title(), "shop.bin : DV3500");
   doc->SetModified(true);
   ui.saveAnswers.push_back(SaveAnswer::Cancel);
   files->New();
@@ -104,6 +109,30 @@ TEST_F(DocumentCommandsTest, SaveQuestionNamesTheTemplateFileNotTheTextFile) {
   // The import's row count warning is a warning.
   ASSERT_FALSE(ui.messageKinds.empty());
   EXPECT_EQ(ui.messageKinds.front(), MessageKind::Warning);
+}
+
+TEST_F(DocumentCommandsTest, SaveAsSuggestsTheFileAndAddsTheTemplateExtension) {
+  struct Case {
+    const char* typed;
+    const char* written;
+  };
+  const Case cases[] = {{"shop", "shop.bin"}, {"shop.bin", "shop.bin"}, {"shop.v2", "shop.v2"}};
+  for (const Case& c : cases) {
+    doc->NewTemplate();
+    ui.fileAnswers.push_back(Path(c.typed));
+    ASSERT_TRUE(files->SaveAs()) << c.typed;
+    EXPECT_EQ(doc->PathName(), Path(c.written)) << c.typed;
+    EXPECT_TRUE(fs::exists(Path(c.written))) << c.typed;
+  }
+  // The chooser opens with the template's file, or untitled.bin for a new one.
+  ui.fileAnswers.push_back(std::nullopt);
+  EXPECT_FALSE(files->SaveAs());
+  doc->NewTemplate();
+  ui.fileAnswers.push_back(std::nullopt);
+  EXPECT_FALSE(files->SaveAs());
+  ASSERT_GE(ui.saveSuggestions.size(), 2u);
+  EXPECT_EQ(ui.saveSuggestions[ui.saveSuggestions.size() - 2], Path("shop.v2"));
+  EXPECT_EQ(ui.saveSuggestions.back(), "untitled.bin");
 }
 
 TEST_F(DocumentCommandsTest, RecentFilesAreAbsoluteCanonicalAndListedOnce) {

@@ -287,7 +287,35 @@ TEST_F(UndoHistoryTest, EditsThatChangeNothingRecordNothing) {
     c.edit();
     EXPECT_EQ(history->StepCount(), 0u);
     EXPECT_FALSE(history->CanUndo());
+    EXPECT_FALSE(doc->IsModified());  // so Exit asks nothing
   }
+}
+
+TEST_F(UndoHistoryTest, AnEditThatChangesNothingKeepsTheModifiedMark) {
+  for (const bool modified : {false, true}) {
+    doc->SetModified(modified);
+    history->Record(UndoHistory::StepKind::Command, [&] { doc->SetModified(true); });
+    EXPECT_EQ(doc->IsModified(), modified);
+  }
+}
+
+TEST_F(UndoHistoryTest, TheSavedStateShowsItsKeysDefinedAfterUndoAndRedo) {
+  Select(16);
+  Press(kA);
+  const auto key = static_cast<size_t>(state.selectedKey);
+  ASSERT_EQ(doc->DefinedFlags()[key], 0);  // green: changed
+  ui.fileAnswers.push_back(Path("shop.bin"));
+  router.Execute(cmd::kSave);
+  EXPECT_EQ(doc->DefinedFlags()[key], 1);  // blue: saved
+  Press(kB);
+  history->Undo();
+  EXPECT_EQ(doc->DefinedFlags()[key], 1);
+  EXPECT_FALSE(doc->IsModified());
+  history->Undo();
+  EXPECT_EQ(doc->DefinedFlags()[key], 1);  // the blank key before: defined since New
+  history->Redo();
+  EXPECT_EQ(doc->DefinedFlags()[key], 1);
+  EXPECT_FALSE(doc->IsModified());
 }
 
 TEST_F(UndoHistoryTest, ModifiedFlagFollowsTheSavedState) {

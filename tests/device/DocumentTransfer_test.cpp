@@ -38,7 +38,10 @@ TEST(DocumentTransferTest, WriteChecksOnlyTheSelectedKey) {
   rig.doc.Content(7) = "Hello";
   TransferResult refused =
       rig.connection.WriteIntoKeyboard(WriteSourceFromDocument(rig.doc, 5), rig.progress);
-  EXPECT_EQ(refused.outcome.message, msg::kWrongKeyWord);
+  // The message names the key and the word that is wrong on its second line.
+  EXPECT_EQ(refused.outcome.message,
+            std::string(msg::kWrongKeyWord) + "\n" +
+                msg::FormatMessage(msg::kKeyWordUnknown, rig.doc.KeyName(5).c_str(), "[NoSuchWord]"));
   EXPECT_EQ(rig.keyboard.BlocksWritten(), 0);
 
   TransferResult written =

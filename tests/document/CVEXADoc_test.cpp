@@ -167,7 +167,7 @@ TEST_F(CVEXADocTest, NewTemplateSavesTheInitialImage) {
   expected += "\x02\xEA\xD6\x55\xAA\xD6"s;
   EXPECT_EQ(bytes, expected);
   EXPECT_EQ(doc->PathName(), Path("new.bin"));
-  EXPECT_EQ(doc->Title(), "new.bin");
+  EXPECT_EQ(doc->Title(), "new.bin : PX2400");
   EXPECT_FALSE(doc->IsModified());
 }
 
@@ -248,7 +248,7 @@ TEST_F(CVEXADocTest, OpenUsesTheFirst2048BytesAndAnEmptyFileOnlyRefreshesFlags) 
   EXPECT_EQ(doc->MemoryImage(), image);
   EXPECT_EQ(doc->BlankFlags()[2], 0);
   EXPECT_EQ(doc->DefinedFlags()[2], 1);  // drawn blue, as after any open
-  EXPECT_EQ(doc->Title(), "empty.bin");
+  EXPECT_EQ(doc->Title(), "empty.bin : DV3300");
 }
 
 TEST_F(CVEXADocTest, SaveRefusesInvalidOrOversizedTemplatesAndKeepsThePreviousFile) {
@@ -263,9 +263,10 @@ TEST_F(CVEXADocTest, SaveRefusesInvalidOrOversizedTemplatesAndKeepsThePreviousFi
     std::string message;
   };
   const Case cases[] = {
-      {"invalid key", [](CVEXADoc& d) { d.Content(40) = "[F1]a"; }, std::string(msg::kWrongKeyWord)},
+      {"invalid key", [](CVEXADoc& d) { d.Content(40) = "[F1]a"; },
+       std::string(msg::kWrongKeyWord) + "\n" + msg::FormatMessage(msg::kKeyScanWordMixed, "F1", "[F1]")},
       {"0x00 byte from an import", [](CVEXADoc& d) { d.Content(40) = "a\0b"s; },
-       std::string(msg::kWrongKeyWord)},
+       std::string(msg::kWrongKeyWord) + "\n" + msg::FormatMessage(msg::kKeyZeroByte, "F1")},
       {"too much key data",
        [](CVEXADoc& d) {
          for (int k = 0; k < kKeyCount; ++k) d.Content(k) = std::string(11, 'x');  // 176 * 12 = 2112 bytes
@@ -350,7 +351,8 @@ TEST_F(CVEXADocTest, TextTemplateRoundTripOnEveryModel) {
     for (int p = 0; p < doc->KeyCount(); ++p) {
       std::string content = "a,b\\c" + std::to_string(p);
       content += static_cast<char>(0x80 + p % 0x80);
-      if (p % 5 == 0) content = "[F1][[,]]\\";
+      if (p % 5 == 0) content = "[[,]]\\[CR]";
+      if (p % 7 == 0) content = "[F1][Separator]";
       doc->Content(doc->KeyMap()[p]) = content;
       doc->Labels()[p] += p % 2 ? ",\\\xE9" : "";
     }
@@ -490,15 +492,45 @@ TEST_F(CVEXADocTest, LoadDefaultReadsTheModelsFileFromTheStartupDirectory) {
   EXPECT_TRUE(result.ok);
   EXPECT_EQ(result.message, "");
   EXPECT_EQ(doc->Labels()[175], "D175");
-  EXPECT_EQ(doc->Title(), m_dir.string() + "/DV3300.txt : DV3300");
+  // The title keeps naming the template, not the text file.
+  EXPECT_EQ(doc->Title(), "Template : DV3300");
 
   doc->SwitchModel(kDV3500);
   const Outcome missing = doc->LoadDefaultTextTemplate();
   EXPECT_FALSE(missing.ok);
   EXPECT_EQ(missing.message,
             msg::FormatMessage(msg::kTextFileMissing, (m_dir.string() + "/DV3500.txt").c_str()));
-  doc->SetTitleFromTextPath("");
-  EXPECT_EQ(doc->Title(), " : DV3500");
+}
+
+TEST_F(CVEXADocTest, ImportRefusesAnInvalidKeyAndChangesNothing) {
+  auto doc = NewDoc(kDV3100);  // 17 keys
+  doc->Content(doc->KeyMap()[2]) = "kept";
+  std::string file;
+  for (int p = 0; p < 17; ++p) file += "L" + std::to_string(p) + (p == 4 ? ",[Bogus]\r\n" : ",x\r\n");
+  WriteAll(Path("in.txt"), file);
+  WriteAll(Path("DV3100.txt"), file);
+  const KeyContents contents = doc->Contents();
+  const Outcome result = doc->ImportTextTemplate(Path("in.txt"));
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message, std::string(msg::kWrongKeyWord) + "\n" +
+                                msg::FormatMessage(msg::kInvalidKeyAt, 4, doc->KeyMap()[4], "L4", "[Bogus]") +
+                                "\n" + msg::FormatMessage(msg::kKeyWordUnknown, "L4", "[Bogus]"));
+  EXPECT_EQ(doc->Contents(), contents);
+  EXPECT_EQ(doc->Labels()[0], LayoutOf(kDV3100)[0].label);
+  EXPECT_FALSE(doc->LoadDefaultTextTemplate().ok);  // checked the same way
+  EXPECT_EQ(doc->Contents(), contents);
+}
+
+TEST_F(CVEXADocTest, SaveMakesTheEditedKeysDefinedAgain) {
+  auto doc = NewDoc(kDV3100);
+  const int edited = doc->KeyMap()[1], emptied = doc->KeyMap()[2];
+  doc->Content(edited) = "Tea";
+  doc->BlankFlags()[edited] = doc->DefinedFlags()[edited] = 0;
+  doc->BlankFlags()[emptied] = doc->DefinedFlags()[emptied] = 0;
+  ASSERT_TRUE(doc->SaveTemplate(Path("shop")).ok);
+  EXPECT_EQ(doc->DefinedFlags()[edited], 1);  // blue
+  EXPECT_EQ(doc->BlankFlags()[emptied], 1);   // black
+  EXPECT_EQ(doc->Title(), "shop : DV3100");
 }
 
 }  // namespace

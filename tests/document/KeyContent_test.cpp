@@ -227,5 +227,41 @@ TEST(KeyContentTest, FirstInvalidKey) {
   EXPECT_EQ(FirstInvalidKey(contents), 40);
 }
 
+TEST(KeyContentTest, ContentFaultNamesTheWrongWord) {
+  using namespace std::string_literals;
+  using K = ContentFaultKind;
+  struct Case {
+    std::string content;
+    K kind;
+    std::string word;
+  };
+  const Case cases[] = {
+      {"Tea[CR]", K::None, ""},
+      {"[F1][A]", K::None, ""},
+      {"[ShiftLevel2]", K::None, ""},
+      {"[Bogus]", K::UnknownWord, "[Bogus]"},
+      {"ab[Bogus]cd[Nope]", K::UnknownWord, "[Bogus]"},
+      {"[Delay0]", K::UnknownWord, "[Delay0]"},
+      {"[ShiftLevel2]Milk", K::ShiftLevelNotAlone, "[ShiftLevel2]"},
+      {"Milk[ShiftLevel9]", K::ShiftLevelNotAlone, "[ShiftLevel9]"},
+      {"[ShiftLevel2][ShiftLevel3]", K::ShiftLevelNotAlone, "[ShiftLevel2]"},
+      {"[F1]a", K::ScanWordMixed, "[F1]"},
+      {"[CR][F2]", K::ScanWordMixed, "[F2]"},
+      {"ab[CR", K::WordNotClosed, "[CR"},
+      {"[[x[Sep", K::WordNotClosed, "[Sep"},
+      {"a]b", K::StrayBracket, ""},
+      {"a\0b"s, K::ZeroByte, ""},
+  };
+  for (const auto& c : cases) {
+    const ContentFault fault = FindContentFault(c.content);
+    EXPECT_EQ(fault.kind, c.kind) << c.content;
+    EXPECT_EQ(fault.word, c.word) << c.content;
+    EXPECT_EQ(DescribeContentFault(c.content, "L51").empty(), c.kind == K::None) << c.content;
+  }
+  EXPECT_TRUE(IsShiftLevelCode("[ShiftLevel1]"));
+  EXPECT_FALSE(IsShiftLevelCode("[ShiftLevel0]"));
+  EXPECT_FALSE(IsShiftLevelCode("[ShiftLevel2]a"));
+}
+
 }  // namespace
 }  // namespace vexa

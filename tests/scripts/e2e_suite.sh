@@ -273,8 +273,9 @@ xdotool type --delay 40 "import.txt"
 keys Return
 e2e_wait_gone "$dialog_id"
 e2e_focus_editor
-[ "$(caption)" = "$work/import.txt : $MODEL - Tessaly  Programmable Keyboard" ] ||
-  fail "caption after the import is '$(caption)', expected '$work/import.txt : $MODEL - ...'"
+# The caption keeps the template's file and model, with the modified mark.
+[ "$(caption)" = "saved.bin : $MODEL* - Tessaly  Programmable Keyboard" ] ||
+  fail "caption after the import is '$(caption)', expected 'saved.bin : $MODEL* - ...'"
 rm -f "$work/saved.bin"
 keys ctrl+s
 e2e_wait_file "$work/saved.bin" 10 || fail "Ctrl+S did not write $work/saved.bin"

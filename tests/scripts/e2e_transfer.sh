@@ -5,8 +5,9 @@
 #      write must show the progress display; keys typed during the write reach
 #      nothing, neither then nor afterwards; the keyboard file then holds the
 #      template (checked with vexa-cli).
-#   2. PS/2, no waits: edit the key again, Read From KB brings the keyboard's
-#      content back, and a second write proves what the document held.
+#   2. PS/2, no waits: edit the key again, Read From KB asks about the edit
+#      (answered No), brings the keyboard's content back, and a second write
+#      proves what the document held.
 #   3. PS/2 through --ps2-device, no waits: the keyboard emulator behind a
 #      pseudo-terminal that speaks like the kernel's serio_raw node; a write
 #      reaches it.
@@ -86,7 +87,10 @@ export VEXA_SIM_NO_WAITS=1
 start_editor 0
 xdotool type --delay 50 "zz"
 menu r
+e2e_dialog VEXA  # "Save changes to ...?" before the read replaces them: No
+keys alt+n
 sleep 1
+e2e_focus_editor
 # After the read position 0 holds "abc" again. Add a key at position 1 (the
 # next key to the right) and write: the keyboard then shows what the document
 # held after the read.

@@ -77,11 +77,10 @@ dialog_up() {  # waits for a dialog by its title and gives it the focus
 # Position 0 (ASCII mode).
 keys shift+a b 1 Return
 keys Caps_Lock x shift+y Caps_Lock
-# Position 1: the Key Edit menu opens on Undo (enabled after the typing above);
-# on an empty ASCII key Set ScanCode Mode is the next enabled entry (its
-# mnemonic S is shared with Enter Shift Level code).
+# Position 1: Set ScanCode Mode by its mnemonic, which no other entry of the
+# Key Edit menu shares.
 keys shift+Right
-key_edit_menu Down Return
+key_edit_menu s
 keys a bracketleft Escape F1 Escape Home
 # Position 2: the dialogs.
 keys shift+Right

@@ -34,8 +34,10 @@ class ScriptedUserInterface final : public UserInterface {
   std::deque<std::optional<CardReaderSettings>> cardReaderAnswers;
 
   std::vector<std::string> messages;
-  std::vector<MessageKind> messageKinds;   // the kind of each message, in the same order
-  std::vector<std::string> saveQuestions;  // the names asked about
+  std::vector<std::string> statusLines;
+  std::vector<std::string> saveSuggestions;  // the name each Save As chooser opened with
+  std::vector<MessageKind> messageKinds;     // the kind of each message, in the same order
+  std::vector<std::string> saveQuestions;    // the names asked about
   std::vector<TextFileUse> textChoosers;
   std::vector<std::string> pictureChoosers;  // the names each picture chooser suggested
   int modelSwitchQuestions = 0;
@@ -56,6 +58,7 @@ class ScriptedUserInterface final : public UserInterface {
     messages.push_back(text);
     messageKinds.push_back(kind);
   }
+  void StatusLine(const std::string& text) override { statusLines.push_back(text); }
   SaveAnswer AskSaveChanges(const std::string& name) override {
     saveQuestions.push_back(name);
     return Pop(saveAnswers, SaveAnswer::Cancel);
@@ -68,8 +71,9 @@ class ScriptedUserInterface final : public UserInterface {
     ++openChoosers;
     return Pop(fileAnswers, std::optional<std::string>{});
   }
-  std::optional<std::string> ChooseSaveFile(const std::string&) override {
+  std::optional<std::string> ChooseSaveFile(const std::string& suggested) override {
     ++saveChoosers;
+    saveSuggestions.push_back(suggested);
     return Pop(fileAnswers, std::optional<std::string>{});
   }
   std::optional<std::string> ChooseTextFile(TextFileUse use) override {

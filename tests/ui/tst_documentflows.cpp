@@ -34,7 +34,9 @@ class TestDocumentFlows : public QObject {
   void startsWithNewTemplate() {
     EditorFixture e(2016);
     QCOMPARE(e.doc().Title(), std::string("Template : DV3500"));
-    QCOMPARE(e.frame().windowTitle(), QStringLiteral("Template : DV3500 - Tessaly  Programmable Keyboard"));
+    QCOMPARE(e.frame().windowTitle(),
+             QStringLiteral("Template : DV3500[*] - Tessaly  Programmable Keyboard"));
+    QVERIFY(!e.frame().isWindowModified());
     QCOMPARE(e.view().State().selectedKey, e.doc().KeyMap()[0]);
   }
 
@@ -76,8 +78,8 @@ class TestDocumentFlows : public QObject {
     e.frame().Dispatch(cmd::kSave);  // untitled: Save As
     QCOMPARE(e.ui.saveChoosers, 1);
     QVERIFY(!e.doc().IsModified());
-    QCOMPARE(e.doc().Title(), std::string("one.bin"));
-    QCOMPARE(e.frame().windowTitle(), QStringLiteral("one.bin - Tessaly  Programmable Keyboard"));
+    QCOMPARE(e.doc().Title(), std::string("one.bin : PX2400"));
+    QCOMPARE(e.frame().windowTitle(), QStringLiteral("one.bin : PX2400[*] - Tessaly  Programmable Keyboard"));
     QCOMPARE(e.settings.RecentFiles(), std::vector<std::string>{e.Path("one.bin")});
 
     Modify(e, 7, "changed");
@@ -97,7 +99,11 @@ class TestDocumentFlows : public QObject {
     Modify(e, 3, "[F1]a");
     e.ui.fileAnswers.push_back(e.Path("bad.bin"));
     e.frame().Dispatch(cmd::kSaveAs);
-    QCOMPARE(e.ui.messages, std::vector<std::string>{"Wrong function word or scan code word!!"});
+    // The second line names the key and the word that is wrong.
+    QCOMPARE(e.ui.messages,
+             std::vector<std::string>{"Wrong function word or scan code word!!\nKey " + e.doc().KeyName(3) +
+                                      ": the scan code word [F1] can't be mixed with "
+                                      "characters or ASCII mode words."});
     QVERIFY(!QFile::exists(QString::fromStdString(e.Path("bad.bin"))));
     QVERIFY(e.doc().IsModified());
     QVERIFY(e.settings.RecentFiles().empty());
@@ -165,7 +171,7 @@ class TestDocumentFlows : public QObject {
     QCOMPARE(e.view().State().selectedPosition, confirm ? 0 : 4);
     QCOMPARE(e.frame().Action(cmd::kModelDV3100)->isChecked(), confirm);
     QCOMPARE(e.frame().Action(cmd::kConfigCardReader)->isEnabled(), !confirm);
-    QCOMPARE(e.frame().windowTitle().startsWith(QStringLiteral("Template : DV3100 - ")), confirm);
+    QCOMPARE(e.frame().windowTitle().startsWith(QStringLiteral("Template : DV3100[*] - ")), confirm);
     QVERIFY(e.ui.saveQuestions.empty());  // the switch never asks about saving
   }
 
@@ -229,7 +235,7 @@ class TestDocumentFlows : public QObject {
     e.frame().Dispatch(cmd::kExportText);
     QCOMPARE(e.ui.textChoosers, std::vector<TextFileUse>{TextFileUse::Export});
     QVERIFY(e.ui.messages.empty());
-    QCOMPARE(e.doc().Title(), e.Path("keys.txt") + " : PX2400");
+    QCOMPARE(e.doc().Title(), std::string("Template : PX2400"));  // the template's title stays
     QVERIFY(ReadAll(e.Path("keys.txt")).contains("a\\,b\\\\c\r\n"));
 
     e.ui.saveAnswers.push_back(SaveAnswer::No);
@@ -250,9 +256,9 @@ class TestDocumentFlows : public QObject {
 
   void textCommandMessages() {
     EditorFixture e;
-    // Cancelled import: nothing read, title " : <model>".
+    // Cancelled import: nothing read, the title as it was.
     e.frame().Dispatch(cmd::kImportText);
-    QCOMPARE(e.doc().Title(), std::string(" : PX2400"));
+    QCOMPARE(e.doc().Title(), std::string("Template : PX2400"));
     QVERIFY(e.ui.messages.empty());
     // Missing file.
     e.ui.fileAnswers.push_back(e.Path("nothere.txt"));
@@ -281,7 +287,7 @@ class TestDocumentFlows : public QObject {
     e.frame().Dispatch(cmd::kLoadDefault);
     const std::string path = e.dir.path().toStdString() + "/DV3100.txt";
     QCOMPARE(e.ui.messages.back(), "The text file: <" + path + "> is NOT in the directory !!");
-    QCOMPARE(e.doc().Title(), path + " : DV3100");
+    QCOMPARE(e.doc().Title(), std::string("Template : DV3100"));
 
     QFile f(QString::fromStdString(path));
     QVERIFY(f.open(QIODevice::WriteOnly));

@@ -266,6 +266,37 @@ class TestKeyEditing : public QObject {
     Click(e.view(), kA);
     QCOMPARE(e.doc().Content(e.view().State().selectedKey), std::string("a"));
   }
+
+  // The caption's modified mark follows the template against its saved file.
+  void captionMarksChangesSinceTheSave() {
+    EditorFixture e;
+    Click(e.view(), kTab);
+    Click(e.view(), kLeftArrow, kShift);
+    QVERIFY(!e.frame().isWindowModified());
+    Click(e.view(), kA);
+    QVERIFY(e.frame().isWindowModified());
+    e.frame().Dispatch(cmd::kUndo);
+    QVERIFY(!e.frame().isWindowModified());
+    e.frame().Dispatch(cmd::kRedo);
+    e.ui.fileAnswers.push_back(e.Path("shop.bin"));
+    e.frame().Dispatch(cmd::kSave);
+    QVERIFY(!e.frame().isWindowModified());
+  }
+
+  // Inserting and pasting after a shift level code are refused, with the reason
+  // in the status bar.
+  void shiftLevelCodeTakesNothingMore() {
+    EditorFixture e;
+    const int key = e.view().State().selectedKey;
+    e.ui.shiftLevelAnswers.push_back(2);
+    e.frame().Dispatch(cmd::kShiftLevel);
+    e.frame().Dispatch(cmd::kLevelSeparator);
+    QApplication::clipboard()->setText(QStringLiteral("Milk"));
+    e.frame().Dispatch(cmd::kPaste);
+    QCOMPARE(e.doc().Content(key), std::string("[ShiftLevel2]"));
+    QCOMPARE(e.ui.statusLines, std::vector<std::string>(2, std::string(msg::kShiftLevelIsWhole)));
+    QVERIFY(e.ui.messages.empty());
+  }
 };
 
 QTEST_MAIN(TestKeyEditing)

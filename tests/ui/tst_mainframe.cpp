@@ -425,7 +425,7 @@ class TestMainFrame : public QObject {
     chooser.show();
     chooser.selectFile(QStringLiteral("keys"));
     static_cast<QDialog&>(chooser).accept();
-    QCOMPARE(chooser.selectedFiles().value(0), dir.filePath(QStringLiteral("keys.NULL")));
+    QCOMPARE(chooser.selectedFiles().value(0), dir.filePath(QStringLiteral("keys.txt")));
   }
 };
 

@@ -14,6 +14,7 @@
 #include "base/Messages.h"
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
+#include "commands/DocumentCommands.h"
 #include "commands/UndoHistory.h"
 #include "device/EmulatedPlatform.h"
 #include "device/SimulatedKeyboard.h"
@@ -152,6 +153,10 @@ class TransferTest : public QObject {
   void progressTextIsProportional();
   void portDialogOffersTheLastChoice();
   void missingDriverIsAStop();
+  void writeEndsWithAStatusLine_data() { AddPorts(); }
+  void writeEndsWithAStatusLine();
+  void readAsksAboutUnsavedWork_data();
+  void readAsksAboutUnsavedWork();
 };
 
 void TransferTest::portChoice_data() {
@@ -264,7 +269,10 @@ void TransferTest::writeChecksOnlyTheSelectedKey() {
 
   QVERIFY(rig.Write());
   QCOMPARE(rig.ui.messages.size(), size_t{1});
-  QCOMPARE(rig.ui.messages.front(), std::string(msg::kWrongKeyWord));
+  QCOMPARE(rig.ui.messages.front(),
+           std::string(msg::kWrongKeyWord) + "\n" +
+               msg::FormatMessage(msg::kKeyWordUnknown, rig.doc.KeyName(rig.view.State().selectedKey).c_str(),
+                                  "[NoSuchWord]"));
   QCOMPARE(rig.sim.Emulator().BlocksWritten(), 0);
   QVERIFY(rig.Keyboard() == before);
   QCOMPARE(rig.view.State().selectedPosition, 2);  // nothing started, nothing reset
@@ -323,7 +331,8 @@ void TransferTest::readTakesTheKeyboardImage() {
   QCOMPARE(rig.doc.DefinedFlags()[static_cast<size_t>(third)], 1);
   QCOMPARE(rig.doc.BlankFlags()[static_cast<size_t>(third)], 0);
   QCOMPARE(rig.doc.BlankFlags()[static_cast<size_t>(other.KeyMap()[1])], 1);
-  QVERIFY(!rig.doc.IsModified());
+  QVERIFY(rig.doc.IsModified());  // the template is no longer the one saved
+  QCOMPARE(rig.ui.statusLines, std::vector<std::string>{std::string(msg::kReadFromKeyboard)});
   const ViewState& s = rig.view.State();
   QCOMPARE(s.selectedPosition, 0);
   QCOMPARE(s.cursor, 0);
@@ -726,6 +735,45 @@ void TransferTest::missingDriverIsAStop() {
   QCOMPARE(rig.ui.messages, std::vector<std::string>{std::string(msg::kCannotOpenDriver)});
   QCOMPARE(rig.ui.messageKinds, std::vector<MessageKind>{MessageKind::Stop});
   QCOMPARE(rig.commands.ExitStatus(), 0);
+}
+
+void TransferTest::writeEndsWithAStatusLine() {
+  QFETCH(PortKind, port);
+  Rig rig(port);
+  QVERIFY(rig.Choose());
+  QVERIFY(rig.Write());
+  QVERIFY(rig.ui.messages.empty());
+  QCOMPARE(rig.ui.statusLines, std::vector<std::string>{std::string(msg::kWrittenIntoKeyboard)});
+}
+
+void TransferTest::readAsksAboutUnsavedWork_data() {
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<bool>("read");
+  QTest::addColumn<bool>("saved");
+  QTest::newRow("Yes saves, then reads") << int(SaveAnswer::Yes) << true << true;
+  QTest::newRow("No reads") << int(SaveAnswer::No) << true << false;
+  QTest::newRow("Cancel reads nothing") << int(SaveAnswer::Cancel) << false << false;
+}
+
+void TransferTest::readAsksAboutUnsavedWork() {
+  QFETCH(int, answer);
+  QFETCH(bool, read);
+  QFETCH(bool, saved);
+  Rig rig(PortKind::kUsb);
+  DocumentCommands files(rig.doc, rig.settings, rig.ui, rig.events);
+  rig.commands.SetSaveModifiedQuery([&files] { return files.SaveModified(); });
+  QVERIFY(rig.Choose());
+  rig.Select(3);
+  rig.SelectedContent() = "unsaved";
+  rig.doc.SetModified(true);
+  rig.ui.saveAnswers.push_back(static_cast<SaveAnswer>(answer));
+  const std::string path = rig.dir.filePath(QStringLiteral("work.bin")).toStdString();
+  rig.ui.fileAnswers.push_back(path);
+
+  QVERIFY(rig.Read());
+  QCOMPARE(rig.ui.saveQuestions.size(), size_t{1});
+  QCOMPARE(rig.doc.Content(rig.doc.KeyMap()[3]).empty(), read);  // the keyboard's key 3 is empty
+  QCOMPARE(QFile::exists(QString::fromStdString(path)), saved);
 }
 
 QTEST_MAIN(TransferTest)

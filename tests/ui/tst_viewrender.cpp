@@ -114,10 +114,15 @@ class TestViewRender : public QObject {
     e.view().setFocus();
     QTest::keyClick(&e.view(), Qt::Key_Down);
     QCOMPARE(e.view().State().selectedPosition, 0);
-    QVERIFY(HasColour(Render(e.view()), QRect(100, 350, 280, 16), kRed));
+    const QImage refused = Render(e.view());
+    QVERIFY(HasColour(refused, QRect(100, 350, 280, 16), kRed));
+    QVERIFY(HasColour(refused, QRect(100, 366, 280, 16), kRed));  // which key and word
     QTest::mouseClick(&e.view(), Qt::LeftButton, {}, Centre(e.doc(), 5));
     QCOMPARE(e.view().State().selectedPosition, 0);
-    QCOMPARE(e.ui.messages, std::vector<std::string>{"Wrong function word or scan code word!!"});
+    QCOMPARE(e.ui.messages,
+             std::vector<std::string>{"Wrong function word or scan code word!!\nKey `: the scan "
+                                      "code word [F1] can't be mixed with characters or ASCII "
+                                      "mode words."});
   }
 
   void selectionByMouseAndArrows_data() {

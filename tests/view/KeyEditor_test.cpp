@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Messages.h"
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "document/SettingsStore.h"
@@ -159,20 +160,66 @@ TEST_F(KeyEditorTest, KeystrokesGiveTheirTextInBothModes) {
     EXPECT_EQ(state.cursor, static_cast<int>(c.content.size()));
     EXPECT_EQ(state.caretColumn, static_cast<int>(c.content.size()));
     EXPECT_EQ(state.escPrefix, c.escPrefixAfter);
-    EXPECT_TRUE(doc->IsModified());
+    // Modified exactly when the keys changed the template (here: the key is green).
+    EXPECT_EQ(doc->IsModified(), doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)] == 0);
   }
 }
 
-TEST_F(KeyEditorTest, EveryKeyMarksModifiedAndClearsTheErrorLine) {
+TEST_F(KeyEditorTest, OnlyKeysThatChangeTheTemplateMarkItModified) {
   state.errorFlag = true;
   Down(kF1);
-  EXPECT_TRUE(doc->IsModified());
   EXPECT_FALSE(state.errorFlag);
-  // A key with no text still turns the key green; a navigation key does not.
+  // Keys that move or have nothing to do leave the template as saved.
+  SetContent("ab");
+  for (const Press& p : std::initializer_list<Press>{{kF1},
+                                                     {kTab},
+                                                     {kHome},
+                                                     {kEnd},
+                                                     {kLeft},
+                                                     {kRight},
+                                                     {kRight, true},
+                                                     {kLeft, true},
+                                                     {kUp},
+                                                     {kPause}}) {
+    Down(p.key, p.shift);
+    EXPECT_FALSE(doc->IsModified()) << p.key.flags << (p.shift ? " with Shift" : "");
+  }
+  // A key with no text still turns the key green, and so changes the template.
   EXPECT_EQ(doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)], 1);
   Down(kCtrlF6);
   EXPECT_EQ(doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)], 0);
   EXPECT_EQ(doc->BlankFlags()[static_cast<size_t>(state.selectedKey)], 0);
+  EXPECT_TRUE(doc->IsModified());
+}
+
+// A shift level code is the whole content of its key: what would add to it is
+// refused before it changes anything, and the editor says why.
+TEST_F(KeyEditorTest, NothingIsAddedToAShiftLevelCode) {
+  const struct {
+    const char* name;
+    std::initializer_list<Press> presses;
+    bool atStart;
+  } cases[] = {
+      {"a letter after it", {{kA}}, false}, {"a letter before it", {{kA}}, true},
+      {"Enter", {{kEnter}}, false},         {"a word after Esc", {{kEsc}, {kF1}}, false},
+      {"Esc E", {{kEsc}, {kE}}, false},     {"a keypad digit", {{kPad7On}}, false},
+  };
+  for (const auto& c : cases) {
+    SetContent("[ShiftLevel2]");
+    if (c.atStart) state.cursor = state.caretColumn = 0;
+    doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)] = 1;
+    doc->SetModified(false);
+    Type(c.presses);
+    EXPECT_EQ(content(), "[ShiftLevel2]") << c.name;
+    EXPECT_EQ(editor->TakeRefusal(), msg::kShiftLevelIsWhole) << c.name;
+    EXPECT_EQ(doc->DefinedFlags()[static_cast<size_t>(state.selectedKey)], 1) << c.name;
+    EXPECT_FALSE(doc->IsModified()) << c.name;
+  }
+  // Backspace still takes the code away, and the key can be typed into again.
+  SetContent("[ShiftLevel2]");
+  Type({{kBackspace}, {kA}});
+  EXPECT_EQ(content(), "a");
+  EXPECT_EQ(editor->TakeRefusal(), "");
 }
 
 // Shift and Ctrl on their own are half of a shortcut: they change nothing, so

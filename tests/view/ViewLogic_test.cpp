@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Messages.h"
 #include "document/CVEXADoc.h"
 #include "document/SettingsStore.h"
 #include "models/ModelTable.h"
@@ -319,6 +320,21 @@ TEST_F(ViewLogicTest, PaintShowsSelectionModeSpaceAndErrorLine) {
   ops = BuildViewPaint(*doc, state, 800, 400);
   EXPECT_EQ(FindText(ops, 280, 310)->text, "ASCII Decimal Mode");
   EXPECT_EQ(FindText(ops, 100, 350)->text, std::string(99, ' '));
+}
+
+// A refused move shows, under the error line, the key and the word that is wrong.
+TEST_F(ViewLogicTest, ErrorLineNamesTheKeyAndTheWrongWord) {
+  const int key = doc->KeyMap()[0];
+  doc->Content(key) = "[ShiftLevel2]Milk";
+  state.SetModeFromContent(*doc);
+  EXPECT_FALSE(view_selection::MoveSelection(*doc, state, 1));
+  ASSERT_TRUE(state.errorFlag);
+  const auto ops = BuildViewPaint(*doc, state, 800, 400);
+  const DrawOp* detail = FindText(ops, 100, 366);
+  ASSERT_NE(detail, nullptr);
+  EXPECT_EQ(detail->text,
+            msg::FormatMessage(msg::kKeyShiftLevelNotAlone, doc->Labels()[0].c_str(), "[ShiftLevel2]"));
+  EXPECT_EQ(detail->colour, colours::kRed);
 }
 
 TEST_F(ViewLogicTest, LShapedEnterEdges) {

@@ -2,6 +2,7 @@
 
 #include <QLoggingCategory>
 #include <algorithm>
+#include <utility>
 
 #include "base/Messages.h"
 #include "commands/CommandRouter.h"
@@ -106,12 +107,14 @@ void KeyboardCommands::ReportViolations() {
 
 void KeyboardCommands::Start(TransferJob job, std::function<void(const TransferResult&)> apply) {
   m_view.SetInputBlocked(true);
-  const bool started = m_worker->Start(std::move(job), [this, apply](TransferResult result) {
+  const std::string doneLine = std::exchange(m_doneLine, {});
+  const bool started = m_worker->Start(std::move(job), [this, apply, doneLine](TransferResult result) {
     m_view.SetInputBlocked(false);
     ReportViolations();
     if (apply) apply(result);
     if (result.started) FinishTransfer();
     emit m_view.stateChanged();  // the commands come back
+    if (result.outcome.ok && result.started) m_ui.StatusLine(doneLine);
     m_ui.Show(result.outcome);
     if (m_transferEnded) m_transferEnded();
   });
@@ -141,6 +144,8 @@ void KeyboardCommands::ReadFromKeyboard() {
   std::vector<KeyboardDevice> keyboards;
   const std::optional<int> choice = AskKeyboard(false, keyboards);
   if (!choice) return;
+  // The read replaces the template: unsaved work is saved first, or given up knowingly.
+  if (m_saveModified && !m_saveModified()) return;
   TransferJob job = keyboards.empty()
                         ? m_connection->PrepareRead()
                         : m_connection->PrepareReadFrom(keyboards[static_cast<size_t>(*choice)].path);
@@ -152,6 +157,7 @@ void KeyboardCommands::ReadFromKeyboard() {
   // template stays exactly as it was, unsaved edits included. Taking the image
   // and selecting position 0 is one undo step, recorded on this thread when
   // the worker has finished.
+  m_doneLine = std::string(msg::kReadFromKeyboard);
   Start(std::move(job), [this](const TransferResult& result) {
     const auto apply = [this, &result] {
       ApplyReadResult(m_doc, result);
@@ -186,6 +192,14 @@ void KeyboardCommands::WriteIntoKeyboard() {
     m_ui.Show(job.Refusal().outcome);
     return;
   }
+  // The line names the keyboard when it was one of several.
+  m_doneLine =
+      keyboards.empty()
+          ? std::string(msg::kWrittenIntoKeyboard)
+          : msg::FormatMessage(msg::kWrittenIntoKeyboardNamed,
+                               CSelectConnectedKeyboard::ShortName(keyboards[static_cast<size_t>(*choice)])
+                                   .toStdString()
+                                   .c_str());
   Start(std::move(job), {});
 }
 

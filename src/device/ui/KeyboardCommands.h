@@ -15,8 +15,9 @@
 //   - key and mouse input to the view is dropped, not queued;
 //   - closing the window waits for the end (CVEXAApp defers it).
 // When the transfer has ended, on the GUI thread: a read's image goes into the
-// document, the view is reset and repainted, the message is shown, the
-// commands come back, then the transfer-ended hook runs.
+// document, the view is reset and repainted, the message is shown (a transfer
+// that succeeded says so in the status bar), the commands come back, then the
+// transfer-ended hook runs. Read From KB asks about unsaved changes first.
 //
 // Several USB keyboards: when more than one is connected, both commands ask
 // which one (UserInterface::ChooseKeyboard), Write Into KB also offering all
@@ -72,6 +73,10 @@ class KeyboardCommands {
   void SetEnvironment(DeviceEnvironment environment);
   // A read that reaches the template is recorded there as one undo step.
   void SetHistory(UndoHistory* history) { m_history = history; }
+  // Asked before Read From KB replaces a modified template, as New and Load
+  // ask ("Save changes to %1?"): false when the user cancelled or the save
+  // failed, and nothing is read.
+  void SetSaveModifiedQuery(std::function<bool()> query) { m_saveModified = std::move(query); }
 
   // The port choice, once per run, at the view's first display: asks PS/2 or
   // USB (offering the port chosen last time first), keeps the answer for the
@@ -96,6 +101,7 @@ class KeyboardCommands {
  private:
   // Runs a ready job on the worker; `apply` runs with its result on the GUI
   // thread before the view is reset and the message shown.
+  // m_doneLine, set before, goes to the status bar when the transfer succeeded.
   void Start(TransferJob job, std::function<void(const TransferResult&)> apply);
   // USB with several keyboards connected: the user's choice (an index or
   // UserInterface::kAllKeyboards); nullopt when the user cancelled. `keyboards`
@@ -125,6 +131,8 @@ class KeyboardCommands {
   // ends before the connection it uses goes away.
   std::unique_ptr<TransferWorker> m_worker;
   std::function<void()> m_transferEnded;
+  std::function<bool()> m_saveModified;
+  std::string m_doneLine;  // the status line of the transfer about to start
   UndoHistory* m_history = nullptr;
   int m_exitStatus = 0;
 };

@@ -11,7 +11,7 @@ CTextFileNamePath::CTextFileNamePath(Use use, QWidget* parent) : QFileDialog(par
   setAcceptMode(QFileDialog::AcceptOpen);
   setFileMode(QFileDialog::AnyFile);
   setNameFilter(QStringLiteral("Text file template(*.txt)"));
-  setDefaultSuffix(QStringLiteral("NULL"));
+  setDefaultSuffix(QStringLiteral("txt"));
   selectFile(QStringLiteral("*.txt"));
   setLabelText(QFileDialog::Accept, use == Use::Import ? QStringLiteral("Import") : QStringLiteral("Export"));
 }

@@ -197,7 +197,7 @@ void CVEXAView::mousePressEvent(QMouseEvent* event) {
         emit stateChanged();
         break;
       case ClickResult::Refused:
-        m_ui.Message(std::string(msg::kWrongKeyWord));
+        m_ui.Message(m_doc.WrongKeyMessage(m_state.selectedKey));
         break;
     }
   }

@@ -2,6 +2,7 @@
 
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
+#include "commands/UserInterface.h"
 #include "view/ui/CVEXAView.h"
 
 namespace vexa {
@@ -13,6 +14,7 @@ KeyEditing::KeyEditing(CVEXADoc& doc, CVEXAView& view, UserInterface& ui, Comman
       m_commands(doc, view.State(), ui),
       m_clipboard(doc, view.State(), ui, clipboard) {
   m_keys.SetHistory(history);
+  m_keys.SetRefusalSink([&ui](const std::string& reason) { ui.StatusLine(reason); });
   view.SetKeyHandler(&m_keys);
   for (int id : KeyEditCommands::Ids()) {
     router.Register(

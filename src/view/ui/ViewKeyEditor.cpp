@@ -31,6 +31,8 @@ bool ViewKeyEditor::Handle(QKeyEvent& event) {
     } else {
       (void)m_editor.KeyDown(*pc);
     }
+    if (std::string refusal = m_editor.TakeRefusal(); !refusal.empty() && m_refusalSink)
+      m_refusalSink(refusal);
     return true;
   }
   // Releases only matter for Shift, and a Shift release counts even when Alt

@@ -36,6 +36,8 @@ class ViewKeyEditor final : public ViewKeyHandler {
 
   void SetDiversion(Diversion diversion) { m_diversion = std::move(diversion); }
   void SetHistory(UndoHistory* history) { m_history = history; }
+  // Gets the reason when the editor refused a keystroke (the status bar).
+  void SetRefusalSink(std::function<void(const std::string&)> sink) { m_refusalSink = std::move(sink); }
 
   bool KeyPress(QKeyEvent& event) override;
   bool KeyRelease(QKeyEvent& event) override;
@@ -49,6 +51,7 @@ class ViewKeyEditor final : public ViewKeyHandler {
   KeyEditor m_editor;
   Diversion m_diversion;
   UndoHistory* m_history = nullptr;
+  std::function<void(const std::string&)> m_refusalSink;
 };
 
 }  // namespace vexa
