@@ -4,6 +4,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <mutex>
+
 #include "device/linux/SerioRawBinding.h"
 
 namespace vexa {
@@ -18,7 +20,29 @@ sigset_t WatchedSignals() {
   return set;
 }
 
+std::mutex& HandlerMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::function<void()>& Handler() {
+  static std::function<void()> handler;
+  return handler;
+}
+
 }  // namespace
+
+void TerminationWatcher::SetInterruptHandler(std::function<void()> handler) {
+  const std::lock_guard lock(HandlerMutex());
+  // A shell starts a background command with SIGINT ignored, and an ignored
+  // signal never reaches sigwait: the station must still stop on it. Both
+  // signals stay blocked in every thread, so no default action runs.
+  if (handler) {
+    ::signal(SIGINT, SIG_DFL);
+    ::signal(SIGTERM, SIG_DFL);
+  }
+  Handler() = std::move(handler);
+}
 
 TerminationWatcher::TerminationWatcher() {
   const sigset_t set = WatchedSignals();
@@ -36,9 +60,15 @@ TerminationWatcher::~TerminationWatcher() {
 void TerminationWatcher::Watch() {
   const sigset_t set = WatchedSignals();
   int number = 0;
-  while (sigwait(&set, &number) != 0) {
+  for (;;) {
+    while (sigwait(&set, &number) != 0) {
+    }
+    if (m_stopping) return;
+    if (number == SIGHUP) break;
+    const std::lock_guard lock(HandlerMutex());
+    if (!Handler()) break;
+    Handler()();
   }
-  if (m_stopping) return;
   SerioRawBinding::RestoreAll();
   // End as the signal would have: its default action, delivered to this
   // thread, the only one that doesn't block it.
