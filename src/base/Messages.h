@@ -234,8 +234,7 @@ inline constexpr const char* kSimProtocolViolation = "The simulated keyboard saw
 // editor's Program Keyboards as Plugged In)
 inline constexpr std::string_view kStationWaiting =
     "Waiting for keyboards: plug one in to write it; Ctrl+C stops (the writes under way are finished).";
-inline constexpr std::string_view kStationStopping =
-    "Stopping: the writes under way are finished first.";
+inline constexpr std::string_view kStationStopping = "Stopping: the writes under way are finished first.";
 inline constexpr const char* kStationSummary = "%d written, %d verified, %d unchanged, %d failed.";
 inline constexpr const char* kStationLogCannotWrite = "The log file: <%s> can't be written !!";
 inline constexpr const char* kStationMonitorFailed =

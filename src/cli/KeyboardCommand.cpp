@@ -430,7 +430,8 @@ int Detect(const Args& args, const ParsedArguments& parsed, Session& session) {
   const char* port = options.port == PortKind::kUsb ? "usb" : "ps2";
   const auto refused = [&](const std::string& message) {
     if (asJson)
-      io.out << json::Object().Bool("found", false).String("port", port).String("error", message).Text() << '\n';
+      io.out << json::Object().Bool("found", false).String("port", port).String("error", message).Text()
+             << '\n';
     return Refused(io, message);
   };
   const auto found = [&](const std::string& path) {
@@ -693,13 +694,13 @@ class WatchReporter : public StationObserver {
       // A keyboard left torn: how to put its previous template back.
       const std::string backup = r.backedUp ? m_backupOf(r.keyboard.path) : std::string();
       const std::string again = backup + " --device " + r.keyboard.path;
-      m_table.Print(m_io.err, backup.empty()
-                                  ? std::string(msg::kBackupNextTime)
-                                  : msg::FormatMessage(msg::kBackupHoldsPrevious, backup.c_str(), again.c_str()));
+      m_table.Print(m_io.err, backup.empty() ? std::string(msg::kBackupNextTime)
+                                             : msg::FormatMessage(msg::kBackupHoldsPrevious, backup.c_str(),
+                                                                  again.c_str()));
     }
     if (!m_log) return;
-    const Outcome logged =
-        m_log->Append(ProvisioningStation::ResultJson(r, result.startedMs, result.finishedMs, m_output.sha256));
+    const Outcome logged = m_log->Append(
+        ProvisioningStation::ResultJson(r, result.startedMs, result.finishedMs, m_output.sha256));
     if (logged.ok) return;
     // No keyboard is programmed without its record in the audit trail.
     m_table.Print(m_io.err, logged.message);
@@ -753,7 +754,8 @@ int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
   output.json = parsed.Has("json");
 
   Image image{};
-  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok) return Refused(io, checked.message);
+  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
+    return Refused(io, checked.message);
   output.sha256 = TemplateSha256(image);
   if (backupDir)
     if (Outcome ready = PrepareBackupDirectory(*backupDir); !ready.ok) return Refused(io, ready.message);
@@ -770,7 +772,8 @@ int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
     if (Outcome started = files->Start(); !started.ok) return Refused(io, started.message);
     monitor = std::move(files);
   } else {
-    auto udev = std::make_unique<UdevHotplugMonitor>(KeyboardConnection::kVendorId, KeyboardConnection::kProductId);
+    auto udev =
+        std::make_unique<UdevHotplugMonitor>(KeyboardConnection::kVendorId, KeyboardConnection::kProductId);
     if (Outcome started = udev->Start(); !started.ok) return Refused(io, started.message);
     if (options.verbose) io.err << "watch: the " << udev->Source() << " device events\n";
     monitor = std::move(udev);

@@ -192,12 +192,16 @@ std::string DiffJson(const TemplateDifferences& differences) {
       object.Number("position", key.position);
     else
       object.Null("position");
-    keys.push_back(
-        object.Number("keyIndex", key.keyIndex).String("label", key.label).String("a", key.a).String("b", key.b).Text());
+    keys.push_back(object.Number("keyIndex", key.keyIndex)
+                       .String("label", key.label)
+                       .String("a", key.a)
+                       .String("b", key.b)
+                       .Text());
   }
   std::vector<std::string> settings;
   for (const SettingDifference& setting : differences.settings)
-    settings.push_back(json::Object().String("name", setting.name).String("a", setting.a).String("b", setting.b).Text());
+    settings.push_back(
+        json::Object().String("name", setting.name).String("a", setting.a).String("b", setting.b).Text());
   return json::Object().Raw("keys", json::Array(keys)).Raw("settings", json::Array(settings)).Text();
 }
 

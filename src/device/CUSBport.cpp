@@ -85,8 +85,9 @@ std::optional<KeyboardListing> CUSBport::ListOne(const HidInterfaceInfo& info, i
   if (OpenChecked(info, index, &error)) {
     const auto product = m_device->ProductString();
     const bool answers = PollDevice();
-    KeyboardListing listing{{info.path, product ? Narrow(*product) : std::string(), Narrow(info.serialNumber)},
-                            answers ? KeyboardState::kReady : KeyboardState::kNotAnswering};
+    KeyboardListing listing{
+        {info.path, product ? Narrow(*product) : std::string(), Narrow(info.serialNumber)},
+        answers ? KeyboardState::kReady : KeyboardState::kNotAnswering};
     CloseDevice();
     return listing;
   }
@@ -95,9 +96,9 @@ std::optional<KeyboardListing> CUSBport::ListOne(const HidInterfaceInfo& info, i
   // Not opened: listed when its record is the keyboard's.
   const std::string product = Narrow(info.product);
   if (!MatchesIdentity(product, info.vendorId, info.productId)) return std::nullopt;
-  return KeyboardListing{{info.path, product, Narrow(info.serialNumber)},
-                         error == HidOpenError::kPermissionDenied ? KeyboardState::kNoPermission
-                                                                  : KeyboardState::kNotAnswering};
+  return KeyboardListing{
+      {info.path, product, Narrow(info.serialNumber)},
+      error == HidOpenError::kPermissionDenied ? KeyboardState::kNoPermission : KeyboardState::kNotAnswering};
 }
 
 std::vector<KeyboardListing> CUSBport::ListKeyboards() {

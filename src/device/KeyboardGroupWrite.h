@@ -34,11 +34,11 @@ namespace vexa {
 
 struct KeyboardWriteReport {
   KeyboardDevice keyboard;
-  Outcome outcome;        // success, or the failure's full message
-  bool verified = false;  // read back and found equal
-  bool started = false;   // the write began: after a failure the keyboard is torn
-  int failedBlock = -1;   // the write's block that failed every attempt, else -1
-  bool backedUp = false;  // the backup function took the keyboard's template
+  Outcome outcome;         // success, or the failure's full message
+  bool verified = false;   // read back and found equal
+  bool started = false;    // the write began: after a failure the keyboard is torn
+  int failedBlock = -1;    // the write's block that failed every attempt, else -1
+  bool backedUp = false;   // the backup function took the keyboard's template
   bool unchanged = false;  // if-different: the keyboard held the template already
 
   // "written", "verified", "unchanged" or the failure's message on one line.

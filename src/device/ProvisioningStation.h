@@ -38,7 +38,7 @@ namespace vexa {
 
 struct StationResult {
   KeyboardWriteReport report;
-  std::int64_t startedMs = 0;   // wall clock, milliseconds since 1970 (UTC)
+  std::int64_t startedMs = 0;  // wall clock, milliseconds since 1970 (UTC)
   std::int64_t finishedMs = 0;
 };
 

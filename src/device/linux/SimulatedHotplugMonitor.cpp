@@ -37,8 +37,8 @@ Outcome SimulatedHotplugMonitor::Start() {
   m_inotifyFd = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
   if (m_wakeFd < 0 || m_inotifyFd < 0) return failed();
   const std::string& dir = m_keyboards.Path();
-  if (::inotify_add_watch(m_inotifyFd, dir.c_str(), IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM) <
-      0)
+  if (::inotify_add_watch(m_inotifyFd, dir.c_str(),
+                          IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE | IN_MOVED_FROM) < 0)
     return failed();
   // What arrived between the first listing and the watch: plugged in now
   // (the files already known are left as they are).
@@ -56,8 +56,8 @@ void SimulatedHotplugMonitor::Appeared(const std::string& name, std::vector<Hotp
   const std::string file = (std::filesystem::path(m_keyboards.Path()) / name).string();
   std::string hidPath;
   if (Outcome plugged = m_keyboards.Plug(file, hidPath); !plugged.ok)
-    events.push_back(
-        {HotplugEvent::Kind::kNotice, msg::FormatMessage(msg::kStationSimulatedIgnored, plugged.message.c_str())});
+    events.push_back({HotplugEvent::Kind::kNotice,
+                      msg::FormatMessage(msg::kStationSimulatedIgnored, plugged.message.c_str())});
   else if (!hidPath.empty())
     events.push_back({HotplugEvent::Kind::kAdded, hidPath});
 }
