@@ -256,6 +256,11 @@ inline constexpr std::string_view kStationStop = "Stop";
 inline constexpr std::string_view kStationStateWriting = "writing";
 inline constexpr std::string_view kStationStateDone = "done";
 inline constexpr std::string_view kStationStateFailed = "failed";
+inline constexpr std::string_view kStationMenuPrompt =
+    "Write a template into every keyboard as it is plugged in";
+inline constexpr std::string_view kStationNeedsUsb =
+    "Keyboards are programmed as they are plugged in over USB only: choose the USB port at start.";
+inline constexpr std::string_view kStationColumns[] = {"Serial", "State", "Progress", "Result"};
 
 // Card reader settings: the warning of each string field
 inline constexpr std::string_view kCardDataPrefixError = "Card data prefix string error!";
