@@ -33,7 +33,7 @@ pinned_format=$(sed -n 's/^# clang-format major version: *\([0-9][0-9]*\).*/\1/p
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-wayland
-  libhidapi-dev
+  libhidapi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   xvfb xdotool x11-utils imagemagick xauth

@@ -206,6 +206,10 @@ inline constexpr std::string_view kStateNoPermission = "no permission";
 inline constexpr std::string_view kStateNotAnswering = "not answering";
 inline constexpr std::string_view kResultWritten = "written";
 inline constexpr std::string_view kResultVerified = "verified";
+// The template already in the keyboard was the one to write (--if-different).
+inline constexpr std::string_view kResultUnchanged = "unchanged";
+// The result word of a keyboard that failed, in JSON output (the message is its "error").
+inline constexpr std::string_view kResultFailed = "failed";
 inline constexpr std::string_view kSelectKeyboardsTitle = "Select Connected Keyboard";
 inline constexpr std::string_view kSelectKeyboardsReadLabel =
     "Several keyboards are connected. Read the template from:";
@@ -267,6 +271,38 @@ inline constexpr std::string_view kKeyboardListHint =
     "'vexa-cli keyboard list' shows the keyboards connected.";
 // vexa-cli keyboard, after a command on the simulated keyboard that the host got wrong
 inline constexpr const char* kSimProtocolViolation = "The simulated keyboard saw a protocol violation: %s";
+
+// Programming keyboards as they are plugged in (vexa-cli keyboard watch, the
+// editor's Program Keyboards as Plugged In)
+inline constexpr std::string_view kStationWaiting =
+    "Waiting for keyboards: plug one in to write it; Ctrl+C stops (the writes under way are finished).";
+inline constexpr std::string_view kStationStopping = "Stopping: the writes under way are finished first.";
+inline constexpr const char* kStationSummary = "%d written, %d verified, %d unchanged, %d failed.";
+inline constexpr const char* kStationLogCannotWrite = "The log file: <%s> can't be written !!";
+inline constexpr const char* kStationMonitorFailed =
+    "Plugged keyboards can't be watched: the system's device events are not available (%s)!!";
+inline constexpr const char* kStationSimulatedIgnored = "Not a keyboard plugged in: %s";
+// vexa-cli keyboard write --if-different, and write --verify, on stderr
+inline constexpr std::string_view kUnchangedNothingWritten =
+    "unchanged: the keyboard already holds this template; nothing was written";
+inline constexpr std::string_view kVerifiedWritten = "verified: the keyboard holds the 2048 bytes written";
+inline constexpr std::string_view kStationTitle = "Program Keyboards as Plugged In";
+inline constexpr std::string_view kStationMenuItem = "Program Keyboards as &Plugged In...";
+inline constexpr std::string_view kStationTemplateCurrent = "The current template";
+inline constexpr std::string_view kStationTemplateFile = "A template file:";
+inline constexpr std::string_view kStationVerify = "Verify after writing";
+inline constexpr std::string_view kStationBackup = "Back up each keyboard's template into:";
+inline constexpr std::string_view kStationLog = "Log into:";
+inline constexpr std::string_view kStationStart = "Start";
+inline constexpr std::string_view kStationStop = "Stop";
+inline constexpr std::string_view kStationStateWriting = "writing";
+inline constexpr std::string_view kStationStateDone = "done";
+inline constexpr std::string_view kStationStateFailed = "failed";
+inline constexpr std::string_view kStationMenuPrompt =
+    "Write a template into every keyboard as it is plugged in";
+inline constexpr std::string_view kStationNeedsUsb =
+    "Keyboards are programmed as they are plugged in over USB only: choose the USB port at start.";
+inline constexpr std::string_view kStationColumns[] = {"Serial", "State", "Progress", "Result"};
 
 // Card reader settings: the warning of each string field
 inline constexpr std::string_view kCardDataPrefixError = "Card data prefix string error!";

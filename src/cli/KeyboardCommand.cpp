@@ -1,12 +1,17 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <algorithm>
+#include <charconv>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -16,33 +21,47 @@
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/ProgressBoard.h"
+#include "cli/StationTable.h"
 #include "device/BlockCodec.h"
 #include "device/KeyboardConnection.h"
 #include "device/KeyboardGroupWrite.h"
+#include "device/ProvisioningStation.h"
 #include "device/RealPortGuard.h"
+#include "device/StationBackups.h"
 #include "device/linux/DeviceSetup.h"
+#include "device/linux/SimulatedHotplugMonitor.h"
+#include "device/linux/TerminationWatcher.h"
+#include "device/linux/UdevHotplugMonitor.h"
+#include "document/AuditLog.h"
 #include "document/FileIo.h"
+#include "document/JsonWriter.h"
 #include "document/KeyContent.h"
 #include "document/MemoryImage.h"
 
 namespace vexa::cli {
 
 const char* const kKeyboardHelp =
-    "Usage: vexa-cli keyboard list [--port usb] [--verbose]\n"
+    "Usage: vexa-cli keyboard list [--port usb] [--json] [--verbose]\n"
     "                              [--simulate-keyboard FILE|DIR]\n"
     "       vexa-cli keyboard detect [--port usb|ps2] [--device PATH]\n"
-    "                                [--ps2-device NODE] [--verbose]\n"
+    "                                [--ps2-device NODE] [--json] [--verbose]\n"
     "                                [--simulate-keyboard FILE|DIR]\n"
     "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--device PATH]\n"
     "                                      [--ps2-device NODE] [--verbose]\n"
     "                                      [--simulate-keyboard FILE|DIR]\n"
     "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--device PATH]\n"
     "                                      [--ps2-device NODE] [--verify]\n"
-    "                                      [--backup FILE] [--verbose]\n"
+    "                                      [--if-different] [--backup FILE]\n"
+    "                                      [--verbose]\n"
     "                                      [--simulate-keyboard FILE|DIR]\n"
     "       vexa-cli keyboard write IN.bin --all [--port usb] [--verify]\n"
-    "                                      [--backup DIR] [--verbose]\n"
+    "                                      [--if-different] [--backup DIR]\n"
+    "                                      [--json] [--verbose]\n"
     "                                      [--simulate-keyboard FILE|DIR]\n"
+    "       vexa-cli keyboard watch IN.bin [--verify] [--if-different]\n"
+    "                                      [--backup DIR] [--log FILE] [--json]\n"
+    "                                      [--count N] [--new-only] [--verbose]\n"
+    "                                      [--simulate-keyboard DIR]\n"
     "\n"
     "Talks to a connected PX series keyboard and moves its template (the 2048-byte\n"
     "memory image) as 64 blocks of 32 bytes.\n"
@@ -61,6 +80,17 @@ const char* const kKeyboardHelp =
     "          checked before the keyboard is touched: 2048 bytes, key data that\n"
     "          decode, are valid and fit. A write that fails half-way leaves the\n"
     "          keyboard with a partly written template: write it again before use\n"
+    "  watch   a provisioning station: checks IN.bin once, writes every keyboard\n"
+    "          connected (unless --new-only), then every keyboard plugged in, each\n"
+    "          once per plug-in, several at once. Plugged keyboards are found\n"
+    "          through the system's device events (udev), each checked as\n"
+    "          detection checks it; a keyboard done or failed is left alone until\n"
+    "          it is unplugged and plugged in again. One line per finished\n"
+    "          keyboard on stdout, as 'write --all' prints it; on a terminal a\n"
+    "          live table of the keyboards in work on stderr. Ctrl+C (SIGINT,\n"
+    "          SIGTERM) stops the waiting, lets the writes under way finish,\n"
+    "          prints the summary (written, verified, unchanged, failed) and\n"
+    "          exits 0 only when none failed\n"
     "\n"
     "Over USB only the keyboard is opened: the system is asked for the HID devices\n"
     "with the keyboard's vendor and product id (0fa8:c280), and each is checked\n"
@@ -93,6 +123,22 @@ const char* const kKeyboardHelp =
     "                           device (/dev/serio_rawN) or anything that\n"
     "                           speaks like one; nothing is bound; implies\n"
     "                           --port ps2\n"
+    "  --if-different           read the keyboard's template first and write only\n"
+    "                           when it differs; otherwise the result is\n"
+    "                           \"unchanged\" (exit status 0)\n"
+    "  --json                   stdout holds JSON only (messages stay on stderr):\n"
+    "                           list one array of {path, product, serial,\n"
+    "                           state}; detect one {found, port, path}; write\n"
+    "                           --all and watch one object per keyboard and line:\n"
+    "                           {path, serial, product, result, error, started,\n"
+    "                           finished, sha256}, result being \"written\",\n"
+    "                           \"verified\", \"unchanged\" or \"failed\" (then error\n"
+    "                           holds the message, else it is null); times in UTC\n"
+    "  --log FILE               watch: append each keyboard's JSON object to FILE,\n"
+    "                           synced to the disk as it is written\n"
+    "  --count N                watch: end after N keyboards\n"
+    "  --new-only               watch: leave the keyboards connected at the start\n"
+    "                           alone\n"
     "  --verify                 after writing, read the whole template back and\n"
     "                           compare; the blocks that differ are named\n"
     "  --backup FILE            before writing, read the keyboard's template and\n"
@@ -107,7 +153,9 @@ const char* const kKeyboardHelp =
     "                           FILE (created with an empty template when missing)\n"
     "  --simulate-keyboard DIR  several simulated USB keyboards, one per .bin file\n"
     "                           in DIR, each with the file's name as its serial\n"
-    "                           number (the first one is also on PS/2)\n"
+    "                           number (the first one is also on PS/2); with\n"
+    "                           watch a .bin file that appears in DIR is a\n"
+    "                           keyboard plugged in, one that goes is unplugged\n"
     "\n"
     "Progress goes to stderr: on a terminal a bar (one line per keyboard with\n"
     "--all), else plain percentages. A write takes about 16 seconds over USB;\n"
@@ -120,6 +168,8 @@ const char* const kKeyboardHelp =
     "  vexa-cli keyboard write shop.bin --verify --backup before.bin\n"
     "  vexa-cli keyboard write shop.bin --device /dev/hidraw5 --verify\n"
     "  vexa-cli keyboard write shop.bin --all --verify --backup before/\n"
+    "  vexa-cli keyboard write shop.bin --all --if-different --json\n"
+    "  vexa-cli keyboard watch shop.bin --verify --backup before/ --log station.log\n"
     "  vexa-cli keyboard write shop.bin --port ps2\n"
     "  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0\n"
     "  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin\n";
@@ -164,8 +214,13 @@ const OptionInfo kKeyboardOptions[] = {
     {"all", nullptr, "write"},
     {"simulate-keyboard", "FILE"},
     {"verbose", nullptr},
-    {"verify", nullptr, "write"},
-    {"backup", "FILE", "write"},
+    {"verify", nullptr, "write watch"},
+    {"backup", "FILE", "write watch"},
+    {"if-different", nullptr, "write watch"},
+    {"json", nullptr, "list detect write watch"},
+    {"log", "FILE", "watch"},
+    {"count", "N", "watch"},
+    {"new-only", nullptr, "watch"},
 };
 
 struct Options {
@@ -238,13 +293,13 @@ struct Session {
 
   // Opens the devices and makes the connection, without choosing a port
   // (list and write --all use the USB keyboards one by one).
-  Outcome OpenDevices(const Options& options) {
+  Outcome OpenDevices(const Options& options, bool watching = false) {
     // A normal PS/2 run is the only one that may reach the real controller;
     // a named node is all a --ps2-device run may touch.
     if (options.port == PortKind::kPs2 && options.simulate.empty() && options.ps2Device.empty())
       RealPortGuard::GrantFromMain();
     setup.SetPs2Device(options.ps2Device);
-    if (Outcome opened = setup.Open(options.simulate); !opened.ok) return opened;
+    if (Outcome opened = setup.Open(options.simulate, watching); !opened.ok) return opened;
     DiagnosticSink diagnostics;
     if (options.verbose)
       diagnostics = [this](std::string_view line) {
@@ -348,6 +403,18 @@ int List(const Args& args, const ParsedArguments& parsed, Session& session) {
   const std::vector<KeyboardListing> keyboards = session.connection->ListKeyboards();
   // None connected is an answer, not a failure.
   if (keyboards.empty()) io.err << msg::kNoKeyboardConnected << "\n";
+  if (parsed.Has("json")) {
+    std::vector<std::string> items;
+    for (const KeyboardListing& k : keyboards)
+      items.push_back(json::Object()
+                          .String("path", k.device.path)
+                          .String("product", k.device.product)
+                          .String("serial", k.device.serialNumber)
+                          .String("state", StateText(k.state))
+                          .Text());
+    io.out << json::Array(items) << '\n';
+    return kExitOk;
+  }
   for (const KeyboardListing& k : keyboards)
     io.out << k.device.path << '\t' << k.device.product << '\t' << k.device.serialNumber << '\t'
            << StateText(k.state) << '\n';
@@ -360,15 +427,30 @@ int Detect(const Args& args, const ParsedArguments& parsed, Session& session) {
   int code = kExitOk;
   if (!CommonOptions(parsed, io, options, code)) return code;
   if (!args.empty()) return UsageError(io, "detect takes no file");
-  if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
+  // --json: {"found": true|false, "port": "usb"|"ps2", "path" or "error"}.
+  const bool asJson = parsed.Has("json");
+  const char* port = options.port == PortKind::kUsb ? "usb" : "ps2";
+  const auto refused = [&](const std::string& message) {
+    if (asJson)
+      io.out << json::Object().Bool("found", false).String("port", port).String("error", message).Text()
+             << '\n';
+    return Refused(io, message);
+  };
+  const auto found = [&](const std::string& path) {
+    if (asJson)
+      io.out << json::Object().Bool("found", true).String("port", port).String("path", path).Text() << '\n';
+    else
+      io.out << "found " << path << "\n";
+  };
+  if (Outcome opened = session.Open(options); !opened.ok) return refused(opened.message);
   if (CUSBport* usb = session.connection->UsbPort()) {
-    io.out << "found " << usb->DevicePath() << "\n";
+    found(usb->DevicePath());
     return kExitOk;
   }
-  const Outcome found = session.connection->DetectPs2();
-  if (!found.ok) return Refused(io, found.message);
-  io.out << "found " << session.connection->DriverPort()->Where() << "\n";
-  if (!found.message.empty()) io.err << found.message << "\n";
+  const Outcome detected = session.connection->DetectPs2();
+  if (!detected.ok) return refused(detected.message);
+  found(session.connection->DriverPort()->Where());
+  if (!detected.message.empty()) io.err << detected.message << "\n";
   return kExitOk;
 }
 
@@ -422,14 +504,64 @@ std::vector<std::string> BoardLabels(const std::vector<KeyboardListing>& keyboar
   return labels;
 }
 
+// The folder of the keyboards' backups (write --all --backup DIR, watch
+// --backup DIR), held open: the user's own, created with mode 0700 when
+// missing, refused when someone else may write to it. Its names follow the
+// serial numbers, so in a folder that others may write to, anyone could plant
+// a link where a backup will be written, or swap a backup that the messages
+// tell the user to write back. `outcome` holds the refusal's text.
+std::optional<PrivateFolder> PrepareBackupDirectory(const std::string& dir, Outcome& outcome) {
+  PrivateFolder::Refusal refusal = PrivateFolder::Refusal::kNone;
+  std::optional<PrivateFolder> folder = PrivateFolder::Open(dir, &refusal);
+  outcome = folder ? Outcome::Success()
+                   : Outcome::Failure(msg::FormatMessage(refusal == PrivateFolder::Refusal::kNotPrivate
+                                                             ? msg::kBackupDirNotPrivate
+                                                             : msg::kBackupsCannotBeWritten,
+                                                         dir.c_str()));
+  return folder;
+}
+
+// One keyboard's backup `name` in the checked folder: a new file of mode 0600
+// renamed into place; `file` is its path for the message.
+Outcome SaveBackup(const PrivateFolder& folder, const std::string& name, const std::string& file,
+                   const Image& previous) {
+  std::string error;
+  if (folder.WriteFile(name, AsBytes(previous), &error)) return Outcome::Success();
+  return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, file.c_str()) +
+                          (error.empty() ? "" : " (" + error + ")"));
+}
+
+// The template's SHA-256 in lowercase hex, as the JSON results name it.
+std::string TemplateSha256(const Image& image) {
+  const QByteArray bytes(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
+  return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+std::int64_t WallClockMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+// What the command line prints and logs of a keyboard's write.
+struct WriteOutput {
+  bool json = false;
+  std::string sha256;
+  [[nodiscard]] std::string Line(const KeyboardWriteReport& r, std::int64_t started,
+                                 std::int64_t finished) const {
+    if (json) return ProvisioningStation::ResultJson(r, started, finished, sha256);
+    return r.keyboard.path + '\t' + r.keyboard.serialNumber + '\t' + r.ResultText();
+  }
+};
+
 // write --all: every connected USB keyboard at once, one worker thread per
 // keyboard, then one summary line per keyboard on stdout.
-int WriteAll(const Image& image, const Options& options, bool verify, const std::string* backupDir,
-             Session& session) {
+int WriteAll(const Image& image, const Options& options, bool verify, bool ifDifferent,
+             const WriteOutput& output, const std::string* backupDir, Session& session) {
   Io& io = session.io;
   if (Outcome opened = session.OpenDevices(options); !opened.ok) return Refused(io, opened.message);
   KeyboardGroupWrite::Options groupOptions;
   groupOptions.verify = verify;
+  groupOptions.ifDifferent = ifDifferent;
   std::vector<KeyboardListing> targets = session.connection->ListKeyboards();
   if (targets.empty()) return Refused(io, msg::kNoKeyboardConnected);
 
@@ -437,19 +569,11 @@ int WriteAll(const Image& image, const Options& options, bool verify, const std:
   for (const KeyboardListing& t : targets) devices.push_back(t.device);
   std::vector<std::string> backupNames;
   std::vector<std::string> backupFiles;
-  // The backups go into a folder that only this user may change, held open:
-  // its names follow the serial numbers, so in a folder that others may write
-  // to, anyone could plant a link where a backup will be written, or swap a
-  // backup that the message below tells the user to write back.
   std::optional<PrivateFolder> folder;
   if (backupDir) {
-    PrivateFolder::Refusal refusal = PrivateFolder::Refusal::kNone;
-    folder = PrivateFolder::Open(*backupDir, &refusal);
-    if (!folder)
-      return Refused(io, msg::FormatMessage(refusal == PrivateFolder::Refusal::kNotPrivate
-                                                ? msg::kBackupDirNotPrivate
-                                                : msg::kBackupsCannotBeWritten,
-                                            backupDir->c_str()));
+    Outcome ready;
+    folder = PrepareBackupDirectory(*backupDir, ready);
+    if (!ready.ok) return Refused(io, ready.message);
     backupNames = KeyboardGroupWrite::BackupNames(devices);
     for (const std::string& name : backupNames)
       backupFiles.push_back((std::filesystem::path(*backupDir) / name).string());
@@ -457,16 +581,14 @@ int WriteAll(const Image& image, const Options& options, bool verify, const std:
       const auto at = std::find_if(devices.begin(), devices.end(),
                                    [&](const KeyboardDevice& d) { return d.path == keyboard.path; });
       const auto index = static_cast<size_t>(at - devices.begin());
-      const std::string& file = backupFiles[index];
-      std::string error;
-      if (folder->WriteFile(backupNames[index], AsBytes(previous), &error)) return Outcome::Success();
-      return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, file.c_str()) +
-                              (error.empty() ? "" : " (" + error + ")"));
+      return SaveBackup(*folder, backupNames[index], backupFiles[index], previous);
     };
   }
 
   const KeyboardGroupWrite group(*session.connection, image, groupOptions);
   std::vector<KeyboardWriteReport> reports(targets.size());
+  std::vector<std::int64_t> started(targets.size());
+  std::vector<std::int64_t> finished(targets.size());
   {
     // Diagnostic lines would tear the redrawn lines apart: plain lines then.
     const bool terminal = &io.err == &std::cerr && ::isatty(2) == 1 && !options.verbose;
@@ -476,7 +598,9 @@ int WriteAll(const Image& image, const Options& options, bool verify, const std:
     std::vector<std::jthread> workers;
     for (size_t i = 0; i < targets.size(); ++i)
       workers.emplace_back([&, i] {
+        started[i] = WallClockMs();
         reports[i] = group.Write(targets[i], board.Row(i));
+        finished[i] = WallClockMs();
         board.Done(i, reports[i].ResultText());
       });
   }  // joined
@@ -485,7 +609,7 @@ int WriteAll(const Image& image, const Options& options, bool verify, const std:
   bool tornWithoutBackup = false;
   for (size_t i = 0; i < reports.size(); ++i) {
     const KeyboardWriteReport& r = reports[i];
-    io.out << r.keyboard.path << '\t' << r.keyboard.serialNumber << '\t' << r.ResultText() << '\n';
+    io.out << output.Line(r, started[i], finished[i]) << '\n';
     allOk = allOk && r.outcome.ok;
   }
   io.out << std::flush;
@@ -518,18 +642,27 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
     return UsageError(io, "--all writes USB keyboards: the PS/2 port has one keyboard");
   if (all && !options.device.empty()) return UsageError(io, "--all and --device exclude each other");
   const bool verify = parsed.Has("verify");
+  const bool ifDifferent = parsed.Has("if-different");
+  WriteOutput output;
+  output.json = parsed.Has("json");
+  if (output.json && !all) return UsageError(io, "--json goes with write --all: one object per keyboard");
   if (args.size() != 1) return UsageError(io, "write takes one template file");
 
   Image image{};
   if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
     return Refused(io, checked.message);
-  if (all) return WriteAll(image, options, verify, backup, session);
+  output.sha256 = TemplateSha256(image);
+  if (all) return WriteAll(image, options, verify, ifDifferent, output, backup, session);
 
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
-  if (backup) {
+  if (backup || ifDifferent) {
     Image current{};
-    if (!ReadImage(session, io, current) || !SaveImage(*backup, current, io, FileMode::kOwnerOnly))
-      return kExitRefused;
+    if (!ReadImage(session, io, current)) return kExitRefused;
+    if (ifDifferent && current == image) {
+      io.err << msg::kUnchangedNothingWritten << "\n";
+      return kExitOk;
+    }
+    if (backup && !SaveImage(*backup, current, io, FileMode::kOwnerOnly)) return kExitRefused;
   }
   StderrProgress progress(io.err);
   TransferResult written = session.connection->WriteIntoKeyboard(
@@ -556,8 +689,389 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
   if (!ReadImage(session, io, back)) return kExitRefused;
   const std::string differing = KeyboardGroupWrite::DifferingBlocks(image, back);
   if (!differing.empty()) return Refused(io, msg::FormatMessage(msg::kVerifyMismatch, differing.c_str()));
-  io.err << "verified: the keyboard holds the 2048 bytes written\n";
+  io.err << msg::kVerifiedWritten << "\n";
   return kExitOk;
+}
+
+// What watch prints and logs: the result line of each finished keyboard on
+// stdout (and its JSON object in the log), the live table on stderr.
+class WatchReporter : public StationObserver {
+ public:
+  WatchReporter(Io& io, StationTable& table, const WriteOutput& output, AuditLog* log,
+                std::function<std::string(const std::string&)> backupOf)
+      : m_io(io), m_table(table), m_output(output), m_log(log), m_backupOf(std::move(backupOf)) {}
+
+  void SetStation(ProvisioningStation* station) { m_station = station; }
+  [[nodiscard]] bool LogFailed() const { return m_logFailed; }
+
+  ProgressSink& KeyboardStarted(const KeyboardDevice& k) override {
+    return m_table.Add(k.path, k.serialNumber.empty() ? k.path : k.serialNumber);
+  }
+  void KeyboardFinished(const StationResult& result) override {
+    const KeyboardWriteReport& r = result.report;
+    m_table.Remove(r.keyboard.path);
+    m_table.Print(m_io.out, m_output.Line(r, result.startedMs, result.finishedMs));
+    if (r.failedBlock >= 0) {
+      // A keyboard left torn: how to put its previous template back.
+      const std::string backup = r.backedUp ? m_backupOf(r.keyboard.path) : std::string();
+      const std::string again = backup + " --device " + r.keyboard.path;
+      m_table.Print(m_io.err, backup.empty() ? std::string(msg::kBackupNextTime)
+                                             : msg::FormatMessage(msg::kBackupHoldsPrevious, backup.c_str(),
+                                                                  again.c_str()));
+    }
+    if (!m_log) return;
+    const Outcome logged = m_log->Append(
+        ProvisioningStation::ResultJson(r, result.startedMs, result.finishedMs, m_output.sha256));
+    if (logged.ok) return;
+    // No keyboard is programmed without its record in the audit trail.
+    m_table.Print(m_io.err, logged.message);
+    m_logFailed = true;
+    if (m_station) m_station->Stop();
+  }
+  void KeyboardUnplugged(const std::string&) override {}
+  void Notice(const std::string& text) override { m_table.Print(m_io.err, text); }
+
+ private:
+  Io& m_io;
+  StationTable& m_table;
+  const WriteOutput& m_output;
+  AuditLog* m_log;
+  std::function<std::string(const std::string&)> m_backupOf;
+  ProvisioningStation* m_station = nullptr;
+  bool m_logFailed = false;
+};
+
+// A positive count for --count.
+bool ParseCount(const std::string& text, int& count) {
+  const char* end = text.data() + text.size();
+  const auto [at, error] = std::from_chars(text.data(), end, count);
+  return error == std::errc() && at == end && count > 0;
+}
+
+// watch: a provisioning station (see ProvisioningStation.h).
+int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
+  Io& io = session.io;
+  Options options;
+  int code = kExitOk;
+  if (!CommonOptions(parsed, io, options, code)) return code;
+  if (options.port != PortKind::kUsb)
+    return UsageError(io, "watch writes USB keyboards: the PS/2 port has one keyboard");
+  if (args.size() != 1) return UsageError(io, "watch takes one template file");
+  const std::string* backupDir = parsed.Value("backup");
+  if (backupDir && backupDir->empty()) return UsageError(io, "--backup needs a directory");
+  const std::string* logFile = parsed.Value("log");
+  if (logFile && logFile->empty()) return UsageError(io, "--log needs a file name");
+  ProvisioningStation::Options stationOptions;
+  if (const std::string* count = parsed.Value("count"); count && !ParseCount(*count, stationOptions.count))
+    return UsageError(io, "--count takes a positive number, not '" + *count + "'");
+  std::error_code ec;
+  if (!options.simulate.empty() && !std::filesystem::is_directory(options.simulate, ec))
+    return UsageError(io, "watch simulates keyboards with a directory: --simulate-keyboard DIR");
+  stationOptions.newOnly = parsed.Has("new-only");
+  stationOptions.write.verify = parsed.Has("verify");
+  stationOptions.write.ifDifferent = parsed.Has("if-different");
+  stationOptions.wallClockMs = WallClockMs;
+  WriteOutput output;
+  output.json = parsed.Has("json");
+
+  Image image{};
+  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
+    return Refused(io, checked.message);
+  output.sha256 = TemplateSha256(image);
+  std::optional<StationBackups> backups;
+  if (backupDir) {
+    Outcome ready;
+    backups = StationBackups::Open(*backupDir, ready);
+    if (!ready.ok) return Refused(io, ready.message);
+  }
+  AuditLog log;
+  if (logFile)
+    if (Outcome opened = log.Open(*logFile); !opened.ok) return Refused(io, opened.message);
+  if (Outcome opened = session.OpenDevices(options, true); !opened.ok) return Refused(io, opened.message);
+
+  // Subscribed before the first listing: a keyboard plugged in meanwhile is
+  // not missed (one listed and then reported again is written once).
+  std::unique_ptr<HotplugMonitor> monitor;
+  if (SimulatedKeyboard* simulated = session.setup.Simulated()) {
+    auto files = std::make_unique<SimulatedHotplugMonitor>(*simulated);
+    if (Outcome started = files->Start(); !started.ok) return Refused(io, started.message);
+    monitor = std::move(files);
+  } else {
+    auto udev =
+        std::make_unique<UdevHotplugMonitor>(KeyboardConnection::kVendorId, KeyboardConnection::kProductId);
+    if (Outcome started = udev->Start(); !started.ok) return Refused(io, started.message);
+    if (options.verbose) io.err << "watch: the " << udev->Source() << " device events\n";
+    monitor = std::move(udev);
+  }
+
+  if (backups)
+    stationOptions.write.backup = [&](const KeyboardDevice& keyboard, const Image& previous) {
+      return backups->Save(keyboard, previous);
+    };
+  const auto backupOf = [&](const std::string& path) {
+    return backups ? backups->FileOf(path) : std::string();
+  };
+
+  const bool terminal = &io.err == &std::cerr && ::isatty(2) == 1 && !options.verbose;
+  winsize size{};
+  const int columns = terminal && ::ioctl(2, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+  ProgressBoard board(io.err, terminal, BoardLabels(targets), columns);
+  std::vector<std::jthread> workers;
+  for (size_t i = 0; i < targets.size(); ++i)
+    workers.emplace_back([&, i] {
+      started[i] = WallClockMs();
+      reports[i] = group.Write(targets[i], board.Row(i));
+      finished[i] = WallClockMs();
+      board.Done(i, reports[i].ResultText());
+    });
+}  // joined
+
+bool allOk = true;
+bool tornWithoutBackup = false;
+for (size_t i = 0; i < reports.size(); ++i) {
+  const KeyboardWriteReport& r = reports[i];
+  io.out << output.Line(r, started[i], finished[i]) << '\n';
+  allOk = allOk && r.outcome.ok;
+}
+io.out << std::flush;
+// A keyboard left torn: how to put its previous template back.
+for (size_t i = 0; i < reports.size(); ++i) {
+  const KeyboardWriteReport& r = reports[i];
+  if (r.failedBlock < 0) continue;
+  if (r.backedUp) {
+    const std::string again = backupFiles[i] + " --device " + r.keyboard.path;
+    io.err << msg::FormatMessage(msg::kBackupHoldsPrevious, backupFiles[i].c_str(), again.c_str()) << "\n";
+  } else {
+    tornWithoutBackup = true;
+  }
+}
+if (tornWithoutBackup) io.err << msg::kBackupNextTime << "\n";
+return allOk ? kExitOk : kExitRefused;
+}
+
+int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
+  Io& io = session.io;
+  Options options;
+  int code = kExitOk;
+  if (!CommonOptions(parsed, io, options, code)) return code;
+  const bool all = parsed.Has("all");
+  const std::string* backup = parsed.Value("backup");
+  // An empty name would silently skip the backup the user asked for.
+  if (backup && backup->empty())
+    return UsageError(io, all ? "--backup needs a directory" : "--backup needs a file name");
+  if (all && options.port != PortKind::kUsb)
+    return UsageError(io, "--all writes USB keyboards: the PS/2 port has one keyboard");
+  if (all && !options.device.empty()) return UsageError(io, "--all and --device exclude each other");
+  const bool verify = parsed.Has("verify");
+  const bool ifDifferent = parsed.Has("if-different");
+  WriteOutput output;
+  output.json = parsed.Has("json");
+  if (output.json && !all) return UsageError(io, "--json goes with write --all: one object per keyboard");
+  if (args.size() != 1) return UsageError(io, "write takes one template file");
+
+  Image image{};
+  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
+    return Refused(io, checked.message);
+  output.sha256 = TemplateSha256(image);
+  if (all) return WriteAll(image, options, verify, ifDifferent, output, backup, session);
+
+  if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
+  if (backup || ifDifferent) {
+    Image current{};
+    if (!ReadImage(session, io, current)) return kExitRefused;
+    if (ifDifferent && current == image) {
+      io.err << msg::kUnchangedNothingWritten << "\n";
+      return kExitOk;
+    }
+    if (backup && !SaveImage(*backup, current, io, FileMode::kOwnerOnly)) return kExitRefused;
+  }
+  StderrProgress progress(io.err);
+  TransferResult written = session.connection->WriteIntoKeyboard(
+      [&](Image& out) {
+        out = image;
+        return Outcome::Success();
+      },
+      progress);
+  if (!written.outcome.ok) {
+    Refused(io, written.outcome.message);
+    // A write that failed after it began leaves the keyboard torn: say how to mend it.
+    if (written.failedBlock >= 0) {
+      const std::string again = options.device.empty() || !backup ? std::string(backup ? *backup : "")
+                                                                  : *backup + " --device " + options.device;
+      io.err << (backup ? msg::FormatMessage(msg::kBackupHoldsPrevious, backup->c_str(), again.c_str())
+                        : std::string(msg::kBackupNextTime))
+             << "\n";
+    }
+    return kExitRefused;
+  }
+  if (!verify) return kExitOk;
+
+  Image back{};
+  if (!ReadImage(session, io, back)) return kExitRefused;
+  const std::string differing = KeyboardGroupWrite::DifferingBlocks(image, back);
+  if (!differing.empty()) return Refused(io, msg::FormatMessage(msg::kVerifyMismatch, differing.c_str()));
+  io.err << msg::kVerifiedWritten << "\n";
+  return kExitOk;
+}
+
+// What watch prints and logs: the result line of each finished keyboard on
+// stdout (and its JSON object in the log), the live table on stderr.
+class WatchReporter : public StationObserver {
+ public:
+  WatchReporter(Io& io, StationTable& table, const WriteOutput& output, AuditLog* log,
+                std::function<std::string(const std::string&)> backupOf)
+      : m_io(io), m_table(table), m_output(output), m_log(log), m_backupOf(std::move(backupOf)) {}
+
+  void SetStation(ProvisioningStation* station) { m_station = station; }
+  [[nodiscard]] bool LogFailed() const { return m_logFailed; }
+
+  ProgressSink& KeyboardStarted(const KeyboardDevice& k) override {
+    return m_table.Add(k.path, k.serialNumber.empty() ? k.path : k.serialNumber);
+  }
+  void KeyboardFinished(const StationResult& result) override {
+    const KeyboardWriteReport& r = result.report;
+    m_table.Remove(r.keyboard.path);
+    m_table.Print(m_io.out, m_output.Line(r, result.startedMs, result.finishedMs));
+    if (r.failedBlock >= 0) {
+      // A keyboard left torn: how to put its previous template back.
+      const std::string backup = r.backedUp ? m_backupOf(r.keyboard.path) : std::string();
+      const std::string again = backup + " --device " + r.keyboard.path;
+      m_table.Print(m_io.err, backup.empty() ? std::string(msg::kBackupNextTime)
+                                             : msg::FormatMessage(msg::kBackupHoldsPrevious, backup.c_str(),
+                                                                  again.c_str()));
+    }
+    if (!m_log) return;
+    const Outcome logged = m_log->Append(
+        ProvisioningStation::ResultJson(r, result.startedMs, result.finishedMs, m_output.sha256));
+    if (logged.ok) return;
+    // No keyboard is programmed without its record in the audit trail.
+    m_table.Print(m_io.err, logged.message);
+    m_logFailed = true;
+    if (m_station) m_station->Stop();
+  }
+  void KeyboardUnplugged(const std::string&) override {}
+  void Notice(const std::string& text) override { m_table.Print(m_io.err, text); }
+
+ private:
+  Io& m_io;
+  StationTable& m_table;
+  const WriteOutput& m_output;
+  AuditLog* m_log;
+  std::function<std::string(const std::string&)> m_backupOf;
+  ProvisioningStation* m_station = nullptr;
+  bool m_logFailed = false;
+};
+
+// A positive count for --count.
+bool ParseCount(const std::string& text, int& count) {
+  const char* end = text.data() + text.size();
+  const auto [at, error] = std::from_chars(text.data(), end, count);
+  return error == std::errc() && at == end && count > 0;
+}
+
+// watch: a provisioning station (see ProvisioningStation.h).
+int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
+  Io& io = session.io;
+  Options options;
+  int code = kExitOk;
+  if (!CommonOptions(parsed, io, options, code)) return code;
+  if (options.port != PortKind::kUsb)
+    return UsageError(io, "watch writes USB keyboards: the PS/2 port has one keyboard");
+  if (args.size() != 1) return UsageError(io, "watch takes one template file");
+  const std::string* backupDir = parsed.Value("backup");
+  if (backupDir && backupDir->empty()) return UsageError(io, "--backup needs a directory");
+  const std::string* logFile = parsed.Value("log");
+  if (logFile && logFile->empty()) return UsageError(io, "--log needs a file name");
+  ProvisioningStation::Options stationOptions;
+  if (const std::string* count = parsed.Value("count"); count && !ParseCount(*count, stationOptions.count))
+    return UsageError(io, "--count takes a positive number, not '" + *count + "'");
+  std::error_code ec;
+  if (!options.simulate.empty() && !std::filesystem::is_directory(options.simulate, ec))
+    return UsageError(io, "watch simulates keyboards with a directory: --simulate-keyboard DIR");
+  stationOptions.newOnly = parsed.Has("new-only");
+  stationOptions.write.verify = parsed.Has("verify");
+  stationOptions.write.ifDifferent = parsed.Has("if-different");
+  stationOptions.wallClockMs = WallClockMs;
+  WriteOutput output;
+  output.json = parsed.Has("json");
+
+  Image image{};
+  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
+    return Refused(io, checked.message);
+  output.sha256 = TemplateSha256(image);
+  std::optional<StationBackups> backups;
+  if (backupDir) {
+    Outcome ready;
+    backups = StationBackups::Open(*backupDir, ready);
+    if (!ready.ok) return Refused(io, ready.message);
+  }
+  AuditLog log;
+  if (logFile)
+    if (Outcome opened = log.Open(*logFile); !opened.ok) return Refused(io, opened.message);
+  if (Outcome opened = session.OpenDevices(options, true); !opened.ok) return Refused(io, opened.message);
+
+  // Subscribed before the first listing: a keyboard plugged in meanwhile is
+  // not missed (one listed and then reported again is written once).
+  std::unique_ptr<HotplugMonitor> monitor;
+  if (SimulatedKeyboard* simulated = session.setup.Simulated()) {
+    auto files = std::make_unique<SimulatedHotplugMonitor>(*simulated);
+    if (Outcome started = files->Start(); !started.ok) return Refused(io, started.message);
+    monitor = std::move(files);
+  } else {
+    auto udev =
+        std::make_unique<UdevHotplugMonitor>(KeyboardConnection::kVendorId, KeyboardConnection::kProductId);
+    if (Outcome started = udev->Start(); !started.ok) return Refused(io, started.message);
+    if (options.verbose) io.err << "watch: the " << udev->Source() << " device events\n";
+    monitor = std::move(udev);
+  }
+
+  // Backups never replace one another: a keyboard plugged in twice, or two
+  // sharing a serial number, get NAME-2.bin and so on.
+  std::mutex backupMutex;
+  std::set<std::string> backupNames;
+  std::map<std::string, std::string> backupOfPath;
+  if (backupDir)
+    stationOptions.write.backup = [&](const KeyboardDevice& keyboard, const Image& previous) {
+      std::string file, candidate;
+      {
+        const std::lock_guard lock(backupMutex);
+        const std::string name = KeyboardGroupWrite::BackupNames({keyboard}).front();
+        const std::string stem = name.substr(0, name.size() - 4);
+        candidate = name;
+        std::error_code exists;
+        for (int n = 2; backupNames.count(candidate) != 0 ||
+                        std::filesystem::exists(std::filesystem::path(*backupDir) / candidate, exists);
+             ++n)
+          candidate = stem + "-" + std::to_string(n) + ".bin";
+        backupNames.insert(candidate);
+        file = (std::filesystem::path(*backupDir) / candidate).string();
+        backupOfPath[keyboard.path] = file;
+      }
+      return SaveBackup(*folder, candidate, file, previous);
+    };
+  const auto backupOf = [&](const std::string& path) {
+    const std::lock_guard lock(backupMutex);
+    const auto it = backupOfPath.find(path);
+    return it == backupOfPath.end() ? std::string() : it->second;
+  };
+
+  const bool terminal = &io.err == &std::cerr && ::isatty(2) == 1 && !options.verbose;
+  winsize size{};
+  const int columns = terminal && ::ioctl(2, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+  StationTable table(io.err, terminal, columns);
+  WatchReporter reporter(io, table, output, logFile ? &log : nullptr, backupOf);
+  ProvisioningStation station(*session.connection, *monitor, image, stationOptions, reporter);
+  reporter.SetStation(&station);
+  table.Print(io.err, std::string(msg::kStationWaiting));
+  // Ctrl+C only ends the waiting: no write is cut off.
+  TerminationWatcher::SetInterruptHandler([&station] { station.Stop(); });
+  const StationSummary summary = station.Run();
+  TerminationWatcher::SetInterruptHandler({});
+  io.out << std::flush;
+  io.err << msg::FormatMessage(msg::kStationSummary, summary.written, summary.verified, summary.unchanged,
+                               summary.failed)
+         << "\n";
+  return summary.failed == 0 && !reporter.LogFailed() ? kExitOk : kExitRefused;
 }
 
 }  // namespace
@@ -566,7 +1080,7 @@ int RunKeyboard(const Args& arguments, Io& io) {
   const ParsedArguments parsed = ParseArguments({"keyboard", kKeyboardHelp, kKeyboardOptions}, arguments, io);
   if (parsed.exit) return *parsed.exit;
   const Args& words = parsed.positionals;
-  if (words.empty()) return UsageError(io, "keyboard needs a subcommand: list, detect, read or write");
+  if (words.empty()) return UsageError(io, "keyboard needs a subcommand: list, detect, read, write or watch");
   const std::string& sub = words[0];
   const Args files(words.begin() + 1, words.end());
   Session session(io);
@@ -574,6 +1088,7 @@ int RunKeyboard(const Args& arguments, Io& io) {
   if (sub == "detect") return session.Checked(Detect(files, parsed, session));
   if (sub == "read") return session.Checked(Read(files, parsed, session));
   if (sub == "write") return session.Checked(Write(files, parsed, session));
+  if (sub == "watch") return session.Checked(Watch(files, parsed, session));
   return UsageError(io, "unknown keyboard subcommand '" + sub + "'");
 }
 

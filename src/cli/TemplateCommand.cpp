@@ -9,6 +9,7 @@
 #include "cli/Cli.h"
 #include "cli/ModelOption.h"
 #include "document/CVEXADoc.h"
+#include "document/JsonWriter.h"
 #include "document/TemplateDiff.h"
 #include "view/LegendSheet.h"
 #include "view/qt/LegendSheetWriter.h"
@@ -21,7 +22,7 @@ const char* const kTemplateHelp =
     "       vexa-cli template export FILE.bin OUT.txt [--model M]\n"
     "       vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]\n"
     "       vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]\n"
-    "       vexa-cli template diff A.bin B.bin [--model M]\n"
+    "       vexa-cli template diff A.bin B.bin [--model M] [--json]\n"
     "\n"
     "Works on template files (the keyboard's 2048-byte memory image) and text\n"
     "template files (one line per key: label, comma, content; backslash and comma\n"
@@ -46,6 +47,9 @@ const char* const kTemplateHelp =
     "          then one line per differing setting, NAME VALUE-IN-A VALUE-IN-B, named\n"
     "          as the settings dialogs name it. Exit status as diff(1): 0 the same,\n"
     "          1 different, 2 trouble (a file that can't be read, bad usage).\n"
+    "          --json prints one object instead: {\"keys\": [{\"position\",\n"
+    "          \"keyIndex\", \"label\", \"a\", \"b\"}...], \"settings\": [{\"name\", \"a\",\n"
+    "          \"b\"}...]} (position null for a key the layout does not show)\n"
     "\n"
     "Options:\n"
     "  --model M      the model: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or\n"
@@ -67,6 +71,7 @@ namespace {
 const OptionInfo kTemplateOptions[] = {
     {"model", "M"},
     {"base", "FILE", "import"},
+    {"json", nullptr, "diff"},
 };
 
 // A document that works on a chosen model without touching the editor's own
@@ -170,8 +175,32 @@ int RunRender(Args& args, int modelId, Io& io) {
   return written.ok ? kExitOk : Refused(io, written.message);
 }
 
+// --json: {"keys": [...], "settings": [...]}, each key with its position
+// (null for a key the layout does not show), key index, label and both
+// contents, each setting with its name and both values.
+std::string DiffJson(const TemplateDifferences& differences) {
+  std::vector<std::string> keys;
+  for (const KeyDifference& key : differences.keys) {
+    json::Object object;
+    if (key.position >= 0)
+      object.Number("position", key.position);
+    else
+      object.Null("position");
+    keys.push_back(object.Number("keyIndex", key.keyIndex)
+                       .String("label", key.label)
+                       .String("a", key.a)
+                       .String("b", key.b)
+                       .Text());
+  }
+  std::vector<std::string> settings;
+  for (const SettingDifference& setting : differences.settings)
+    settings.push_back(
+        json::Object().String("name", setting.name).String("a", setting.a).String("b", setting.b).Text());
+  return json::Object().Raw("keys", json::Array(keys)).Raw("settings", json::Array(settings)).Text();
+}
+
 // Exit status as diff(1): 0 the same, 1 different, 2 trouble.
-int RunDiff(Args& args, int modelId, Io& io) {
+int RunDiff(Args& args, int modelId, bool asJson, Io& io) {
   if (args.size() != 2) return UsageError(io, "'template diff' takes two file names: A.bin B.bin");
   CliDocument a(modelId);
   CliDocument b(modelId);
@@ -182,6 +211,10 @@ int RunDiff(Args& args, int modelId, Io& io) {
     }
   }
   const TemplateDifferences differences = DiffTemplates(a.doc, b.doc);
+  if (asJson) {
+    io.out << DiffJson(differences) << '\n';
+    return differences.Empty() ? kExitOk : kExitRefused;
+  }
   for (const KeyDifference& key : differences.keys) {
     if (key.position >= 0) {
       io.out << key.position << '\t' << key.label;
@@ -214,7 +247,7 @@ int RunTemplate(const Args& arguments, Io& io) {
   if (sub == "export") return RunExport(args, modelId, io);
   if (sub == "import") return RunImport(args, modelId, parsed.Value("base"), io);
   if (sub == "render") return RunRender(args, modelId, io);
-  if (sub == "diff") return RunDiff(args, modelId, io);
+  if (sub == "diff") return RunDiff(args, modelId, parsed.Has("json"), io);
   return UsageError(io, "unknown template subcommand '" + sub + "'");
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/Messages.h"
 #include "models/ModelTable.h"
 
 namespace vexa {
@@ -48,6 +49,7 @@ constexpr std::array kCommands{
     CommandInfo{kSelectScanCode, "Select Scan C&ode", "Enter scan code from list", "Enter Scan code"},
     CommandInfo{kReadFromKeyboard, "&Read From KB", "Read data from keyboard", "Read data"},
     CommandInfo{kWriteIntoKeyboard, "&Write Into KB", "Write data into keyboard", "Write data"},
+    CommandInfo{kProgramAsPluggedIn, msg::kStationMenuItem, msg::kStationMenuPrompt, ""},
     CommandInfo{kConfigKeyboard, "Config &KB Properties", "Config &KB Properties", ""},
     CommandInfo{kConfigCardReader, "Config &MR properties", "Config MR properties", "Config MR"},
     CommandInfo{kConfigRs232, "", "Config RS232 protocol", "Config RS232"},
@@ -68,7 +70,8 @@ constexpr std::array kKeyEditMenu{
     kUndo,          kRedo,        kSeparator,      kClearKey,   kSetAsciiMode,   kSetScanCodeMode,
     kInsertCaps,    kInsertDelay, kLevelSeparator, kShiftLevel, kEnterAsciiCode, kSwitchDisplay,
     kSelectScanCode};
-constexpr std::array kConfigMenu{kReadFromKeyboard, kWriteIntoKeyboard, kConfigKeyboard, kConfigCardReader};
+constexpr std::array kConfigMenu{kReadFromKeyboard, kWriteIntoKeyboard, kProgramAsPluggedIn, kConfigKeyboard,
+                                 kConfigCardReader};
 constexpr std::array kTestingMenu{kKeyboardOutput};
 constexpr std::array kViewMenu{kToggleToolbar, kToggleStatusBar};
 constexpr std::array kHelpMenu{kAbout, kKeyWordList};

@@ -80,30 +80,42 @@ std::vector<KeyboardDevice> CUSBport::FindKeyboards() {
   return found;
 }
 
+std::optional<KeyboardListing> CUSBport::ListOne(const HidInterfaceInfo& info, int index) {
+  HidOpenError error = HidOpenError::kNone;
+  if (OpenChecked(info, index, &error)) {
+    const auto product = m_device->ProductString();
+    const bool answers = PollDevice();
+    KeyboardListing listing{
+        {info.path, product ? Narrow(*product) : std::string(), Narrow(info.serialNumber)},
+        answers ? KeyboardState::kReady : KeyboardState::kNotAnswering};
+    CloseDevice();
+    return listing;
+  }
+  // Opened, but something else answers there: not a keyboard.
+  if (error == HidOpenError::kNone) return std::nullopt;
+  // Not opened: listed when its record is the keyboard's.
+  const std::string product = Narrow(info.product);
+  if (!MatchesIdentity(product, info.vendorId, info.productId)) return std::nullopt;
+  return KeyboardListing{
+      {info.path, product, Narrow(info.serialNumber)},
+      error == HidOpenError::kPermissionDenied ? KeyboardState::kNoPermission : KeyboardState::kNotAnswering};
+}
+
 std::vector<KeyboardListing> CUSBport::ListKeyboards() {
   std::vector<KeyboardListing> found;
   const auto list = Candidates();
   if (!list) return found;
-  for (size_t i = 0; i < list->size(); ++i) {
-    const HidInterfaceInfo& info = (*list)[i];
-    HidOpenError error = HidOpenError::kNone;
-    if (OpenChecked(info, static_cast<int>(i), &error)) {
-      const auto product = m_device->ProductString();
-      const bool answers = PollDevice();
-      found.push_back({{info.path, product ? Narrow(*product) : std::string(), Narrow(info.serialNumber)},
-                       answers ? KeyboardState::kReady : KeyboardState::kNotAnswering});
-      CloseDevice();
-      continue;
-    }
-    // Opened, but something else answers there: not a keyboard.
-    if (error == HidOpenError::kNone) continue;
-    // Not opened: listed when its record is the keyboard's.
-    const std::string product = Narrow(info.product);
-    if (!MatchesIdentity(product, info.vendorId, info.productId)) continue;
-    found.push_back({{info.path, product, Narrow(info.serialNumber)},
-                     error == HidOpenError::kPermissionDenied ? KeyboardState::kNoPermission
-                                                              : KeyboardState::kNotAnswering});
-  }
+  for (size_t i = 0; i < list->size(); ++i)
+    if (auto listing = ListOne((*list)[i], static_cast<int>(i))) found.push_back(std::move(*listing));
+  m_notPermitted = false;
+  return found;
+}
+
+std::optional<KeyboardListing> CUSBport::ListKeyboard(const std::string& path) {
+  std::optional<KeyboardListing> found;
+  if (const auto list = Candidates())
+    for (size_t i = 0; i < list->size() && !found; ++i)
+      if ((*list)[i].path == path) found = ListOne((*list)[i], static_cast<int>(i));
   m_notPermitted = false;
   return found;
 }

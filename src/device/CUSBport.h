@@ -90,6 +90,10 @@ class CUSBport {
   // feature report read, harmless to an idle keyboard, but it would take a
   // report from a transfer that another program runs with that keyboard.
   [[nodiscard]] std::vector<KeyboardListing> ListKeyboards();
+  // The same for the one interface at `path` (a keyboard just plugged in):
+  // only that interface is opened. Nothing when the system does not list it
+  // as the keyboard's, or something else answers there.
+  [[nodiscard]] std::optional<KeyboardListing> ListKeyboard(const std::string& path);
   // Finds the first keyboard and keeps its path; the handle is closed again.
   // A candidate that cannot be opened is skipped; when the reason was missing
   // permission, KeyboardNotPermitted() tells so afterwards. A bound port
@@ -131,6 +135,8 @@ class CUSBport {
  private:
   void Diagnose(const std::string& line) const;
   [[nodiscard]] bool MatchesIdentity(const std::string& product, int vendorId, int productId) const;
+  // One candidate's listing (see ListKeyboards).
+  [[nodiscard]] std::optional<KeyboardListing> ListOne(const HidInterfaceInfo& info, int index);
   // The system's candidates: one enumeration filtered by vendor and product id.
   [[nodiscard]] std::optional<std::vector<HidInterfaceInfo>> Candidates();
   // Opens one candidate and checks its identity; on success the handle stays

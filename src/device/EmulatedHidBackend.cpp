@@ -63,6 +63,16 @@ EmulatedHidInterface EmulatedHidBackend::Decoy(std::string path, std::u16string 
   return d;
 }
 
+void EmulatedHidBackend::Plug(EmulatedHidInterface iface) {
+  std::lock_guard lock(m_mutex);
+  m_interfaces.push_back(std::move(iface));
+}
+
+void EmulatedHidBackend::SetAbsent(KeyboardEmulator& keyboard, bool absent) {
+  std::lock_guard lock(m_mutex);
+  keyboard.Faults().absent = absent;
+}
+
 EmulatedHidInterface* EmulatedHidBackend::Keyboard() {
   for (auto& i : m_interfaces)
     if (i.isKeyboard) return &i;

@@ -60,6 +60,10 @@ class EmulatedHidBackend : public HidBackend {
                                     std::uint16_t productId);
 
   void Add(EmulatedHidInterface iface) { m_interfaces.push_back(std::move(iface)); }
+  // A keyboard plugged in, and one unplugged or back, while workers may be
+  // using the backend (under the lock).
+  void Plug(EmulatedHidInterface iface);
+  void SetAbsent(KeyboardEmulator& keyboard, bool absent);
   std::vector<EmulatedHidInterface>& Interfaces() { return m_interfaces; }
   // The first keyboard interface, or null when none was added.
   EmulatedHidInterface* Keyboard();

@@ -161,6 +161,10 @@ std::vector<KeyboardDevice> KeyboardConnection::ConnectedKeyboards() {
 
 std::vector<KeyboardListing> KeyboardConnection::ListKeyboards() { return MakeUsbPort()->ListKeyboards(); }
 
+std::optional<KeyboardListing> KeyboardConnection::ListKeyboardAt(const std::string& path) {
+  return MakeUsbPort()->ListKeyboard(path);
+}
+
 TransferJob KeyboardConnection::PrepareReadFrom(const std::string& path) {
   std::shared_ptr<CUSBport> port = MakeUsbPort();
   port->BindToPath(path);

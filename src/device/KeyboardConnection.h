@@ -23,6 +23,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,9 @@ class KeyboardConnection {
   // Every keyboard the system lists, with whether it can be used (each usable
   // one is polled once; see CUSBport::ListKeyboards):
   [[nodiscard]] std::vector<KeyboardListing> ListKeyboards();
+  // The keyboard at `path` only (just plugged in), listed the same way;
+  // nothing else is opened. Nothing when `path` is not a keyboard.
+  [[nodiscard]] std::optional<KeyboardListing> ListKeyboardAt(const std::string& path);
   // Transfers with the keyboard at `path` only, prepared as PrepareRead /
   // PrepareWrite are; refused (kNotTheKeyboard, or the permission text) when
   // that path is not a keyboard that opens now.

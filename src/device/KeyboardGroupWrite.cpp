@@ -30,6 +30,7 @@ std::string KeyboardWriteReport::ResultText() const {
     std::replace(line.begin(), line.end(), '\n', ' ');
     return line;
   }
+  if (unchanged) return std::string(msg::kResultUnchanged);
   return std::string(verified ? msg::kResultVerified : msg::kResultWritten);
 }
 
@@ -51,16 +52,23 @@ KeyboardWriteReport KeyboardGroupWrite::Write(const KeyboardListing& target, Pro
     return report;
   }
 
-  if (m_options.backup) {
+  if (m_options.backup || m_options.ifDifferent) {
     TransferResult previous = m_connection.PrepareReadFrom(path).Run(progress);
     if (!previous.image) {
       report.outcome = previous.outcome;
-      if (previous.started) report.outcome.message += "\n" + std::string(msg::kBackupReadFailed);
+      if (previous.started && m_options.backup)
+        report.outcome.message += "\n" + std::string(msg::kBackupReadFailed);
       return report;
     }
-    report.outcome = m_options.backup(target.device, *previous.image);
-    if (!report.outcome.ok) return report;
-    report.backedUp = true;
+    if (m_options.ifDifferent && *previous.image == m_image) {
+      report.unchanged = true;
+      return report;
+    }
+    if (m_options.backup) {
+      report.outcome = m_options.backup(target.device, *previous.image);
+      if (!report.outcome.ok) return report;
+      report.backedUp = true;
+    }
   }
 
   const Image image = m_image;

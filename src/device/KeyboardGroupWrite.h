@@ -12,8 +12,11 @@
 // and a keyboard that fails never stops the others.
 //
 // One keyboard's work, in order, with its own progress:
-//   1. with a backup function: read its template and hand it over; when the
-//      read or the backup fails the keyboard is not written;
+//   1. with a backup function or if-different: read its template; when the
+//      read fails the keyboard is not written. If-different: a keyboard that
+//      already holds the template is left as it is ("unchanged", no backup,
+//      no write). The backup function is handed the template read; when it
+//      fails the keyboard is not written;
 //   2. write the template (the product's USB write: retries, waits, polls);
 //   3. with verify: read it back and compare, naming the blocks that differ.
 #pragma once
@@ -31,13 +34,14 @@ namespace vexa {
 
 struct KeyboardWriteReport {
   KeyboardDevice keyboard;
-  Outcome outcome;        // success, or the failure's full message
-  bool verified = false;  // read back and found equal
-  bool started = false;   // the write began: after a failure the keyboard is torn
-  int failedBlock = -1;   // the write's block that failed every attempt, else -1
-  bool backedUp = false;  // the backup function took the keyboard's template
+  Outcome outcome;         // success, or the failure's full message
+  bool verified = false;   // read back and found equal
+  bool started = false;    // the write began: after a failure the keyboard is torn
+  int failedBlock = -1;    // the write's block that failed every attempt, else -1
+  bool backedUp = false;   // the backup function took the keyboard's template
+  bool unchanged = false;  // if-different: the keyboard held the template already
 
-  // "written", "verified" or the failure's message on one line.
+  // "written", "verified", "unchanged" or the failure's message on one line.
   [[nodiscard]] std::string ResultText() const;
 };
 
@@ -45,6 +49,8 @@ class KeyboardGroupWrite {
  public:
   struct Options {
     bool verify = false;
+    // Read the keyboard's template first and write only when it differs.
+    bool ifDifferent = false;
     // Given the template a keyboard held before the write; a failure's text
     // refuses that keyboard's write. Called from the keyboard's worker.
     std::function<Outcome(const KeyboardDevice& keyboard, const Image& previous)> backup;

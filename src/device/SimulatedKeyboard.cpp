@@ -89,20 +89,58 @@ SimulatedKeyboard::SimulatedKeyboard(std::string path) : m_path(std::move(path))
 
 SimulatedKeyboard::~SimulatedKeyboard() = default;
 
-void SimulatedKeyboard::AddUnit(std::string file) {
+SimulatedKeyboard::Unit& SimulatedKeyboard::AddUnit(std::string file, bool plugged) {
   auto unit = std::make_unique<Unit>();
   unit->name = std::filesystem::path(file).stem().string();
   unit->hidPath = "simulated:hidraw" + std::to_string(m_units.size() + 1) + ":" + file;
   unit->file = std::move(file);
   unit->emulator = std::make_unique<KeyboardEmulator>(Image{});
   unit->emulator->SetLogging(false);
-  m_hid.Add(EmulatedHidBackend::KeyboardInterface(unit->hidPath, unit->emulator.get(),
-                                                  std::u16string(unit->name.begin(), unit->name.end())));
+  if (m_clock) unit->emulator->SetClock(m_clock);
+  if (!plugged)
+    m_hid.Add(EmulatedHidBackend::KeyboardInterface(unit->hidPath, unit->emulator.get(),
+                                                    std::u16string(unit->name.begin(), unit->name.end())));
   m_units.push_back(std::move(unit));
+  return *m_units.back();
 }
 
-Outcome SimulatedKeyboard::Load() {
-  if (m_units.empty()) return Outcome::Failure(msg::FormatMessage(msg::kSimKeyboardNoFiles, m_path.c_str()));
+Outcome SimulatedKeyboard::Plug(const std::string& file, std::string& hidPath) {
+  hidPath.clear();
+  const std::lock_guard lock(m_unitsMutex);
+  for (const auto& unit : m_units)
+    if (unit->file == file && !unit->gone) return Outcome::Success();
+  if (!FileExists(file)) return Outcome::Success();  // gone again already
+  // Loaded before it is listed: a worker never sees a keyboard half made.
+  Unit& unit = AddUnit(file, true);
+  if (Outcome loaded = LoadUnit(unit); !loaded.ok) {
+    unit.gone = true;
+    return loaded;
+  }
+  EmulatedHidInterface iface = EmulatedHidBackend::KeyboardInterface(
+      unit.hidPath, unit.emulator.get(), std::u16string(unit.name.begin(), unit.name.end()));
+  if (m_switchesApplied) {
+    ApplySwitches(unit);
+    if (FlagFor("VEXA_SIM_DENY_OPEN", unit.name)) iface.openError = HidOpenError::kPermissionDenied;
+  }
+  m_hid.Plug(std::move(iface));
+  hidPath = unit.hidPath;
+  return Outcome::Success();
+}
+
+std::string SimulatedKeyboard::Unplug(const std::string& file) {
+  const std::lock_guard lock(m_unitsMutex);
+  for (auto& unit : m_units) {
+    if (unit->file != file || unit->gone) continue;
+    unit->gone = true;
+    m_hid.SetAbsent(*unit->emulator, true);
+    return unit->hidPath;
+  }
+  return {};
+}
+
+Outcome SimulatedKeyboard::Load(bool allowNone) {
+  if (m_units.empty() && !(allowNone && m_directory))
+    return Outcome::Failure(msg::FormatMessage(msg::kSimKeyboardNoFiles, m_path.c_str()));
   for (auto& unit : m_units)
     if (Outcome loaded = LoadUnit(*unit); !loaded.ok) return loaded;
   return Outcome::Success();
@@ -132,6 +170,7 @@ Outcome SimulatedKeyboard::LoadUnit(Unit& unit) {
 }
 
 Outcome SimulatedKeyboard::PersistUnit(Unit& unit) {
+  if (unit.gone) return Outcome::Success();
   const Image& memory = unit.emulator->Memory();
   if (memory == unit.saved) return Outcome::Success();
   if (!WriteFileAtomically(unit.file,
@@ -143,6 +182,7 @@ Outcome SimulatedKeyboard::PersistUnit(Unit& unit) {
 
 Outcome SimulatedKeyboard::Persist(const std::string& hidPath) {
   Outcome result = Outcome::Success();
+  const std::lock_guard lock(m_unitsMutex);
   for (auto& unit : m_units) {
     if (!hidPath.empty() && unit->hidPath != hidPath) continue;
     if (Outcome saved = PersistUnit(*unit); !saved.ok && result.ok) result = std::move(saved);
@@ -150,19 +190,25 @@ Outcome SimulatedKeyboard::Persist(const std::string& hidPath) {
   return result;
 }
 
+void SimulatedKeyboard::ApplySwitches(Unit& unit) {
+  KeyboardFaults& faults = unit.emulator->Faults();
+  const std::string& name = unit.name;
+  if (const auto n = NumberFor("VEXA_SIM_UNPLUG_AT_BLOCK", name)) faults.unplugAtBlock = *n;
+  if (const auto n = NumberFor("VEXA_SIM_FORGET_BLOCK", name)) faults.forgetBlock = *n;
+  if (const auto n = NumberFor("VEXA_SIM_FAIL_WRITE_AT_BLOCK", name)) {
+    faults.failWriteBlock = *n;
+    faults.failWriteCount = -1;
+  }
+  if (FlagFor("VEXA_SIM_ABSENT", name)) faults.absent = true;
+  if (FlagFor("VEXA_SIM_SILENT", name)) faults.silent = true;
+}
+
 void SimulatedKeyboard::ApplyTestSwitches() {
+  const std::lock_guard lock(m_unitsMutex);
+  m_switchesApplied = true;
   for (auto& unit : m_units) {
-    KeyboardFaults& faults = unit->emulator->Faults();
-    const std::string& name = unit->name;
-    if (const auto n = NumberFor("VEXA_SIM_UNPLUG_AT_BLOCK", name)) faults.unplugAtBlock = *n;
-    if (const auto n = NumberFor("VEXA_SIM_FORGET_BLOCK", name)) faults.forgetBlock = *n;
-    if (const auto n = NumberFor("VEXA_SIM_FAIL_WRITE_AT_BLOCK", name)) {
-      faults.failWriteBlock = *n;
-      faults.failWriteCount = -1;
-    }
-    if (FlagFor("VEXA_SIM_ABSENT", name)) faults.absent = true;
-    if (FlagFor("VEXA_SIM_SILENT", name)) faults.silent = true;
-    if (FlagFor("VEXA_SIM_DENY_OPEN", name))
+    ApplySwitches(*unit);
+    if (FlagFor("VEXA_SIM_DENY_OPEN", unit->name))
       for (auto& i : m_hid.Interfaces())
         if (i.keyboard == unit->emulator.get()) i.openError = HidOpenError::kPermissionDenied;
   }
@@ -174,6 +220,8 @@ bool SimulatedKeyboard::NoWaitsRequested() {
 }
 
 void SimulatedKeyboard::SetClock(const Clock* clock) {
+  const std::lock_guard lock(m_unitsMutex);
+  m_clock = clock;
   for (auto& unit : m_units) unit->emulator->SetClock(clock);
 }
 

@@ -31,6 +31,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -50,8 +51,18 @@ class SimulatedKeyboard : public KbioPlatform {
   ~SimulatedKeyboard() override;
 
   // Reads the memory files, or creates the single file with the initial
-  // image when missing.
-  [[nodiscard]] Outcome Load();
+  // image when missing. `allowNone`: a directory without a .bin file is no
+  // failure (keyboards are plugged in later, see Plug).
+  [[nodiscard]] Outcome Load(bool allowNone = false);
+  // Plugging in and unplugging while the directory is watched: a memory file
+  // that appeared is a keyboard plugged in (a new HID path, `hidPath`), one
+  // that disappeared is unplugged. Plug leaves `hidPath` empty when the file
+  // already is a connected keyboard; a file that can't be loaded fails. An
+  // unplugged keyboard's memory is never written back (its file is gone).
+  // Unplug answers the keyboard's HID path, empty when the file was none.
+  // Any thread, while workers use the keyboards.
+  [[nodiscard]] Outcome Plug(const std::string& file, std::string& hidPath);
+  [[nodiscard]] std::string Unplug(const std::string& file);
   // Writes the memory of the keyboard at `hidPath` back (atomically) when a
   // write changed it; every keyboard's when `hidPath` is empty (PS/2).
   // Different keyboards may be persisted from different threads at once, each
@@ -81,8 +92,10 @@ class SimulatedKeyboard : public KbioPlatform {
     std::string hidPath;
     std::unique_ptr<KeyboardEmulator> emulator;
     Image saved{};
+    bool gone = false;  // unplugged: its file is no longer its memory
   };
-  void AddUnit(std::string file);
+  Unit& AddUnit(std::string file, bool plugged = false);
+  void ApplySwitches(Unit& unit);
   [[nodiscard]] Outcome LoadUnit(Unit& unit);
   [[nodiscard]] static Outcome PersistUnit(Unit& unit);
 
@@ -92,6 +105,9 @@ class SimulatedKeyboard : public KbioPlatform {
   EmulatedHidBackend m_hid;
   std::unique_ptr<EmulatedController> m_controller;
   std::unique_ptr<PortByteLink> m_link;
+  std::mutex m_unitsMutex;  // units plugged in while workers persist others
+  const Clock* m_clock = nullptr;
+  bool m_switchesApplied = false;
 };
 
 }  // namespace vexa

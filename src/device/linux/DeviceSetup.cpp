@@ -13,7 +13,7 @@ namespace vexa {
 DeviceSetup::DeviceSetup() = default;
 DeviceSetup::~DeviceSetup() = default;
 
-Outcome DeviceSetup::Open(const std::string& simulatePath) {
+Outcome DeviceSetup::Open(const std::string& simulatePath, bool watching) {
   if (simulatePath.empty()) {
     m_hid = std::make_unique<HidapiBackend>();
     auto system = std::make_unique<LinuxPs2System>();
@@ -28,7 +28,7 @@ Outcome DeviceSetup::Open(const std::string& simulatePath) {
     return Outcome::Success();
   }
   m_simulated = std::make_unique<SimulatedKeyboard>(simulatePath);
-  if (Outcome loaded = m_simulated->Load(); !loaded.ok) return loaded;
+  if (Outcome loaded = m_simulated->Load(watching); !loaded.ok) return loaded;
   m_simulated->ApplyTestSwitches();
   if (SimulatedKeyboard::NoWaitsRequested())
     m_clock = std::make_unique<VirtualClock>();

@@ -20,8 +20,9 @@ class DeviceSetup {
   ~DeviceSetup();
   // `simulatePath` empty: the real devices. Otherwise loads (or creates) the
   // simulated keyboard's memory file, or the files of a directory of them; a
-  // failure's text is shown.
-  [[nodiscard]] Outcome Open(const std::string& simulatePath);
+  // failure's text is shown. `watching` (keyboards plugged in later are
+  // watched for): a directory of simulated keyboards may start empty.
+  [[nodiscard]] Outcome Open(const std::string& simulatePath, bool watching = false);
   // Set before Open: the PS/2 port reaches the keyboard through this node,
   // taken as an already bound serio_raw device (--ps2-device); no sysfs, no
   // binding, no I/O ports. The tests serve such a node with the keyboard

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <mutex>
 
 #include "device/linux/ChildProgram.h"
 #include "device/linux/SerioRawBinding.h"
@@ -21,7 +22,29 @@ sigset_t WatchedSignals() {
   return set;
 }
 
+std::mutex& HandlerMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::function<void()>& Handler() {
+  static std::function<void()> handler;
+  return handler;
+}
+
 }  // namespace
+
+void TerminationWatcher::SetInterruptHandler(std::function<void()> handler) {
+  const std::lock_guard lock(HandlerMutex());
+  // A shell starts a background command with SIGINT ignored, and an ignored
+  // signal never reaches sigwait: the station must still stop on it. Both
+  // signals stay blocked in every thread, so no default action runs.
+  if (handler) {
+    ::signal(SIGINT, SIG_DFL);
+    ::signal(SIGTERM, SIG_DFL);
+  }
+  Handler() = std::move(handler);
+}
 
 TerminationWatcher::TerminationWatcher() {
   ::signal(SIGPIPE, SIG_IGN);
@@ -40,9 +63,15 @@ TerminationWatcher::~TerminationWatcher() {
 void TerminationWatcher::Watch() {
   const sigset_t set = WatchedSignals();
   int number = 0;
-  while (sigwait(&set, &number) != 0) {
+  for (;;) {
+    while (sigwait(&set, &number) != 0) {
+    }
+    if (m_stopping) return;
+    if (number == SIGHUP) break;
+    const std::lock_guard lock(HandlerMutex());
+    if (!Handler()) break;
+    Handler()();
   }
-  if (m_stopping) return;
   // A pkexec still asking for a password would hold a binding for as long
   // as no one answers: it is ended first.
   ChildProgram::EndAll();

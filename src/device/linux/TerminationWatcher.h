@@ -23,6 +23,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 namespace vexa {
@@ -33,6 +34,13 @@ class TerminationWatcher {
 
   TerminationWatcher();
   ~TerminationWatcher();
+  // While a handler is set, SIGINT and SIGTERM call it on the watcher's
+  // thread instead of ending the program (vexa-cli keyboard watch: Ctrl+C
+  // ends the waiting and the writes under way are finished); SIGHUP still
+  // ends it. An empty handler gives the signals their effect back. Setting
+  // one also takes SIGINT and SIGTERM when they were inherited ignored (a
+  // command started in the background by a shell).
+  static void SetInterruptHandler(std::function<void()> handler);
   TerminationWatcher(const TerminationWatcher&) = delete;
   TerminationWatcher& operator=(const TerminationWatcher&) = delete;
 

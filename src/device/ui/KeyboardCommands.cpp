@@ -11,7 +11,10 @@
 #include "commands/UserInterface.h"
 #include "device/DocumentTransfer.h"
 #include "device/linux/DeviceSetup.h"
+#include "device/linux/SimulatedHotplugMonitor.h"
+#include "device/linux/UdevHotplugMonitor.h"
 #include "device/ui/CSelectConnectedKeyboard.h"
+#include "device/ui/CStationDialog.h"
 #include "device/ui/TransferProgressDisplay.h"
 #include "device/ui/TransferWorker.h"
 #include "document/CVEXADoc.h"
@@ -46,6 +49,7 @@ KeyboardCommands::~KeyboardCommands() { m_worker.reset(); }
 void KeyboardCommands::Register(CommandRouter& router) {
   router.Register(cmd::kReadFromKeyboard, [this] { ReadFromKeyboard(); });
   router.Register(cmd::kWriteIntoKeyboard, [this] { WriteIntoKeyboard(); });
+  router.Register(cmd::kProgramAsPluggedIn, [this] { ProgramAsPluggedIn(); });
   // While a transfer runs only what neither changes the template, nor starts
   // a transfer, nor ends the program stays enabled.
   router.SetBusyRule([this] { return TransferRunning(); },
@@ -201,6 +205,33 @@ void KeyboardCommands::WriteIntoKeyboard() {
                                    .toStdString()
                                    .c_str());
   Start(std::move(job), {});
+}
+
+void KeyboardCommands::ProgramAsPluggedIn() {
+  if (!m_connection || TransferRunning()) return;
+  if (!UsbInUse()) {
+    m_ui.Show(Outcome::Failure(std::string(msg::kStationNeedsUsb)));
+    return;
+  }
+  SimulatedKeyboard* simulated = m_setup ? m_setup->Simulated() : nullptr;
+  const auto makeMonitor = [simulated](Outcome& outcome) -> std::unique_ptr<HotplugMonitor> {
+    if (simulated) {
+      auto files = std::make_unique<SimulatedHotplugMonitor>(*simulated);
+      outcome = files->Start();
+      return files;
+    }
+    auto udev =
+        std::make_unique<UdevHotplugMonitor>(KeyboardConnection::kVendorId, KeyboardConnection::kProductId);
+    outcome = udev->Start();
+    return udev;
+  };
+  // The template as Write Into KB takes it: the selected key checked, the image built.
+  CStationDialog dialog(
+      *m_connection, makeMonitor,
+      [this](Image& image) { return WriteSourceFromDocument(m_doc, m_view.State().selectedKey)(image); },
+      &m_view);
+  dialog.exec();
+  ReportViolations();
 }
 
 void KeyboardCommands::WriteIntoAll(const std::vector<KeyboardDevice>& keyboards) {

@@ -89,6 +89,9 @@ class KeyboardCommands {
 
   // Start a transfer and return; refused while one runs.
   void ReadFromKeyboard();
+  // Configuration > Program Keyboards as Plugged In... (CStationDialog):
+  // USB only; modal, so nothing else uses the connection meanwhile.
+  void ProgramAsPluggedIn();
   void WriteIntoKeyboard();
   [[nodiscard]] bool TransferRunning() const;
   // Runs on the GUI thread after each transfer that ran has been finished.
