@@ -504,12 +504,12 @@ std::vector<std::string> BoardLabels(const std::vector<KeyboardListing>& keyboar
   return labels;
 }
 
-// The folder of the keyboards' backups (write --all --backup DIR, watch
-// --backup DIR), held open: the user's own, created with mode 0700 when
-// missing, refused when someone else may write to it. Its names follow the
-// serial numbers, so in a folder that others may write to, anyone could plant
-// a link where a backup will be written, or swap a backup that the messages
-// tell the user to write back. `outcome` holds the refusal's text.
+// The folder of the keyboards' backups (write --all --backup DIR), held open:
+// the user's own, created with mode 0700 when missing, refused when someone
+// else may write to it. Its names follow the serial numbers, so in a folder
+// that others may write to, anyone could plant a link where a backup will be
+// written, or swap a backup that the messages tell the user to write back.
+// `outcome` holds the refusal's text.
 std::optional<PrivateFolder> PrepareBackupDirectory(const std::string& dir, Outcome& outcome) {
   PrivateFolder::Refusal refusal = PrivateFolder::Refusal::kNone;
   std::optional<PrivateFolder> folder = PrivateFolder::Open(dir, &refusal);
@@ -519,16 +519,6 @@ std::optional<PrivateFolder> PrepareBackupDirectory(const std::string& dir, Outc
                                                              : msg::kBackupsCannotBeWritten,
                                                          dir.c_str()));
   return folder;
-}
-
-// One keyboard's backup `name` in the checked folder: a new file of mode 0600
-// renamed into place; `file` is its path for the message.
-Outcome SaveBackup(const PrivateFolder& folder, const std::string& name, const std::string& file,
-                   const Image& previous) {
-  std::string error;
-  if (folder.WriteFile(name, AsBytes(previous), &error)) return Outcome::Success();
-  return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, file.c_str()) +
-                          (error.empty() ? "" : " (" + error + ")"));
 }
 
 // The template's SHA-256 in lowercase hex, as the JSON results name it.
@@ -581,7 +571,11 @@ int WriteAll(const Image& image, const Options& options, bool verify, bool ifDif
       const auto at = std::find_if(devices.begin(), devices.end(),
                                    [&](const KeyboardDevice& d) { return d.path == keyboard.path; });
       const auto index = static_cast<size_t>(at - devices.begin());
-      return SaveBackup(*folder, backupNames[index], backupFiles[index], previous);
+      const std::string& file = backupFiles[index];
+      std::string error;
+      if (folder->WriteFile(backupNames[index], AsBytes(previous), &error)) return Outcome::Success();
+      return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, file.c_str()) +
+                              (error.empty() ? "" : " (" + error + ")"));
     };
   }
 
@@ -778,7 +772,7 @@ int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
   if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
     return Refused(io, checked.message);
   output.sha256 = TemplateSha256(image);
-  std::optional<StationBackups> backups;
+  std::unique_ptr<StationBackups> backups;
   if (backupDir) {
     Outcome ready;
     backups = StationBackups::Open(*backupDir, ready);
@@ -810,249 +804,6 @@ int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
     };
   const auto backupOf = [&](const std::string& path) {
     return backups ? backups->FileOf(path) : std::string();
-  };
-
-  const bool terminal = &io.err == &std::cerr && ::isatty(2) == 1 && !options.verbose;
-  winsize size{};
-  const int columns = terminal && ::ioctl(2, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
-  ProgressBoard board(io.err, terminal, BoardLabels(targets), columns);
-  std::vector<std::jthread> workers;
-  for (size_t i = 0; i < targets.size(); ++i)
-    workers.emplace_back([&, i] {
-      started[i] = WallClockMs();
-      reports[i] = group.Write(targets[i], board.Row(i));
-      finished[i] = WallClockMs();
-      board.Done(i, reports[i].ResultText());
-    });
-}  // joined
-
-bool allOk = true;
-bool tornWithoutBackup = false;
-for (size_t i = 0; i < reports.size(); ++i) {
-  const KeyboardWriteReport& r = reports[i];
-  io.out << output.Line(r, started[i], finished[i]) << '\n';
-  allOk = allOk && r.outcome.ok;
-}
-io.out << std::flush;
-// A keyboard left torn: how to put its previous template back.
-for (size_t i = 0; i < reports.size(); ++i) {
-  const KeyboardWriteReport& r = reports[i];
-  if (r.failedBlock < 0) continue;
-  if (r.backedUp) {
-    const std::string again = backupFiles[i] + " --device " + r.keyboard.path;
-    io.err << msg::FormatMessage(msg::kBackupHoldsPrevious, backupFiles[i].c_str(), again.c_str()) << "\n";
-  } else {
-    tornWithoutBackup = true;
-  }
-}
-if (tornWithoutBackup) io.err << msg::kBackupNextTime << "\n";
-return allOk ? kExitOk : kExitRefused;
-}
-
-int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
-  Io& io = session.io;
-  Options options;
-  int code = kExitOk;
-  if (!CommonOptions(parsed, io, options, code)) return code;
-  const bool all = parsed.Has("all");
-  const std::string* backup = parsed.Value("backup");
-  // An empty name would silently skip the backup the user asked for.
-  if (backup && backup->empty())
-    return UsageError(io, all ? "--backup needs a directory" : "--backup needs a file name");
-  if (all && options.port != PortKind::kUsb)
-    return UsageError(io, "--all writes USB keyboards: the PS/2 port has one keyboard");
-  if (all && !options.device.empty()) return UsageError(io, "--all and --device exclude each other");
-  const bool verify = parsed.Has("verify");
-  const bool ifDifferent = parsed.Has("if-different");
-  WriteOutput output;
-  output.json = parsed.Has("json");
-  if (output.json && !all) return UsageError(io, "--json goes with write --all: one object per keyboard");
-  if (args.size() != 1) return UsageError(io, "write takes one template file");
-
-  Image image{};
-  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
-    return Refused(io, checked.message);
-  output.sha256 = TemplateSha256(image);
-  if (all) return WriteAll(image, options, verify, ifDifferent, output, backup, session);
-
-  if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
-  if (backup || ifDifferent) {
-    Image current{};
-    if (!ReadImage(session, io, current)) return kExitRefused;
-    if (ifDifferent && current == image) {
-      io.err << msg::kUnchangedNothingWritten << "\n";
-      return kExitOk;
-    }
-    if (backup && !SaveImage(*backup, current, io, FileMode::kOwnerOnly)) return kExitRefused;
-  }
-  StderrProgress progress(io.err);
-  TransferResult written = session.connection->WriteIntoKeyboard(
-      [&](Image& out) {
-        out = image;
-        return Outcome::Success();
-      },
-      progress);
-  if (!written.outcome.ok) {
-    Refused(io, written.outcome.message);
-    // A write that failed after it began leaves the keyboard torn: say how to mend it.
-    if (written.failedBlock >= 0) {
-      const std::string again = options.device.empty() || !backup ? std::string(backup ? *backup : "")
-                                                                  : *backup + " --device " + options.device;
-      io.err << (backup ? msg::FormatMessage(msg::kBackupHoldsPrevious, backup->c_str(), again.c_str())
-                        : std::string(msg::kBackupNextTime))
-             << "\n";
-    }
-    return kExitRefused;
-  }
-  if (!verify) return kExitOk;
-
-  Image back{};
-  if (!ReadImage(session, io, back)) return kExitRefused;
-  const std::string differing = KeyboardGroupWrite::DifferingBlocks(image, back);
-  if (!differing.empty()) return Refused(io, msg::FormatMessage(msg::kVerifyMismatch, differing.c_str()));
-  io.err << msg::kVerifiedWritten << "\n";
-  return kExitOk;
-}
-
-// What watch prints and logs: the result line of each finished keyboard on
-// stdout (and its JSON object in the log), the live table on stderr.
-class WatchReporter : public StationObserver {
- public:
-  WatchReporter(Io& io, StationTable& table, const WriteOutput& output, AuditLog* log,
-                std::function<std::string(const std::string&)> backupOf)
-      : m_io(io), m_table(table), m_output(output), m_log(log), m_backupOf(std::move(backupOf)) {}
-
-  void SetStation(ProvisioningStation* station) { m_station = station; }
-  [[nodiscard]] bool LogFailed() const { return m_logFailed; }
-
-  ProgressSink& KeyboardStarted(const KeyboardDevice& k) override {
-    return m_table.Add(k.path, k.serialNumber.empty() ? k.path : k.serialNumber);
-  }
-  void KeyboardFinished(const StationResult& result) override {
-    const KeyboardWriteReport& r = result.report;
-    m_table.Remove(r.keyboard.path);
-    m_table.Print(m_io.out, m_output.Line(r, result.startedMs, result.finishedMs));
-    if (r.failedBlock >= 0) {
-      // A keyboard left torn: how to put its previous template back.
-      const std::string backup = r.backedUp ? m_backupOf(r.keyboard.path) : std::string();
-      const std::string again = backup + " --device " + r.keyboard.path;
-      m_table.Print(m_io.err, backup.empty() ? std::string(msg::kBackupNextTime)
-                                             : msg::FormatMessage(msg::kBackupHoldsPrevious, backup.c_str(),
-                                                                  again.c_str()));
-    }
-    if (!m_log) return;
-    const Outcome logged = m_log->Append(
-        ProvisioningStation::ResultJson(r, result.startedMs, result.finishedMs, m_output.sha256));
-    if (logged.ok) return;
-    // No keyboard is programmed without its record in the audit trail.
-    m_table.Print(m_io.err, logged.message);
-    m_logFailed = true;
-    if (m_station) m_station->Stop();
-  }
-  void KeyboardUnplugged(const std::string&) override {}
-  void Notice(const std::string& text) override { m_table.Print(m_io.err, text); }
-
- private:
-  Io& m_io;
-  StationTable& m_table;
-  const WriteOutput& m_output;
-  AuditLog* m_log;
-  std::function<std::string(const std::string&)> m_backupOf;
-  ProvisioningStation* m_station = nullptr;
-  bool m_logFailed = false;
-};
-
-// A positive count for --count.
-bool ParseCount(const std::string& text, int& count) {
-  const char* end = text.data() + text.size();
-  const auto [at, error] = std::from_chars(text.data(), end, count);
-  return error == std::errc() && at == end && count > 0;
-}
-
-// watch: a provisioning station (see ProvisioningStation.h).
-int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
-  Io& io = session.io;
-  Options options;
-  int code = kExitOk;
-  if (!CommonOptions(parsed, io, options, code)) return code;
-  if (options.port != PortKind::kUsb)
-    return UsageError(io, "watch writes USB keyboards: the PS/2 port has one keyboard");
-  if (args.size() != 1) return UsageError(io, "watch takes one template file");
-  const std::string* backupDir = parsed.Value("backup");
-  if (backupDir && backupDir->empty()) return UsageError(io, "--backup needs a directory");
-  const std::string* logFile = parsed.Value("log");
-  if (logFile && logFile->empty()) return UsageError(io, "--log needs a file name");
-  ProvisioningStation::Options stationOptions;
-  if (const std::string* count = parsed.Value("count"); count && !ParseCount(*count, stationOptions.count))
-    return UsageError(io, "--count takes a positive number, not '" + *count + "'");
-  std::error_code ec;
-  if (!options.simulate.empty() && !std::filesystem::is_directory(options.simulate, ec))
-    return UsageError(io, "watch simulates keyboards with a directory: --simulate-keyboard DIR");
-  stationOptions.newOnly = parsed.Has("new-only");
-  stationOptions.write.verify = parsed.Has("verify");
-  stationOptions.write.ifDifferent = parsed.Has("if-different");
-  stationOptions.wallClockMs = WallClockMs;
-  WriteOutput output;
-  output.json = parsed.Has("json");
-
-  Image image{};
-  if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
-    return Refused(io, checked.message);
-  output.sha256 = TemplateSha256(image);
-  std::optional<StationBackups> backups;
-  if (backupDir) {
-    Outcome ready;
-    backups = StationBackups::Open(*backupDir, ready);
-    if (!ready.ok) return Refused(io, ready.message);
-  }
-  AuditLog log;
-  if (logFile)
-    if (Outcome opened = log.Open(*logFile); !opened.ok) return Refused(io, opened.message);
-  if (Outcome opened = session.OpenDevices(options, true); !opened.ok) return Refused(io, opened.message);
-
-  // Subscribed before the first listing: a keyboard plugged in meanwhile is
-  // not missed (one listed and then reported again is written once).
-  std::unique_ptr<HotplugMonitor> monitor;
-  if (SimulatedKeyboard* simulated = session.setup.Simulated()) {
-    auto files = std::make_unique<SimulatedHotplugMonitor>(*simulated);
-    if (Outcome started = files->Start(); !started.ok) return Refused(io, started.message);
-    monitor = std::move(files);
-  } else {
-    auto udev =
-        std::make_unique<UdevHotplugMonitor>(KeyboardConnection::kVendorId, KeyboardConnection::kProductId);
-    if (Outcome started = udev->Start(); !started.ok) return Refused(io, started.message);
-    if (options.verbose) io.err << "watch: the " << udev->Source() << " device events\n";
-    monitor = std::move(udev);
-  }
-
-  // Backups never replace one another: a keyboard plugged in twice, or two
-  // sharing a serial number, get NAME-2.bin and so on.
-  std::mutex backupMutex;
-  std::set<std::string> backupNames;
-  std::map<std::string, std::string> backupOfPath;
-  if (backupDir)
-    stationOptions.write.backup = [&](const KeyboardDevice& keyboard, const Image& previous) {
-      std::string file, candidate;
-      {
-        const std::lock_guard lock(backupMutex);
-        const std::string name = KeyboardGroupWrite::BackupNames({keyboard}).front();
-        const std::string stem = name.substr(0, name.size() - 4);
-        candidate = name;
-        std::error_code exists;
-        for (int n = 2; backupNames.count(candidate) != 0 ||
-                        std::filesystem::exists(std::filesystem::path(*backupDir) / candidate, exists);
-             ++n)
-          candidate = stem + "-" + std::to_string(n) + ".bin";
-        backupNames.insert(candidate);
-        file = (std::filesystem::path(*backupDir) / candidate).string();
-        backupOfPath[keyboard.path] = file;
-      }
-      return SaveBackup(*folder, candidate, file, previous);
-    };
-  const auto backupOf = [&](const std::string& path) {
-    const std::lock_guard lock(backupMutex);
-    const auto it = backupOfPath.find(path);
-    return it == backupOfPath.end() ? std::string() : it->second;
   };
 
   const bool terminal = &io.err == &std::cerr && ::isatty(2) == 1 && !options.verbose;

@@ -1,13 +1,14 @@
 #include "device/StationBackups.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "base/Messages.h"
 #include "device/KeyboardGroupWrite.h"
 
 namespace vexa {
 
-std::optional<StationBackups> StationBackups::Open(const std::string& dir, Outcome& outcome) {
+std::unique_ptr<StationBackups> StationBackups::Open(const std::string& dir, Outcome& outcome) {
   PrivateFolder::Refusal refusal = PrivateFolder::Refusal::kNone;
   std::optional<PrivateFolder> folder = dir.empty() ? std::nullopt : PrivateFolder::Open(dir, &refusal);
   if (!folder) {
@@ -15,10 +16,10 @@ std::optional<StationBackups> StationBackups::Open(const std::string& dir, Outco
                                                       ? msg::kBackupDirNotPrivate
                                                       : msg::kBackupsCannotBeWritten,
                                                   dir.c_str()));
-    return std::nullopt;
+    return nullptr;
   }
   outcome = Outcome::Success();
-  return StationBackups(dir, std::move(*folder));
+  return std::make_unique<StationBackups>(dir, std::move(*folder));
 }
 
 Outcome StationBackups::Save(const KeyboardDevice& keyboard, const Image& previous) {

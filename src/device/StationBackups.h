@@ -6,8 +6,8 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <mutex>
-#include <optional>
 #include <set>
 #include <string>
 
@@ -22,7 +22,7 @@ class StationBackups {
  public:
   // Opens (or creates, mode 0700) the folder; refused with the text in
   // `outcome` when it can't be used or someone else may write to it.
-  [[nodiscard]] static std::optional<StationBackups> Open(const std::string& dir, Outcome& outcome);
+  [[nodiscard]] static std::unique_ptr<StationBackups> Open(const std::string& dir, Outcome& outcome);
 
   // Saves `previous` as the keyboard's backup under a name not used before.
   // Safe to call from several workers at once.
@@ -31,13 +31,10 @@ class StationBackups {
   // The file of the last backup taken of the keyboard at `path` (empty: none).
   [[nodiscard]] std::string FileOf(const std::string& path) const;
 
-  StationBackups(StationBackups&& other) noexcept
-      : m_dir(std::move(other.m_dir)), m_folder(std::move(other.m_folder)) {}
-
- private:
   StationBackups(std::string dir, PrivateFolder folder)
       : m_dir(std::move(dir)), m_folder(std::move(folder)) {}
 
+ private:
   std::string m_dir;
   PrivateFolder m_folder;
   mutable std::mutex m_mutex;

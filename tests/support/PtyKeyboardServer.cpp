@@ -36,7 +36,8 @@ PtyKeyboardServer::~PtyKeyboardServer() {
 void PtyKeyboardServer::Stop() {
   if (!m_thread.joinable()) return;
   const char b = 0;
-  (void)::write(m_stop[1], &b, 1);
+  // The serving thread wakes on this byte; a pipe of our own with room for it.
+  [[maybe_unused]] const ssize_t woken = ::write(m_stop[1], &b, 1);
   m_thread.join();
 }
 

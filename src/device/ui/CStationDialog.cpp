@@ -201,11 +201,11 @@ void CStationDialog::Start() {
   options.write.verify = m_verify->isChecked();
   if (m_backup->isChecked()) {
     Outcome ready;
-    auto backups = std::make_shared<std::optional<StationBackups>>(
-        StationBackups::Open(m_backupDir->text().toLocal8Bit().toStdString(), ready));
+    std::shared_ptr<StationBackups> backups =
+        StationBackups::Open(m_backupDir->text().toLocal8Bit().toStdString(), ready);
     if (!ready.ok) return Show(ready);
     options.write.backup = [backups](const KeyboardDevice& keyboard, const Image& previous) {
-      return (*backups)->Save(keyboard, previous);
+      return backups->Save(keyboard, previous);
     };
   }
   const std::string logPath = m_log->text().toLocal8Bit().toStdString();
