@@ -157,6 +157,9 @@ inline constexpr std::string_view kWritingTitle = "Writing data into keyboard";
 inline constexpr std::string_view kReadingTitle = "Reading data from keyboard";
 inline constexpr std::string_view kDontTouch = "Please don't use mouse and/or keyboard!";
 inline constexpr std::string_view kSelectPortTitle = "Select Communication Port";
+// The port dialog's box: the next starts take the port chosen without asking
+// (Configuration > Communication Port... changes it).
+inline constexpr std::string_view kDontAskPortAtStart = "Don't ask at start";
 // --device PATH, or a keyboard chosen in the editor that is gone: a path that
 // is not a PX series keyboard now; nothing is sent to it.
 inline constexpr const char* kNotTheKeyboard =
@@ -284,6 +287,8 @@ inline constexpr std::string_view kFieldTerminatorLabel = "Field Terminator:";
 // Keyboard output test window
 inline constexpr std::string_view kKeyCodeTestTitle = "Key Code Test Output:";
 inline constexpr std::string_view kKeyCodeTestQuit = "Quit";
+// The way out without a mouse, shown beside the Quit box.
+inline constexpr std::string_view kKeyCodeTestQuitByKeys = "Esc three times: Quit";
 
 // Fills a printf-style message text. The texts above with %d / %s are the only
 // formats passed here, so the argument types always match.

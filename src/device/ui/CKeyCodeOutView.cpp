@@ -13,6 +13,7 @@ namespace vexa {
 namespace {
 
 const QColor kBackground(220, 220, 220);
+constexpr int kHintWidth = 230;  // between the title and the Quit box
 
 QString Q(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -44,10 +45,21 @@ QFont MakeTitleFont() {
   return font;
 }
 
+// The hint beside the Quit box: plain and smaller than the title.
+QFont MakeHintFont() {
+  QFont font;
+  font.setPixelSize(12);
+  return font;
+}
+
 }  // namespace
 
 CKeyCodeOutView::CKeyCodeOutView(QWidget* view)
-    : QWidget(view), m_view(view), m_edit(new CKeyCodeOutEdit(this)), m_titleFont(MakeTitleFont()) {
+    : QWidget(view),
+      m_view(view),
+      m_edit(new CKeyCodeOutEdit(this)),
+      m_titleFont(MakeTitleFont()),
+      m_hintFont(MakeHintFont()) {
   setObjectName(QStringLiteral("KeyCodeTest"));
   setProperty("controlId", KeyCodeOutput::kWindowControlId);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,6 +67,7 @@ CKeyCodeOutView::CKeyCodeOutView(QWidget* view)
   setGeometry(ToQRect(KeyCodeOutput::kWindowRect));
   m_edit->setGeometry(ToQRect(KeyCodeOutput::kTextAreaRect));
   m_view->installEventFilter(this);
+  connect(m_edit, &CKeyCodeOutEdit::quitRequested, this, &CKeyCodeOutView::Close);
   hide();
 }
 
@@ -111,6 +124,10 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
   painter.drawLine(box.right, box.bottom, box.left, box.bottom);
   painter.drawText(KeyCodeOutput::kQuitTextX, KeyCodeOutput::kQuitTextY + metrics.ascent(),
                    Q(msg::kKeyCodeTestQuit));
+  // The way out by keyboard, right-aligned before the Quit box.
+  painter.setFont(m_hintFont);
+  painter.drawText(QRect(box.left - 4 - kHintWidth, box.top, kHintWidth, box.bottom - box.top),
+                   Qt::AlignRight | Qt::AlignVCenter, Q(msg::kKeyCodeTestQuitByKeys));
 }
 
 void CKeyCodeOutView::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,8 @@
 // the title "Key Code Test Output:", a Quit box at (550,5)-(630,25) and the
 // text area below them. While the test is open every key event of the view
 // goes to the text area and none to the key editor; a click strictly inside
-// the Quit box closes it.
+// the Quit box closes it, and so does Esc pressed three times within a second
+// (shown beside the Quit box), the way out for a keyboard-only user.
 #pragma once
 
 #include <QFont>
@@ -41,6 +42,7 @@ class CKeyCodeOutView : public QWidget {
   QWidget* m_view;
   CKeyCodeOutEdit* m_edit;
   QFont m_titleFont;
+  QFont m_hintFont;
   bool m_active = false;
 };
 
