@@ -53,7 +53,8 @@ inline constexpr int kReadFromKeyboard = 32771;
 inline constexpr int kWriteIntoKeyboard = 32772;
 inline constexpr int kConfigKeyboard = 32773;
 inline constexpr int kConfigCardReader = 32810;
-inline constexpr int kConfigRs232 = 32812;  // toolbar only; no handler anywhere
+inline constexpr int kConfigRs232 = 32812;        // toolbar only; no handler anywhere
+inline constexpr int kCommunicationPort = 32831;  // the port dialog, to change the port
 // Testing menu
 inline constexpr int kKeyboardOutput = 32797;
 // View menu

@@ -42,7 +42,6 @@ class CKeyCodeOutEdit : public QPlainTextEdit {
   void quitRequested();
 
  public:
-
   // While the test is open a key that is also an accelerator (Ctrl+S,
   // Shift+Del, F6 ...) is shown, not run: the keyboard under test may send
   // any of them. Keys with Alt stay with the menus. True when `event` was such
