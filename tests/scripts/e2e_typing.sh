@@ -53,7 +53,7 @@ xdotool windowfocus --sync "$dialog"
 xdotool key Home Return  # PS/2 (a connected USB keyboard is preselected)
 window="$(xdotool search --sync --onlyvisible --name 'Programmable Keyboard' | head -n1)"
 xdotool windowmove "$window" 0 0
-xdotool windowsize "$window" 900 640
+xdotool windowsize "$window" 760 640  # zoom 1: the layout's own pixels
 xdotool windowfocus --sync "$window"
 sleep 1
 

@@ -12,7 +12,6 @@ namespace vexa {
 
 namespace {
 
-const QColor kBackground(220, 220, 220);
 constexpr int kHintWidth = 230;  // between the title and the Quit box
 
 QString Q(std::string_view text) {
@@ -71,6 +70,8 @@ CKeyCodeOutView::CKeyCodeOutView(QWidget* view)
   hide();
 }
 
+QRect CKeyCodeOutView::LogicalRect() { return ToQRect(KeyCodeOutput::kWindowRect); }
+
 void CKeyCodeOutView::Open() {
   m_edit->Clear();
   show();
@@ -107,8 +108,9 @@ bool CKeyCodeOutView::eventFilter(QObject* watched, QEvent* event) {
 
 void CKeyCodeOutView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), kBackground);
-  painter.setPen(QPen(Qt::black, 1));
+  const QColor text = palette().color(QPalette::WindowText);
+  painter.fillRect(rect(), palette().color(QPalette::Window));
+  painter.setPen(QPen(text, 1));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
   painter.setFont(m_titleFont);
   const QFontMetrics metrics(m_titleFont);
@@ -116,12 +118,15 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
                    Q(msg::kKeyCodeTestTitle));
   // The Quit box: lit from the top left, shadowed at the bottom right.
   const auto& box = KeyCodeOutput::kQuitBox;
-  painter.setPen(QPen(Qt::white, 1));
+  painter.setPen(QPen(palette().color(QPalette::Light), 1));
   painter.drawLine(box.left, box.bottom, box.left, box.top);
   painter.drawLine(box.left, box.top, box.right, box.top);
-  painter.setPen(QPen(Qt::black, 1));
+  // Shadowed in the palette's shadow, or in its text colour where that is darker.
+  const QColor shadow = palette().color(QPalette::Shadow);
+  painter.setPen(QPen(shadow.lightness() <= text.lightness() ? shadow : text, 1));
   painter.drawLine(box.right, box.top, box.right, box.bottom);
   painter.drawLine(box.right, box.bottom, box.left, box.bottom);
+  painter.setPen(QPen(text, 1));
   painter.drawText(KeyCodeOutput::kQuitTextX, KeyCodeOutput::kQuitTextY + metrics.ascent(),
                    Q(msg::kKeyCodeTestQuit));
   // The way out by keyboard, right-aligned before the Quit box.

@@ -29,6 +29,11 @@ class CKeyCodeOutView : public QWidget {
   // shift flag cleared.
   void Recreate();
 
+  // Its place in the view's logical pixels, and where the view's zoom puts
+  // its top left corner (the window keeps its size).
+  [[nodiscard]] static QRect LogicalRect();
+  void Place(QPoint topLeft) { move(topLeft); }
+
   [[nodiscard]] bool IsActive() const { return m_active; }
   [[nodiscard]] CKeyCodeOutEdit* TextArea() const { return m_edit; }
   [[nodiscard]] const QFont& TitleFont() const { return m_titleFont; }

@@ -144,7 +144,9 @@ e2e_dialog() {
 # keyboard $keyboard (default $work/keyboard.bin), or with E2E_PS2_DEVICE set
 # on that node (--ps2-device) instead, answers the port dialog (Home, then
 # DOWNS presses of Down: 0 = PS/2, 1 = USB), waits for the main window, puts
-# it at (0,0) at 900 x 640 and finds the layout view ($view_x, $view_y).
+# it at (0,0) at 760 x 640 and finds the layout view ($view_x, $view_y). At
+# 760 pixels across the view is exactly as wide as its layout: zoom 1, so the
+# scripts' view coordinates are the layout's pixels.
 e2e_start_editor() {
   local downs=$1
   shift
@@ -178,7 +180,7 @@ e2e_start_editor() {
   xdotool key Return
   window="$(e2e_wait_window 'Programmable Keyboard$')"
   xdotool windowmove "$window" 0 0
-  xdotool windowsize "$window" "${E2E_WIDTH:-900}" "${E2E_HEIGHT:-640}"
+  xdotool windowsize "$window" "${E2E_WIDTH:-760}" "${E2E_HEIGHT:-640}"
   sleep 1
   shot started
   read -r view_x view_y < <(python3 "$E2E_LIB_DIR/ppm.py" locate "$work/started.ppm") ||

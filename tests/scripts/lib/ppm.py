@@ -3,7 +3,8 @@
 
   ppm.py locate FILE                     -> "X Y": origin of the layout view, found by
                                             the keyboard frame's white corner (29,19)
-                                            with the black one (30,20) inside it
+                                            with the black one (30,20) inside it and the
+                                            view's grey (the palette's window colour) inside that
   ppm.py pixel FILE OX OY X Y            -> "R G B" at view coordinates (X, Y)
   ppm.py ink   FILE OX OY X Y W H        -> number of dark pixels (text) in the rectangle
   ppm.py blue  FILE OX OY X Y W H        -> number of bluish pixels (a progress bar's fill)
@@ -39,10 +40,14 @@ def main():
         return tuple(data[i:i + 3])
 
     if cmd == 'locate':
-        white, black, grey = (255, 255, 255), (0, 0, 0), (220, 220, 220)
+        white, black = (255, 255, 255), (0, 0, 0)
+
+        def grey(p):
+            return p[0] == p[1] == p[2] and 150 <= p[0] < 255
+
         for y in range(0, 400):
             for x in range(0, 300):
-                if px(x, y) == white and px(x + 1, y + 1) == black and px(x + 2, y + 2) == grey \
+                if px(x, y) == white and px(x + 1, y + 1) == black and grey(px(x + 2, y + 2)) \
                         and px(x + 700, y) == white and px(x + 701, y + 1) == black:
                     print(x - 29, y - 19)
                     return 0
