@@ -232,7 +232,7 @@ class TestViewRender : public QObject {
       QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("position %1: contrast %2").arg(p).arg(best)));
     }
     QVERIFY(e.view().Colours().modified != colours::kGreen);  // green itself reads 3.6:1 there
-    e.view().setPalette(QPalette());  // and back
+    e.view().setPalette(QPalette());                          // and back
     QCOMPARE(Render(e.view()).pixelColor(400, 385), QPalette().color(QPalette::Window));
   }
 };
