@@ -86,11 +86,12 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
       [this](Repaint area) { m_view->Repaint(area); });
   m_settingsCommands->Register(m_router);
   m_outputTest = new CKeyCodeOutView(m_view);
-  QObject::connect(m_view, &CVEXAView::zoomChanged, m_outputTest,
-                   [this] { m_outputTest->Place(m_view->ToDevice(m_outputTest->LogicalRect().topLeft())); });
+  QObject::connect(m_view, &CVEXAView::zoomChanged, m_outputTest, [this] {
+    m_outputTest->Place(m_view->ToDevice(CKeyCodeOutView::LogicalRect()), m_view->Zoom().Scale());
+  });
   QObject::connect(m_view, &CVEXAView::zoomChanged, m_view, [this] {
     m_keyboardCommands->Progress().Place(m_view->ToDevice(TransferProgressDisplay::LogicalOrigin()),
-                                         m_view->height());
+                                         m_view->height(), m_view->Zoom().Scale());
   });
   m_router.Register(cmd::kKeyboardOutput, [this] { m_outputTest->Open(); });
 

@@ -97,6 +97,7 @@ class OutputTestTest : public QObject {
   void escThreeTimesCloses_data();
   void escThreeTimesCloses();
   void openingKeyIsNotRecorded();
+  void quitBoxFollowsTheZoom();
 };
 
 void OutputTestTest::keyNames() {
@@ -292,6 +293,20 @@ void OutputTestTest::openingKeyIsNotRecorded() {
   rig.test.Open();
   rig.Type({{Stroke::Repeat, kEnter}, {Stroke::Release, kEnter}, {Stroke::Press, kA}, {Stroke::Release, kA}});
   QCOMPARE(rig.Text(), QStringLiteral("a"));
+}
+
+// Zoomed with the view (scale 2), the window and its Quit box are twice as
+// large: a click is taken in the window's logical pixels.
+void OutputTestTest::quitBoxFollowsTheZoom() {
+  Rig rig;
+  rig.view.resize(1600, 900);
+  rig.test.Place(QRect(100, 100, 1300, 600), 2.0);
+  rig.test.Open();
+  QCOMPARE(rig.test.TextArea()->geometry(), QRect(QPoint(20, 60), QPoint(1259, 549)));
+  QTest::mouseClick(&rig.test, Qt::LeftButton, Qt::NoModifier, QPoint(2 * 550 + 1, 2 * 15));  // the edge
+  QVERIFY(rig.test.IsActive());
+  QTest::mouseClick(&rig.test, Qt::LeftButton, Qt::NoModifier, QPoint(2 * 620, 2 * 20));
+  QVERIFY(!rig.test.IsActive());
 }
 
 QTEST_MAIN(OutputTestTest)

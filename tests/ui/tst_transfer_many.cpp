@@ -232,7 +232,8 @@ void TransferManyTest::manyRowsScrollInsideTheView() {
   QVERIFY(rig.Choose());
   rig.ui.keyboardAnswers.push_back(UserInterface::kAllKeyboards);
   TransferProgressDisplay& display = rig.commands.Progress();
-  display.Place(rig.view.ToDevice(TransferProgressDisplay::LogicalOrigin()), rig.view.height());
+  display.Place(rig.view.ToDevice(TransferProgressDisplay::LogicalOrigin()), rig.view.height(),
+                rig.view.Zoom().Scale());
   rig.commands.WriteIntoKeyboard();
   QTRY_COMPARE(rig.gate.Waiting(), keyboards);
   QCOMPARE(display.Rows(), keyboards);

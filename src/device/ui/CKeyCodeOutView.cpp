@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "base/Messages.h"
 #include "device/KeyCodeOutput.h"
@@ -67,10 +68,27 @@ CKeyCodeOutView::CKeyCodeOutView(QWidget* view)
   m_edit->setGeometry(ToQRect(KeyCodeOutput::kTextAreaRect));
   m_view->installEventFilter(this);
   connect(m_edit, &CKeyCodeOutEdit::quitRequested, this, &CKeyCodeOutView::Close);
+  m_textFont = m_edit->font();
   hide();
 }
 
 QRect CKeyCodeOutView::LogicalRect() { return ToQRect(KeyCodeOutput::kWindowRect); }
+
+void CKeyCodeOutView::Place(const QRect& rect, double scale) {
+  m_scale = scale;
+  setGeometry(rect);
+  const QRect area = ToQRect(KeyCodeOutput::kTextAreaRect);
+  m_edit->setGeometry(
+      QRect(QPoint(qRound(area.left() * scale), qRound(area.top() * scale)),
+            QPoint(qRound((area.right() + 1) * scale) - 1, qRound((area.bottom() + 1) * scale) - 1)));
+  QFont font = m_textFont;
+  if (m_textFont.pointSizeF() > 0)
+    font.setPointSizeF(m_textFont.pointSizeF() * scale);
+  else
+    font.setPixelSize(qRound(m_textFont.pixelSize() * scale));
+  m_edit->setFont(font);
+  update();
+}
 
 void CKeyCodeOutView::Open() {
   m_edit->Clear();
@@ -110,8 +128,10 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QColor text = palette().color(QPalette::WindowText);
   painter.fillRect(rect(), palette().color(QPalette::Window));
+  // Zoomed with the layout view: drawn in its logical pixels.
+  painter.scale(m_scale, m_scale);
   painter.setPen(QPen(text, 1));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.drawRect(QRect(QPoint(0, 0), LogicalRect().size()).adjusted(0, 0, -1, -1));
   painter.setFont(m_titleFont);
   const QFontMetrics metrics(m_titleFont);
   painter.drawText(KeyCodeOutput::kTitleX, KeyCodeOutput::kTitleY + metrics.ascent(),
@@ -136,7 +156,10 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
 }
 
 void CKeyCodeOutView::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  // The logical pixel under the click (see ViewZoom).
+  const QPointF device = event->position();
+  const QPoint at(static_cast<int>(std::floor((std::floor(device.x()) + 0.5) / m_scale)),
+                  static_cast<int>(std::floor((std::floor(device.y()) + 0.5) / m_scale)));
   if (event->button() == Qt::LeftButton && KeyCodeOutput::IsInQuitBox(at.x(), at.y())) Close();
   event->accept();
 }

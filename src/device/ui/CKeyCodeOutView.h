@@ -29,10 +29,11 @@ class CKeyCodeOutView : public QWidget {
   // shift flag cleared.
   void Recreate();
 
-  // Its place in the view's logical pixels, and where the view's zoom puts
-  // its top left corner (the window keeps its size).
+  // Its place in the view's logical pixels, and where the view's zoom shows
+  // it: `rect` in the view's pixels, everything inside drawn `scale` times
+  // its logical size.
   [[nodiscard]] static QRect LogicalRect();
-  void Place(QPoint topLeft) { move(topLeft); }
+  void Place(const QRect& rect, double scale);
 
   [[nodiscard]] bool IsActive() const { return m_active; }
   [[nodiscard]] CKeyCodeOutEdit* TextArea() const { return m_edit; }
@@ -48,6 +49,8 @@ class CKeyCodeOutView : public QWidget {
   CKeyCodeOutEdit* m_edit;
   QFont m_titleFont;
   QFont m_hintFont;
+  QFont m_textFont;  // the text area's font at scale 1
+  double m_scale = 1.0;
   bool m_active = false;
 };
 

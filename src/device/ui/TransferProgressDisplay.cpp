@@ -60,13 +60,13 @@ class TransferProgressDisplay::RowsPane : public QWidget {
     const QFontMetrics metrics(m_display.m_font);
     for (int i = 0; i < m_display.Rows(); ++i) {
       const RowState& row = m_display.m_rows[static_cast<size_t>(i)];
-      const int y = i * kRowPitch;
+      const int y = i * m_display.S(kRowPitch);
       // The percentage is drawn over the previous one: clear the widest it gets.
-      painter.fillRect(QRect(QPoint(kPercentX, y),
+      painter.fillRect(QRect(QPoint(m_display.S(kPercentX), y),
                              QSize(metrics.horizontalAdvance(QStringLiteral("100%")), metrics.height())),
                        palette().color(QPalette::Window));
-      m_display.DrawText(painter, QPoint(kPercentX, y), row.percent);
-      m_display.DrawText(painter, QPoint(kNameX, y), row.name);
+      m_display.DrawText(painter, QPoint(m_display.S(kPercentX), y), row.percent);
+      m_display.DrawText(painter, QPoint(m_display.S(kNameX), y), row.name);
     }
   }
 
@@ -108,33 +108,41 @@ TransferProgressDisplay::~TransferProgressDisplay() = default;
 
 QPoint TransferProgressDisplay::LogicalOrigin() { return kOrigin; }
 
-void TransferProgressDisplay::Place(QPoint topLeft, int viewHeight) {
+void TransferProgressDisplay::Place(QPoint topLeft, int viewHeight, double scale) {
   m_topLeft = topLeft;
   m_viewHeight = viewHeight;
+  m_scale = scale;
+  m_font.setPixelSize(S(16));
   if (!m_rows.empty()) Layout();
 }
 
-int TransferProgressDisplay::WarningY() const { return kListTop + m_list->height() - kWarningRise; }
+int TransferProgressDisplay::WarningY() const { return S(kListTop) + m_list->height() - S(kWarningRise); }
 
 void TransferProgressDisplay::Layout() {
   const QFontMetrics metrics(m_font);
   const int rows = Rows();
-  int paneWidth = std::max(kBarSize.width(), kPercentX + metrics.horizontalAdvance(QStringLiteral("100%")));
+  const int pitch = S(kRowPitch);
+  int paneWidth =
+      std::max(S(kBarSize.width()), S(kPercentX) + metrics.horizontalAdvance(QStringLiteral("100%")));
   for (const RowState& row : m_rows)
-    paneWidth = std::max(paneWidth, kNameX + metrics.horizontalAdvance(row.name));
-  const int fullHeight = rows * kRowPitch;
+    paneWidth = std::max(paneWidth, S(kNameX) + metrics.horizontalAdvance(row.name));
+  const int fullHeight = rows * pitch;
   // What is left of the view below the list's top, less the warning line.
   const int viewHeight = m_viewHeight > 0 ? m_viewHeight : (parentWidget() ? parentWidget()->height() : 0);
-  const int room = viewHeight - m_topLeft.y() - kListTop - (metrics.height() - kWarningRise) - 1;
+  const int room = viewHeight - m_topLeft.y() - S(kListTop) - (metrics.height() - S(kWarningRise)) - 1;
   int listHeight = fullHeight;
-  if (room < fullHeight) listHeight = std::max(kRowPitch, room / kRowPitch * kRowPitch);
+  if (room < fullHeight) listHeight = std::max(pitch, room / pitch * pitch);
   const bool scrolls = listHeight < fullHeight;
   m_list->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   const int listWidth = paneWidth + (scrolls ? m_list->verticalScrollBar()->sizeHint().width() : 0);
   m_pane->resize(paneWidth, fullHeight);
-  m_list->setGeometry(0, kListTop, listWidth, listHeight);
-  const int right = std::max({kTitleAt.x() + metrics.horizontalAdvance(Q(msg::kWritingTitle)),
-                              kTitleAt.x() + metrics.horizontalAdvance(Q(msg::kReadingTitle)),
+  m_list->setGeometry(0, S(kListTop), listWidth, listHeight);
+  for (int i = 0; i < rows; ++i) {
+    if (QProgressBar* bar = m_rows[static_cast<size_t>(i)].bar)
+      bar->setGeometry(QRect(QPoint(0, i * pitch), QSize(S(kBarSize.width()), S(kBarSize.height()))));
+  }
+  const int right = std::max({S(kTitleAt.x()) + metrics.horizontalAdvance(Q(msg::kWritingTitle)),
+                              S(kTitleAt.x()) + metrics.horizontalAdvance(Q(msg::kReadingTitle)),
                               metrics.horizontalAdvance(Q(msg::kDontTouch)), listWidth});
   setGeometry(QRect(m_topLeft, QSize(right, WarningY() + metrics.height())));
 }
@@ -150,7 +158,6 @@ void TransferProgressDisplay::Show(const QStringList& names) {
     auto* bar = new QProgressBar(m_pane);
     bar->setObjectName(i == 0 ? QStringLiteral("progressBar") : QStringLiteral("progressBar%1").arg(i));
     bar->setProperty("controlId", kProgressBarId + i);
-    bar->setGeometry(QRect(QPoint(0, i * kRowPitch), kBarSize));
     bar->setTextVisible(false);
     bar->setRange(1, kBlockCount);
     bar->reset();  // position 0: below the range, an empty bar
@@ -220,7 +227,7 @@ void TransferProgressDisplay::RowStep(int row, int block, std::string_view perce
   RowState& r = m_rows[static_cast<size_t>(row)];
   if (r.bar) r.bar->setValue(block + 1);
   r.percent = Q(percentText);
-  m_pane->update(QRect(0, row * kRowPitch, m_pane->width(), kRowPitch));
+  m_pane->update(QRect(0, row * S(kRowPitch), m_pane->width(), S(kRowPitch)));
   if (m_observer) m_observer(block);
 }
 
@@ -236,7 +243,7 @@ void TransferProgressDisplay::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(m_font);
   painter.setPen(palette().color(QPalette::WindowText));
-  DrawText(painter, kTitleAt, m_title);
+  DrawText(painter, QPoint(S(kTitleAt.x()), S(kTitleAt.y())), m_title);
   DrawText(painter, QPoint(0, WarningY()), Q(msg::kDontTouch));
 }
 

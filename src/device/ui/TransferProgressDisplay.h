@@ -12,8 +12,9 @@
 // window), so the warning line and every row stay reachable. Row(i) is
 // keyboard i's ProgressSink; EndGroup takes the display away.
 //
-// The display keeps its size when the view zooms; Place puts its top left
-// corner where the zoom shows the title's logical place.
+// When the view zooms, Place puts the display's top left corner where the
+// zoom shows its logical place and sizes it, its type and its bars with the
+// zoom's scale.
 //
 // The transfers run on worker threads; their progress calls arrive here on
 // the GUI thread (through a QueuedProgressSink each) and each one schedules a
@@ -46,8 +47,9 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
   // The display's top left corner in the view's logical pixels (the title's
   // left edge is the bars' one).
   [[nodiscard]] static QPoint LogicalOrigin();
-  // Where the view's zoom puts that corner, and how far down the view goes.
-  void Place(QPoint topLeft, int viewHeight);
+  // Where the view's zoom puts that corner, how far down the view goes and
+  // the zoom's scale.
+  void Place(QPoint topLeft, int viewHeight, double scale = 1.0);
   // The list of rows (scrolls when the rows do not fit).
   [[nodiscard]] QScrollArea* RowList() const { return m_list; }
   ~TransferProgressDisplay() override;
@@ -106,6 +108,8 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
   RowsPane* m_pane = nullptr;
   QPoint m_topLeft;
   int m_viewHeight = 0;
+  double m_scale = 1.0;
+  [[nodiscard]] int S(int pixels) const { return qRound(pixels * m_scale); }
 };
 
 }  // namespace vexa
