@@ -111,16 +111,22 @@ QPoint TransferProgressDisplay::LogicalOrigin() { return kOrigin; }
 void TransferProgressDisplay::Place(QPoint topLeft, int viewHeight, double scale) {
   m_topLeft = topLeft;
   m_viewHeight = viewHeight;
-  m_scale = scale;
-  m_font.setPixelSize(S(16));
+  m_zoomScale = scale;
   if (!m_rows.empty()) Layout();
 }
 
 int TransferProgressDisplay::WarningY() const { return S(kListTop) + m_list->height() - S(kWarningRise); }
 
 void TransferProgressDisplay::Layout() {
-  const QFontMetrics metrics(m_font);
   const int rows = Rows();
+  const int viewHeight = m_viewHeight > 0 ? m_viewHeight : (parentWidget() ? parentWidget()->height() : 0);
+  // As large as the view's zoom, but small enough for the title, up to four
+  // rows and the warning line to fit below the display's corner.
+  const int shownRows = std::min(rows, 4);
+  const double fitting = (viewHeight - m_topLeft.y() - 1) / double(kListTop + shownRows * kRowPitch + 18);
+  m_scale = std::max(1.0, std::min(m_zoomScale, fitting));
+  m_font.setPixelSize(S(16));
+  const QFontMetrics metrics(m_font);
   const int pitch = S(kRowPitch);
   int paneWidth =
       std::max(S(kBarSize.width()), S(kPercentX) + metrics.horizontalAdvance(QStringLiteral("100%")));
@@ -128,7 +134,6 @@ void TransferProgressDisplay::Layout() {
     paneWidth = std::max(paneWidth, S(kNameX) + metrics.horizontalAdvance(row.name));
   const int fullHeight = rows * pitch;
   // What is left of the view below the list's top, less the warning line.
-  const int viewHeight = m_viewHeight > 0 ? m_viewHeight : (parentWidget() ? parentWidget()->height() : 0);
   const int room = viewHeight - m_topLeft.y() - S(kListTop) - (metrics.height() - S(kWarningRise)) - 1;
   int listHeight = fullHeight;
   if (room < fullHeight) listHeight = std::max(pitch, room / pitch * pitch);

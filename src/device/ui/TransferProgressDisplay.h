@@ -14,7 +14,8 @@
 //
 // When the view zooms, Place puts the display's top left corner where the
 // zoom shows its logical place and sizes it, its type and its bars with the
-// zoom's scale.
+// zoom's scale, or less where that leaves too little room for the rows below
+// (room for four rows is kept; more scroll).
 //
 // The transfers run on worker threads; their progress calls arrive here on
 // the GUI thread (through a QueuedProgressSink each) and each one schedules a
@@ -108,7 +109,8 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
   RowsPane* m_pane = nullptr;
   QPoint m_topLeft;
   int m_viewHeight = 0;
-  double m_scale = 1.0;
+  double m_zoomScale = 1.0;  // the view's
+  double m_scale = 1.0;      // the display's: the view's, or less where rows need the room
   [[nodiscard]] int S(int pixels) const { return qRound(pixels * m_scale); }
 };
 
