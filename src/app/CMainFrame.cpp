@@ -51,7 +51,7 @@ QAction* CMainFrame::MakeAction(int id) {
                            ? Q(info->text).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0)
                            : Q(info->tip));
   }
-  action->setIcon(ToolbarIcons::ForCommand(id));
+  action->setIcon(ToolbarIcons::ForCommand(id, palette()));
   action->setIconVisibleInMenu(false);
   action->setData(id);
   connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
@@ -200,6 +200,13 @@ void CMainFrame::CloseConfirmed() {
   m_closeConfirmed = true;
   close();
   m_closeConfirmed = false;
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) {
+    for (auto& [id, action] : m_actions) action->setIcon(ToolbarIcons::ForCommand(id, palette()));
+  }
+  QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -54,6 +54,8 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A new palette (a dark desktop theme): the toolbar images are drawn again in its colours.
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -1,5 +1,6 @@
 #include "app/CVEXAApp.h"
 
+#include <QScrollArea>
 #include <QStatusBar>
 
 #include "app/CMainFrame.h"
@@ -14,6 +15,7 @@
 #include "commands/UserInterface.h"
 #include "device/ui/CKeyCodeOutView.h"
 #include "device/ui/KeyboardCommands.h"
+#include "device/ui/TransferProgressDisplay.h"
 #include "document/CVEXADoc.h"
 #include "view/ui/CVEXAView.h"
 #include "view/ui/KeyEditing.h"
@@ -36,8 +38,14 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_router.Register(cmd::kKeyWordList, [this] { m_ui.ShowKeyWordTable(); });
 
   m_frame = std::make_unique<CMainFrame>(m_router, settings);
-  m_view = new CVEXAView(*m_doc, ui, m_frame.get());
-  m_frame->setCentralWidget(m_view);
+  // The view zooms to fit the window; below its smallest size it scrolls.
+  auto* scroller = new QScrollArea(m_frame.get());
+  scroller->setObjectName(QStringLiteral("viewScroller"));
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  m_view = new CVEXAView(*m_doc, ui, scroller);
+  scroller->setWidget(m_view);
+  m_frame->setCentralWidget(scroller);
   m_frame->SetCloseQuery([this] { return m_documentCommands->SaveModified(); });
   m_frame->SetModifiedQuery([this] { return m_doc->IsModified(); });
   QObject::connect(m_view, &CVEXAView::stateChanged, m_frame.get(), &CMainFrame::RefreshCommandStates);
@@ -80,6 +88,13 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
       [this](Repaint area) { m_view->Repaint(area); });
   m_settingsCommands->Register(m_router);
   m_outputTest = new CKeyCodeOutView(m_view);
+  QObject::connect(m_view, &CVEXAView::zoomChanged, m_outputTest, [this] {
+    m_outputTest->Place(m_view->ToDevice(CKeyCodeOutView::LogicalRect()), m_view->Zoom().Scale());
+  });
+  QObject::connect(m_view, &CVEXAView::zoomChanged, m_view, [this] {
+    m_keyboardCommands->Progress().Place(m_view->ToDevice(TransferProgressDisplay::LogicalOrigin()),
+                                         m_view->height(), m_view->Zoom().Scale());
+  });
   m_router.Register(cmd::kKeyboardOutput, [this] { m_outputTest->Open(); });
 
   m_events.documentReplaced = [this] {

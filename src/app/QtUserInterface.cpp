@@ -161,10 +161,11 @@ std::optional<std::string> QtUserInterface::AskScanCode(const std::string& initi
   return dialog.Value();
 }
 
-std::optional<PortKind> QtUserInterface::ChoosePort(PortKind initial) {
+std::optional<PortAnswer> QtUserInterface::ChoosePort(PortKind initial, bool dontAskAtStart) {
   CSelectPort dialog(initial, m_parent);
+  dialog.SetDontAskAtStart(dontAskAtStart);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.Choice();
+  return PortAnswer{dialog.Choice(), dialog.DontAskAtStart()};
 }
 
 std::optional<int> QtUserInterface::ChooseKeyboard(const std::vector<KeyboardDevice>& keyboards,

@@ -40,7 +40,7 @@ class QtUserInterface final : public UserInterface {
   std::optional<int> AskShiftLevel() override;
   std::optional<int> AskAsciiCode(int initial) override;
   std::optional<std::string> AskScanCode(const std::string& initial) override;
-  std::optional<PortKind> ChoosePort(PortKind initial) override;
+  std::optional<PortAnswer> ChoosePort(PortKind initial, bool dontAskAtStart) override;
   std::optional<int> ChooseKeyboard(const std::vector<KeyboardDevice>& keyboards, bool offerAll) override;
   bool EditFeatureSettings(FeatureSettings& values) override;
   bool EditCardReaderSettings(CardReaderSettings& values) override;

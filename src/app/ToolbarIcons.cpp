@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "commands/CommandTable.h"
+#include "view/ViewColours.h"
 
 namespace vexa {
 
@@ -69,8 +70,27 @@ void Arrow(QPainter& p, bool down, QColor colour) {
   p.drawRect(1, 12, 14, 3);
 }
 
-Draw DrawingFor(int id) {
-  const QColor blue(0, 0, 200), green(30, 150, 0), red(200, 0, 0), dark(40, 40, 40);
+// A glyph colour that stands out from the palette's window colour.
+QColor Readable(QColor colour, const QPalette& palette) {
+  const QColor window = palette.color(QPalette::Window);
+  const auto rgb = [](const QColor& c) {
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+  };
+  PaletteColours colours;
+  colours.window = rgb(window);
+  colours.windowText = rgb(palette.color(QPalette::WindowText));
+  if (!IsDark(colours)) return colour;
+  const Rgb lighter = LightenedFor(rgb(colour), colours.window);
+  return QColor(lighter.r, lighter.g, lighter.b);
+}
+
+Draw DrawingFor(int id, const QPalette& palette) {
+  const QColor blue = Readable(QColor(0, 0, 200), palette), green = Readable(QColor(30, 150, 0), palette),
+               red = Readable(QColor(200, 0, 0), palette);
+  // The text colour of a light palette is black; the glyphs were a dark grey there.
+  const QColor text = palette.color(QPalette::WindowText);
+  const QColor dark = text.lightness() < 128 ? QColor(40, 40, 40) : text;
   switch (id) {
     case cmd::kNew:
       return [](QPainter& p) { Page(p); };
@@ -161,8 +181,8 @@ Draw DrawingFor(int id) {
 
 }  // namespace
 
-QIcon ToolbarIcons::ForCommand(int id) {
-  const Draw draw = DrawingFor(id);
+QIcon ToolbarIcons::ForCommand(int id, const QPalette& palette) {
+  const Draw draw = DrawingFor(id, palette);
   return draw ? Paint(draw) : QIcon();
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CVEXAApp.h"
+#include "app/DarkPalette.h"
 #include "app/QtUserInterface.h"
 #include "base/Messages.h"
 #include "base/Version.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   DescribeApplication();
+  vexa::ApplyPaletteFromEnvironment();  // a test aid: see DarkPalette.h
   QCommandLineParser parser;
   DescribeOptions(parser, simulate, ps2Device);
   parser.process(app);

@@ -192,6 +192,9 @@ inline constexpr std::string_view kWritingTitle = "Writing data into keyboard";
 inline constexpr std::string_view kReadingTitle = "Reading data from keyboard";
 inline constexpr std::string_view kDontTouch = "Please don't use mouse and/or keyboard!";
 inline constexpr std::string_view kSelectPortTitle = "Select Communication Port";
+// The port dialog's box: the next starts take the port chosen without asking
+// (Configuration > Communication Port... changes it).
+inline constexpr std::string_view kDontAskPortAtStart = "Don't ask at start";
 // --device PATH, or a keyboard chosen in the editor that is gone: a path that
 // is not a PX series keyboard now; nothing is sent to it.
 inline constexpr const char* kNotTheKeyboard =
@@ -287,7 +290,7 @@ inline constexpr std::string_view kUnchangedNothingWritten =
     "unchanged: the keyboard already holds this template; nothing was written";
 inline constexpr std::string_view kVerifiedWritten = "verified: the keyboard holds the 2048 bytes written";
 inline constexpr std::string_view kStationTitle = "Program Keyboards as Plugged In";
-inline constexpr std::string_view kStationMenuItem = "Program Keyboards as &Plugged In...";
+inline constexpr std::string_view kStationMenuItem = "Program Keyboards as Plugged &In...";
 inline constexpr std::string_view kStationTemplateCurrent = "The current template";
 inline constexpr std::string_view kStationTemplateFile = "A template file:";
 inline constexpr std::string_view kStationVerify = "Verify after writing";
@@ -362,6 +365,8 @@ inline constexpr std::string_view kFieldTerminatorLabel = "Field Terminator:";
 // Keyboard output test window
 inline constexpr std::string_view kKeyCodeTestTitle = "Key Code Test Output:";
 inline constexpr std::string_view kKeyCodeTestQuit = "Quit";
+// The way out without a mouse, shown beside the Quit box.
+inline constexpr std::string_view kKeyCodeTestQuitByKeys = "Esc three times: Quit";
 
 // Fills a printf-style message text. The texts above with %d / %s are the only
 // formats passed here, so the argument types always match.

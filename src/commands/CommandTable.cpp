@@ -53,6 +53,8 @@ constexpr std::array kCommands{
     CommandInfo{kConfigKeyboard, "Config &KB Properties", "Config &KB Properties", ""},
     CommandInfo{kConfigCardReader, "Config &MR properties", "Config MR properties", "Config MR"},
     CommandInfo{kConfigRs232, "", "Config RS232 protocol", "Config RS232"},
+    CommandInfo{kCommunicationPort, "Communication &Port...", "Choose the port to the keyboard: PS/2 or USB",
+                "Communication port"},
     CommandInfo{kKeyboardOutput, "Keyboard Output", "", ""},
     CommandInfo{kToggleToolbar, "&Toolbar", "Show or hide the toolbar", "Toggle ToolBar"},
     CommandInfo{kToggleStatusBar, "&Status Bar", "Show or hide the status bar", "Toggle StatusBar"},
@@ -71,7 +73,7 @@ constexpr std::array kKeyEditMenu{
     kInsertCaps,    kInsertDelay, kLevelSeparator, kShiftLevel, kEnterAsciiCode, kSwitchDisplay,
     kSelectScanCode};
 constexpr std::array kConfigMenu{kReadFromKeyboard, kWriteIntoKeyboard, kProgramAsPluggedIn, kConfigKeyboard,
-                                 kConfigCardReader};
+                                 kConfigCardReader, kSeparator,         kCommunicationPort};
 constexpr std::array kTestingMenu{kKeyboardOutput};
 constexpr std::array kViewMenu{kToggleToolbar, kToggleStatusBar};
 constexpr std::array kHelpMenu{kAbout, kKeyWordList};

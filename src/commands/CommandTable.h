@@ -54,6 +54,7 @@ inline constexpr int kWriteIntoKeyboard = 32772;
 inline constexpr int kConfigKeyboard = 32773;
 inline constexpr int kConfigCardReader = 32810;
 inline constexpr int kConfigRs232 = 32812;         // toolbar only; no handler anywhere
+inline constexpr int kCommunicationPort = 32831;   // the port dialog, to change the port
 inline constexpr int kProgramAsPluggedIn = 32900;  // a provisioning station (CStationDialog)
 // Testing menu
 inline constexpr int kKeyboardOutput = 32797;

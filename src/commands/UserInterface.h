@@ -18,6 +18,13 @@ enum class PortKind : int;  // device/KeyboardConnection.h
 struct KeyboardDevice;      // device/CUSBport.h
 
 enum class SaveAnswer { Yes, No, Cancel };
+
+// The port dialog's answer: the port, and whether the next starts take it
+// without asking.
+struct PortAnswer {
+  PortKind kind;
+  bool dontAskAtStart = false;
+};
 enum class TextFileUse { Import, Export };
 
 class UserInterface {
@@ -64,9 +71,11 @@ class UserInterface {
   virtual std::optional<int> AskShiftLevel() = 0;
   virtual std::optional<int> AskAsciiCode(int initial) = 0;
   virtual std::optional<std::string> AskScanCode(const std::string& initial) = 0;
-  // "Select Communication Port" at start, opening with `initial` selected;
-  // nullopt when cancelled.
-  virtual std::optional<PortKind> ChoosePort(PortKind initial) = 0;
+  // "Select Communication Port" (at start, before a transfer without a port,
+  // and from Configuration > Communication Port...), opening with `initial`
+  // selected and "Don't ask at start" as `dontAskAtStart`; nullopt when
+  // cancelled.
+  virtual std::optional<PortAnswer> ChoosePort(PortKind initial, bool dontAskAtStart) = 0;
   // "Select Connected Keyboard", when a transfer finds more than one USB
   // keyboard: the index of the chosen one in `keyboards`, kAllKeyboards
   // (offered when `offerAll`, for Write Into KB), or nullopt when cancelled.

@@ -10,6 +10,8 @@ namespace {
 constexpr int kRepeat = 0x4000;
 constexpr int kLeftShift = 0x02A, kRightShift = 0x036, kCapsLock = 0x03A;
 constexpr int kLeftShiftUp = 0xC02A, kRightShiftUp = 0xC036;
+constexpr int kEsc = 0x001;
+constexpr int kKeyBits = 0x1FF;  // make code and extended bit
 
 struct NamedKey {
   int flags;  // first press; the same value plus kRepeat names the key too
@@ -76,6 +78,13 @@ std::string KeyCodeOutput::KeyName(int keyCode, int flags, bool shift, int capsL
 std::string KeyCodeOutput::KeyDown(int keyCode, int flags, int capsLockState) {
   const int firstPress = flags & ~kRepeat;
   if (firstPress == kLeftShift || firstPress == kRightShift) m_shift = true;
+  // A repeat of a key that went down before the test opened: the opening key.
+  const int key = flags & kKeyBits;
+  if ((flags & kRepeat) == 0) {
+    m_pressedSinceOpen.insert(key);
+  } else if (m_opened && m_pressedSinceOpen.count(key) == 0) {
+    return {};
+  }
   std::string name = KeyName(keyCode, flags, m_shift, capsLockState);
   m_text += name;
   return name;
@@ -83,6 +92,20 @@ std::string KeyCodeOutput::KeyDown(int keyCode, int flags, int capsLockState) {
 
 void KeyCodeOutput::KeyUp(int flags) {
   if (flags == kLeftShiftUp || flags == kRightShiftUp) m_shift = false;
+}
+
+bool KeyCodeOutput::QuitRequested(int flags, std::int64_t timeMs) {
+  if (flags & kRepeat) return false;
+  if (flags != kEsc) {
+    m_escTimes.clear();
+    return false;
+  }
+  m_escTimes.push_back(timeMs);
+  if (m_escTimes.size() > static_cast<size_t>(kQuitPresses)) m_escTimes.erase(m_escTimes.begin());
+  if (m_escTimes.size() < static_cast<size_t>(kQuitPresses) || timeMs - m_escTimes.front() > kQuitWindowMs)
+    return false;
+  m_escTimes.clear();
+  return true;
 }
 
 bool KeyCodeOutput::IsInQuitBox(int x, int y) {

@@ -17,9 +17,19 @@
 //    upper case), so Shift with Caps Lock on gives lower case.
 //  - Digits and punctuation appear for first presses only; named keys repeat,
 //    except Caps Lock. F6 has no name and gives nothing.
+//
+// The key that opened the test (Enter on the menu entry, say) is still down
+// when the test opens: its repeats and its release are not the keyboard's
+// answer, so events of a key whose press came before the opening are not
+// recorded. Every key may be one the keyboard under test sends, Esc, Tab and
+// Space included, so they are all recorded; Esc pressed three times within a
+// second also closes the test (the window says so), for whoever has no mouse.
 #pragma once
 
+#include <cstdint>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace vexa {
 
@@ -44,12 +54,27 @@ class KeyCodeOutput {
   // Clears the shift flag for a left or right Shift release; appends nothing.
   void KeyUp(int flags);
   // Opening the test: the text starts empty; the shift flag keeps its value.
-  void Clear() { m_text.clear(); }
+  // Keys held down now are not recorded until they are pressed again.
+  void Clear() {
+    m_text.clear();
+    m_escTimes.clear();
+    m_pressedSinceOpen.clear();
+    m_opened = true;
+  }
   // Creating the text area: empty text, shift flag cleared.
   void Reset() {
     m_text.clear();
+    m_escTimes.clear();
+    m_pressedSinceOpen.clear();
+    m_opened = false;
     m_shift = false;
   }
+  // Counts a key-down at `timeMs` (any steady milliseconds) towards the way
+  // out by keyboard: true at the third Esc first press within kQuitWindowMs,
+  // the presses in between being Esc only.
+  [[nodiscard]] bool QuitRequested(int flags, std::int64_t timeMs);
+  static constexpr int kQuitPresses = 3;
+  static constexpr std::int64_t kQuitWindowMs = 1000;
 
   [[nodiscard]] const std::string& Text() const { return m_text; }
   [[nodiscard]] bool ShiftFlag() const { return m_shift; }
@@ -63,6 +88,9 @@ class KeyCodeOutput {
  private:
   std::string m_text;
   bool m_shift = false;
+  bool m_opened = false;                 // Clear() ran: keys held since then are not recorded
+  std::set<int> m_pressedSinceOpen;      // make codes (with the extended bit) pressed since opening
+  std::vector<std::int64_t> m_escTimes;  // the Esc presses in a row, the latest last
 };
 
 }  // namespace vexa

@@ -50,3 +50,56 @@ LegendSheet BuildLegendSheet(const CVEXADoc& doc) {
 }
 
 }  // namespace vexa
+
+namespace vexa {
+
+namespace {
+
+// The length of the unit that starts at `at`: an escaped bracket ("[[", "]]"),
+// a key word up to its "]" (a word left open runs to the end), or one byte.
+size_t UnitLength(const std::string& text, size_t at) {
+  const size_t rest = text.size() - at;
+  if (rest >= 2 && (text.compare(at, 2, "[[") == 0 || text.compare(at, 2, "]]") == 0)) return 2;
+  if (text[at] != '[') return 1;
+  const size_t close = text.find(']', at + 1);
+  return close == std::string::npos ? rest : close - at + 1;
+}
+
+}  // namespace
+
+std::vector<std::string> WrapLegendText(const std::string& text, int columns) {
+  std::vector<std::string> lines;
+  if (columns < 1) return lines;
+  std::vector<std::string> units;
+  for (size_t at = 0; at < text.size();) {
+    const size_t length = UnitLength(text, at);
+    units.push_back(text.substr(at, length));
+    at += length;
+  }
+  const auto wordStart = [](const std::string& unit) {
+    return unit.size() > 1 && unit[0] == '[' && unit[1] != '[';
+  };
+  const auto width = static_cast<size_t>(columns);
+  for (size_t first = 0; first < units.size();) {
+    // The most units that fit, then the last good place to cut among them.
+    size_t fit = 0, length = 0;
+    while (first + fit < units.size() && length + units[first + fit].size() <= width)
+      length += units[first + fit++].size();
+    size_t take = std::max<size_t>(fit, 1);
+    if (first + fit < units.size()) {
+      for (size_t k = fit; k > 1 || (k == 1 && units[first].size() > 1); --k) {
+        if (wordStart(units[first + k]) || wordStart(units[first + k - 1]) || units[first + k - 1] == " ") {
+          take = k;
+          break;
+        }
+      }
+    }
+    std::string line;
+    for (size_t k = 0; k < take; ++k) line += units[first + k];
+    lines.push_back(std::move(line));
+    first += take;
+  }
+  return lines;
+}
+
+}  // namespace vexa

@@ -42,3 +42,14 @@ struct LegendSheet {
 [[nodiscard]] LegendSheet BuildLegendSheet(const CVEXADoc& doc);
 
 }  // namespace vexa
+
+namespace vexa {
+
+// Cuts a key text into lines of at most `columns` bytes for the sheet. A line
+// never ends inside a key word ("[Separator]" stays whole) nor between the two
+// brackets of an escaped bracket ("[["); where it can, it ends before or after
+// a key word or after a blank. A key word longer than a whole line stands alone on a line
+// that is longer than `columns`: the caller sees that the text does not fit.
+[[nodiscard]] std::vector<std::string> WrapLegendText(const std::string& text, int columns);
+
+}  // namespace vexa

@@ -27,8 +27,7 @@ class Painter {
  public:
   explicit Painter(std::vector<DrawOp>& ops) : m_ops(ops) {}
 
-  void Text(int x, int y, std::string text, Rgb colour = colours::kBlack,
-            Rgb background = colours::kBackground, int position = -1) {
+  void Text(int x, int y, std::string text, Rgb colour, Rgb background, int position = -1) {
     DrawOp op;
     op.kind = DrawOp::Kind::Text;
     op.x1 = x;
@@ -72,7 +71,7 @@ std::string ModeText(const ViewState& state) {
   return state.decimalDisplay ? "ASCII Decimal Mode" : "ASCII Mode";
 }
 
-void PaintKeys(const CVEXADoc& doc, const ViewState& state, Painter& paint) {
+void PaintKeys(const CVEXADoc& doc, const ViewState& state, const ViewColours& c, Painter& paint) {
   const bool lShapedEnter = HasLShapedEnter(doc.ModelId()) && doc.KeyCount() > kEnterKey;
   // The top edge of the Enter key stops where the upper block begins; the
   // layout of an unknown model id is two pixels off, as it always was.
@@ -81,94 +80,97 @@ void PaintKeys(const CVEXADoc& doc, const ViewState& state, Painter& paint) {
     const KeyRect& r = doc.KeyRects()[static_cast<size_t>(p)];
     const int x = r.left, y = r.top, w = r.width, h = r.height;
     const bool selected = state.IsSelected(p);
-    const Rgb lightPen = selected ? colours::kBlack : colours::kWhite;
+    const Rgb lightPen = selected ? c.text : c.light;
+    const Rgb darkPen = selected ? c.text : c.shadow;
     const int pen = selected ? 2 : 1;
     const bool upperBlock = lShapedEnter && p == kEnterUpperBlock;
     const bool enterKey = lShapedEnter && p == kEnterKey;
 
     paint.Line(enterKey ? x + w - enterTopInset : x + w, y, x, y, lightPen, pen, p);  // top
     paint.Line(x, y, x, y + h, lightPen, pen, p);                                     // left
-    paint.Line(x + w, y, x + w, y + h, colours::kBlack, pen, p);                      // right
-    if (!upperBlock) paint.Line(x + w, y + h, x, y + h, colours::kBlack, pen, p);     // bottom
+    paint.Line(x + w, y, x + w, y + h, darkPen, pen, p);                              // right
+    if (!upperBlock) paint.Line(x + w, y + h, x, y + h, darkPen, pen, p);             // bottom
     if (enterKey && selected) {
       const KeyRect& u = doc.KeyRects()[kEnterUpperBlock];
-      paint.Line(u.left + u.width, u.top, u.left, u.top, colours::kBlack, 2, kEnterUpperBlock);
-      paint.Line(u.left, u.top, u.left, u.top + u.height, colours::kBlack, 2, kEnterUpperBlock);
-      paint.Line(u.left + u.width, u.top, u.left + u.width, u.top + u.height, colours::kBlack, 2,
-                 kEnterUpperBlock);
+      paint.Line(u.left + u.width, u.top, u.left, u.top, c.text, 2, kEnterUpperBlock);
+      paint.Line(u.left, u.top, u.left, u.top + u.height, c.text, 2, kEnterUpperBlock);
+      paint.Line(u.left + u.width, u.top, u.left + u.width, u.top + u.height, c.text, 2, kEnterUpperBlock);
     }
     const int keyIndex = doc.KeyMap()[static_cast<size_t>(p)];
-    paint.Text(x + 3, y + 2, doc.Labels()[static_cast<size_t>(p)], KeyLabelColour(doc, keyIndex),
-               colours::kBackground, p);
+    paint.Text(x + 3, y + 2, doc.Labels()[static_cast<size_t>(p)], KeyLabelColour(doc, keyIndex, c),
+               c.background, p);
   }
 }
 
 }  // namespace
 
-Rgb KeyLabelColour(const CVEXADoc& doc, int keyIndex) {
+Rgb KeyLabelColour(const CVEXADoc& doc, int keyIndex, const ViewColours& c) {
   const auto k = static_cast<size_t>(keyIndex);
-  if (doc.BlankFlags()[k] != 0) return colours::kBlack;
-  if (doc.DefinedFlags()[k] != 0) return colours::kBlue;
-  return colours::kGreen;
+  if (doc.BlankFlags()[k] != 0) return c.blank;
+  if (doc.DefinedFlags()[k] != 0) return c.defined;
+  return c.modified;
 }
 
-std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int clientWidth, int clientHeight) {
+std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int clientWidth, int clientHeight,
+                                   const ViewColours& c) {
   std::vector<DrawOp> ops;
   ops.reserve(static_cast<size_t>(doc.KeyCount()) * 5 + 32);
   Painter paint(ops);
+  const auto text = [&](int x, int y, std::string t, Rgb colour) {
+    paint.Text(x, y, std::move(t), colour, c.background);
+  };
 
-  paint.Box(0, 0, clientWidth, clientHeight, colours::kBlack, colours::kBackground);
-  paint.Text(10, 310, "Key Name:");
-  paint.Text(10, 330, "Key content:");
-  paint.Text(490, 310, "Total space left (bytes):");
+  paint.Box(0, 0, clientWidth, clientHeight, c.text, c.background);
+  text(10, 310, "Key Name:", c.text);
+  text(10, 330, "Key content:", c.text);
+  text(490, 310, "Total space left (bytes):", c.text);
 
-  paint.Text(80, 310, doc.Labels()[static_cast<size_t>(state.selectedPosition)], colours::kBlue);
-  paint.Text(280, 310, ModeText(state), colours::kBlue);
+  text(80, 310, doc.Labels()[static_cast<size_t>(state.selectedPosition)], c.defined);
+  text(280, 310, ModeText(state), c.defined);
   // The ESC prefix is otherwise invisible: the next special key gives its word
   // instead of acting. Blanks erase the mark when the prefix is gone.
-  paint.Text(kEscPendingX, 310,
-             state.escPrefix ? std::string(msg::kEscPending) : std::string(msg::kEscPending.size(), ' '),
-             colours::kBlue);
-  paint.Text(670, 310, std::to_string(doc.SpaceLeft()), colours::kBlue);
+  text(kEscPendingX, 310,
+       state.escPrefix ? std::string(msg::kEscPending) : std::string(msg::kEscPending.size(), ' '),
+       c.defined);
+  text(670, 310, std::to_string(doc.SpaceLeft()), c.defined);
 
   using namespace content_window;
-  paint.Box(kLeft, kTop, kRight, kBottom, colours::kBlack, colours::kWhite);
-  paint.Text(kTextX, kTextY, ShownText(doc, state), colours::kBlack, colours::kWhite);
+  paint.Box(kLeft, kTop, kRight, kBottom, c.text, c.field);
+  paint.Text(kTextX, kTextY, ShownText(doc, state), c.fieldText, c.field);
   const int caretX = kFirstColumnX + kColumnWidth * state.caretColumn;
-  paint.Line(caretX, 347, caretX + 5, 347, colours::kBlack, 2);
+  paint.Line(caretX, 347, caretX + 5, 347, c.fieldText, 2);
 
-  PaintKeys(doc, state, paint);
+  PaintKeys(doc, state, c, paint);
 
-  paint.Line(30, 20, 730, 20, colours::kBlack);
-  paint.Line(730, 20, 730, 300, colours::kBlack);
-  paint.Line(730, 300, 30, 300, colours::kBlack);
-  paint.Line(30, 300, 30, 20, colours::kBlack);
-  paint.Line(29, 19, 729, 19, colours::kWhite);
-  paint.Line(729, 19, 729, 299, colours::kWhite);
-  paint.Line(729, 299, 29, 299, colours::kWhite);
-  paint.Line(29, 299, 29, 19, colours::kWhite);
+  paint.Line(30, 20, 730, 20, c.shadow);
+  paint.Line(730, 20, 730, 300, c.shadow);
+  paint.Line(730, 300, 30, 300, c.shadow);
+  paint.Line(30, 300, 30, 20, c.shadow);
+  paint.Line(29, 19, 729, 19, c.light);
+  paint.Line(729, 19, 729, 299, c.light);
+  paint.Line(729, 299, 29, 299, c.light);
+  paint.Line(29, 299, 29, 19, c.light);
 
-  paint.Text(35, 25,
-             state.SelectedIsAscii()
-                 ? "Use Mouse or <Shift> + <Arrow> to Select Key.  "
-                 : "Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then <Func Key> to "
-                   "Input Function Key Code.");
-  paint.Text(620, 2, "Port Name: " + state.portName);
+  text(35, 25,
+       state.SelectedIsAscii() ? "Use Mouse or <Shift> + <Arrow> to Select Key.  "
+                               : "Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then <Func Key> to "
+                                 "Input Function Key Code.",
+       c.text);
+  text(620, 2, "Port Name: " + state.portName, c.text);
 
-  paint.Text(35, 2, "Black Key: blank key");
-  paint.Text(230, 2, "Blue Key", colours::kBlue);
-  paint.Text(290, 2, ": defined key");
-  paint.Text(405, 2, "Green Key", colours::kGreen);
-  paint.Text(470, 2, ": modified key");
+  text(35, 2, "Black Key: blank key", c.text);
+  text(230, 2, "Blue Key", c.defined);
+  text(290, 2, ": defined key", c.text);
+  text(405, 2, "Green Key", c.modified);
+  text(470, 2, ": modified key", c.text);
 
   // The error line, and under it which word of the key is wrong and why.
   if (state.errorFlag) {
-    paint.Text(100, 350, std::string(msg::kWrongKeyWord), colours::kRed);
-    paint.Text(100, kErrorDetailY,
-               DescribeContentFault(doc.Content(state.selectedKey), doc.KeyName(state.selectedKey)),
-               colours::kRed);
+    text(100, 350, std::string(msg::kWrongKeyWord), c.error);
+    text(100, kErrorDetailY,
+         DescribeContentFault(doc.Content(state.selectedKey), doc.KeyName(state.selectedKey)), c.error);
   } else {
-    paint.Text(100, 350, std::string(99, ' '));
+    text(100, 350, std::string(99, ' '), c.text);
   }
   return ops;
 }

@@ -11,24 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "view/ViewColours.h"
+
 namespace vexa {
 
 class CVEXADoc;
 struct ViewState;
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-namespace colours {
-inline constexpr Rgb kBackground{220, 220, 220};
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kWhite{255, 255, 255};
-inline constexpr Rgb kBlue{0, 0, 255};
-inline constexpr Rgb kGreen{30, 150, 0};
-inline constexpr Rgb kRed{255, 0, 0};
-}  // namespace colours
 
 struct DrawOp {
   enum class Kind {
@@ -46,13 +34,14 @@ struct DrawOp {
   int position = -1;  // the layout position a key's edge or label belongs to; -1 otherwise
 };
 
-// Builds the whole view. Runs SpaceLeft, which refreshes the blank flags that
-// decide the key colours.
+// Builds the whole view in `colours` (the palette's; the fixed colours of old
+// by default). Runs SpaceLeft, which refreshes the blank flags that decide the
+// key colours.
 [[nodiscard]] std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int clientWidth,
-                                                 int clientHeight);
+                                                 int clientHeight, const ViewColours& colours = {});
 
 // The colour of a key's label: black when blank, else blue when defined, else
-// green (modified).
-[[nodiscard]] Rgb KeyLabelColour(const CVEXADoc& doc, int keyIndex);
+// green (modified); the palette's variants of them with `colours`.
+[[nodiscard]] Rgb KeyLabelColour(const CVEXADoc& doc, int keyIndex, const ViewColours& colours = {});
 
 }  // namespace vexa

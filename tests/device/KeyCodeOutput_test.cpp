@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,46 @@ TEST(KeyCodeOutputTest, QuitBoxIsHitStrictlyInside) {
       {590, 5, false}, {590, 25, false}, {549, 15, false}, {631, 30, false}, {0, 0, false},
   };
   for (const auto& c : cases) EXPECT_EQ(KeyCodeOutput::IsInQuitBox(c.x, c.y), c.hit) << c.x << "," << c.y;
+}
+
+// Esc three times within a second is the keyboard's way out of the test; any
+// other key in between, a repeat, or too slow a series does not count.
+TEST(KeyCodeOutputTest, EscThreeTimesWithinASecondQuits) {
+  struct Press {
+    int flags;
+    std::int64_t ms;
+  };
+  const struct {
+    const char* what;
+    std::vector<Press> presses;
+    bool quits;  // at the last press
+  } cases[] = {
+      {"three quick", {{0x01, 0}, {0x01, 300}, {0x01, 1000}}, true},
+      {"two only", {{0x01, 0}, {0x01, 300}}, false},
+      {"too slow", {{0x01, 0}, {0x01, 600}, {0x01, 1001}}, false},
+      {"slow start, then three quick", {{0x01, 0}, {0x01, 1500}, {0x01, 1600}, {0x01, 1700}}, true},
+      {"a key between", {{0x01, 0}, {0x01, 100}, {0x1E, 150}, {0x01, 200}}, false},
+      {"held Esc repeats", {{0x01, 0}, {0x01 | kRepeat, 100}, {0x01 | kRepeat, 200}}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    KeyCodeOutput out;
+    bool quit = false;
+    for (const Press& p : c.presses) quit = out.QuitRequested(p.flags, p.ms);
+    EXPECT_EQ(quit, c.quits);
+  }
+}
+
+// The key that opened the test is still down: its repeats are not recorded
+// until it is pressed again; keys pressed after the opening repeat as always.
+TEST(KeyCodeOutputTest, TheOpeningKeyIsNotRecorded) {
+  KeyCodeOutput out;
+  out.Clear();  // opened with Enter, still held
+  EXPECT_EQ(out.KeyDown(kEnterVk, 0x1C | kRepeat, 0), "");
+  out.KeyUp(0xC01C);
+  EXPECT_EQ(out.KeyDown(kEnterVk, 0x1C, 0), ", [Enter]");
+  EXPECT_EQ(out.KeyDown(kEnterVk, 0x1C | kRepeat, 0), ", [Enter]");
+  EXPECT_EQ(out.Text(), ", [Enter], [Enter]");
 }
 
 }  // namespace

@@ -51,5 +51,19 @@ shot closed
 [ "$(pixel closed 600 65)" != "255 255 255" ] || fail "the test window is still shown after Quit"
 [ "$(ink closed 98 331 500 16)" -gt 10 ] || fail "keys do not reach the key editor after the test closed"
 
+# The way out by keyboard: the hint beside the Quit box, then Esc three times.
+xdotool key --window "$window" alt+e
+sleep 0.4
+xdotool key Return
+sleep 0.5
+shot reopened
+[ "$(pixel reopened 600 65)" = "255 255 255" ] || fail "the test did not open again"
+[ "$(ink reopened 370 55 225 20)" -gt 20 ] || fail "no hint for the way out by keyboard beside the Quit box"
+[ "$(ink reopened 62 82 600 40)" -eq 0 ] || fail "the Enter that opened the test was recorded"
+xdotool key --delay 120 Escape Escape Escape
+sleep 0.5
+shot escaped
+[ "$(pixel escaped 600 65)" != "255 255 255" ] || fail "Esc three times did not close the test"
+
 e2e_stop_editor
 echo "e2e_outputtest: ok (screenshots in $out)"

@@ -11,11 +11,11 @@ source "$(dirname "$0")/lib/e2e_common.sh"
 e2e_init Xvfb xdotool import convert python3
 e2e_start_x
 # The port is chosen once, before the main window shows: take the default.
-E2E_WIDTH=800 E2E_HEIGHT=520 e2e_start_editor 0
+E2E_WIDTH=760 E2E_HEIGHT=520 e2e_start_editor 0
 [[ "$(xdotool getwindowname "$window")" == *"Tessaly  Programmable Keyboard" ]] ||
   fail "main window title: $(xdotool getwindowname "$window")"
 
-expect_pixel started 400 385 "220 220 220" "view fill"
+expect_pixel started 400 385 "$(pixel started 31 21)" "view fill (the palette's window colour)"
 expect_pixel started 600 340 "255 255 255" "content box"
 expect_pixel started 55 155 "0 0 0" "selected key (position 0) outline"
 

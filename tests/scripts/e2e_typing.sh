@@ -50,10 +50,10 @@ template="$work/shop.bin"
 vexa_pid=$!
 dialog="$(xdotool search --sync --onlyvisible --name '^Select Communication Port$' | head -n1)"
 xdotool windowfocus --sync "$dialog"
-xdotool key Return  # PS/2
+xdotool key Home Return  # PS/2 (a connected USB keyboard is preselected)
 window="$(xdotool search --sync --onlyvisible --name 'Programmable Keyboard' | head -n1)"
 xdotool windowmove "$window" 0 0
-xdotool windowsize "$window" 900 640
+xdotool windowsize "$window" 760 640  # zoom 1: the layout's own pixels
 xdotool windowfocus --sync "$window"
 sleep 1
 

@@ -27,6 +27,7 @@ class ScriptedUserInterface final : public UserInterface {
   std::deque<std::optional<std::string>> scanCodeAnswers;
   std::vector<std::string> codeDialogs;  // "delay", "shift level", "ascii 32", "scan code [F6]"
   std::deque<std::optional<PortKind>> portAnswers;
+  std::deque<bool> portDontAskAnswers;  // the box as the user leaves it (default: clear)
   // The keyboard chooser's answers: an index, kAllKeyboards, or nullopt (Cancel).
   std::deque<std::optional<int>> keyboardAnswers;
   // The values a settings dialog returns with OK; nullopt answers Cancel.
@@ -47,6 +48,7 @@ class ScriptedUserInterface final : public UserInterface {
   int keyWordTableShown = 0;
   int portChoosers = 0;
   std::vector<PortKind> portInitials;  // the port each port dialog opened with
+  std::vector<bool> portDontAskShown;  // the state its "Don't ask at start" box opened with
   // The paths each keyboard chooser offered, and whether it offered them all.
   std::vector<std::vector<std::string>> keyboardChoosers;
   std::vector<bool> keyboardChoosersOfferedAll;
@@ -102,10 +104,14 @@ class ScriptedUserInterface final : public UserInterface {
     codeDialogs.push_back("scan code " + initial);
     return Pop(scanCodeAnswers, std::optional<std::string>{});
   }
-  std::optional<PortKind> ChoosePort(PortKind initial) override {
+  std::optional<PortAnswer> ChoosePort(PortKind initial, bool dontAskAtStart) override {
     ++portChoosers;
     portInitials.push_back(initial);
-    return Pop(portAnswers, std::optional<PortKind>{});
+    portDontAskShown.push_back(dontAskAtStart);
+    const std::optional<PortKind> kind = Pop(portAnswers, std::optional<PortKind>{});
+    const bool dontAsk = Pop(portDontAskAnswers, false);
+    if (!kind) return std::nullopt;
+    return PortAnswer{*kind, dontAsk};
   }
   std::optional<int> ChooseKeyboard(const std::vector<KeyboardDevice>& keyboards, bool offerAll) override {
     std::vector<std::string> paths;

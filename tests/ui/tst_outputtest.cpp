@@ -34,6 +34,7 @@ constexpr XKey kF1{67, 0xffbe, 0xffbe};
 constexpr XKey kF6{72, 0xffc3, 0xffc3};
 constexpr XKey kEnter{36, 0xff0d, 0xff0d};
 constexpr XKey kPadEnter{104, 0xff8d, 0xff8d};
+constexpr XKey kEsc{9, 0xff1b, 0xff1b};
 
 constexpr quint32 kShiftMask = 0x01, kLockMask = 0x02;
 
@@ -43,11 +44,12 @@ struct Stroke {
   quint32 modifiers = 0;  // X modifier state before the event
 };
 
-void Send(QWidget* target, const Stroke& s) {
+void Send(QWidget* target, const Stroke& s, quint64 timestamp = 0) {
   const bool press = s.kind != Stroke::Release;
   const quint32 sym = (s.modifiers & kShiftMask) ? s.key.shiftedSym : s.key.sym;
   QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, 0, Qt::NoModifier, s.key.code, sym,
                   s.modifiers, QString(), s.kind == Stroke::Repeat);
+  event.setTimestamp(timestamp);
   QApplication::sendEvent(target, &event);
 }
 
@@ -92,6 +94,10 @@ class OutputTestTest : public QObject {
   void acceleratorsWaitWhileOpen();
   void newTemplateGivesAFreshTest();
   void windowIsDrawnInsideTheView();
+  void escThreeTimesCloses_data();
+  void escThreeTimesCloses();
+  void openingKeyIsNotRecorded();
+  void quitBoxFollowsTheZoom();
 };
 
 void OutputTestTest::keyNames() {
@@ -239,7 +245,7 @@ void OutputTestTest::windowIsDrawnInsideTheView() {
   // shadowed black on the right; the title is drawn in black.
   QCOMPARE(image.pixelColor(50 + 550, 50 + 15), QColor(Qt::white));
   QCOMPARE(image.pixelColor(50 + 630, 50 + 15), QColor(Qt::black));
-  QCOMPARE(image.pixelColor(50 + 540, 50 + 15), QColor(220, 220, 220));
+  QCOMPARE(image.pixelColor(50 + 540, 50 + 15), rig.test.palette().color(QPalette::Window));
   bool titleInk = false;
   for (int x = 60; x < 200 && !titleInk; ++x)
     for (int y = 55; y < 70 && !titleInk; ++y) titleInk = qGray(image.pixel(x, y)) < 100;
@@ -254,6 +260,53 @@ void OutputTestTest::windowIsDrawnInsideTheView() {
   QCOMPARE(rig.test.geometry(), QRect(50, 50, 650, 300));
   QCOMPARE(rig.test.TextArea()->geometry(), QRect(10, 30, 620, 245));
   QVERIFY(rig.test.TextArea()->isReadOnly());
+}
+
+void OutputTestTest::escThreeTimesCloses_data() {
+  QTest::addColumn<QList<quint64>>("times");
+  QTest::addColumn<bool>("closes");
+  QTest::newRow("three within a second") << QList<quint64>{5000, 5300, 5900} << true;
+  QTest::newRow("twice") << QList<quint64>{5000, 5300} << false;
+  QTest::newRow("three, too slow") << QList<quint64>{5000, 5600, 6100} << false;
+}
+
+// A keyboard-only user leaves the test with Esc, Esc, Esc; each is recorded.
+void OutputTestTest::escThreeTimesCloses() {
+  QFETCH(QList<quint64>, times);
+  QFETCH(bool, closes);
+  Rig rig;
+  rig.test.Open();
+  for (quint64 t : times) {
+    Send(&rig.view, {Stroke::Press, kEsc}, t);
+    Send(&rig.view, {Stroke::Release, kEsc}, t + 50);
+  }
+  QCOMPARE(rig.test.IsActive(), !closes);
+  QCOMPARE(rig.test.isVisible(), !closes);
+  QCOMPARE(rig.Text().count(QStringLiteral(", [ESC]")), times.size());
+  QCOMPARE(rig.editor.presses, 0);  // not one of them reached the key editor
+}
+
+// Opened with Enter from the menu: the Enter key is still down; its repeats
+// and its release are not the keyboard's answer.
+void OutputTestTest::openingKeyIsNotRecorded() {
+  Rig rig;
+  rig.test.Open();
+  rig.Type({{Stroke::Repeat, kEnter}, {Stroke::Release, kEnter}, {Stroke::Press, kA}, {Stroke::Release, kA}});
+  QCOMPARE(rig.Text(), QStringLiteral("a"));
+}
+
+// Zoomed with the view (scale 2), the window and its Quit box are twice as
+// large: a click is taken in the window's logical pixels.
+void OutputTestTest::quitBoxFollowsTheZoom() {
+  Rig rig;
+  rig.view.resize(1600, 900);
+  rig.test.Place(QRect(100, 100, 1300, 600), 2.0);
+  rig.test.Open();
+  QCOMPARE(rig.test.TextArea()->geometry(), QRect(QPoint(20, 60), QPoint(1259, 549)));
+  QTest::mouseClick(&rig.test, Qt::LeftButton, Qt::NoModifier, QPoint(2 * 550 + 1, 2 * 15));  // the edge
+  QVERIFY(rig.test.IsActive());
+  QTest::mouseClick(&rig.test, Qt::LeftButton, Qt::NoModifier, QPoint(2 * 620, 2 * 20));
+  QVERIFY(!rig.test.IsActive());
 }
 
 QTEST_MAIN(OutputTestTest)

@@ -152,6 +152,7 @@ class TransferTest : public QObject {
   void missingPs2DeviceEndsTheProgramWithItsCause();
   void progressTextIsProportional();
   void portDialogOffersTheLastChoice();
+  void dontAskAtStartRemembersThePort();
   void missingDriverIsAStop();
   void writeEndsWithAStatusLine_data() { AddPorts(); }
   void writeEndsWithAStatusLine();
@@ -172,7 +173,8 @@ void TransferTest::portChoice_data() {
                                  << QString::fromLatin1(msg::kNoKeyboardConnected.data());
   QTest::newRow("USB not permitted") << std::optional(PortKind::kUsb) << "denied" << true << "USB"
                                      << QString::fromLatin1(msg::kKeyboardNotPermitted.data());
-  QTest::newRow("Cancel") << std::optional<PortKind>() << none << false << "" << none;
+  // Cancel opens the editor without a port (Read and Write ask first).
+  QTest::newRow("Cancel") << std::optional<PortKind>() << none << true << "" << none;
 }
 
 void TransferTest::portChoice() {
@@ -204,13 +206,36 @@ void TransferTest::portChoice() {
 }
 
 void TransferTest::cancelledPortChoiceEndsTheProgramQuietly() {
+  // The name is historical: Cancel no longer ends the program. The editor
+  // starts without a port, quietly; the first transfer asks for one.
+  QTemporaryDir dir;
+  StartupOptions options;
+  options.simulatedKeyboardFile = dir.filePath(QStringLiteral("kb.bin")).toStdString();
   MemorySettingsStore settings;
   ScriptedUserInterface ui;  // no answer: the port dialog is cancelled
-  CVEXAApp app(settings, ui, ".");
-  QCOMPARE(app.Start(StartupOptions{}), StartResult::Cancelled);
+  CVEXAApp app(settings, ui, dir.path().toStdString());
+  QCOMPARE(app.Start(options), StartResult::Ok);
   QCOMPARE(ui.portChoosers, 1);
   QVERIFY(ui.messages.empty());
-  QVERIFY(!app.Frame().isVisible());
+  QCOMPARE(app.View().State().portName, std::string());
+
+  app.Keyboard().ReadFromKeyboard();  // cancelled again: nothing happens
+  QCOMPARE(ui.portChoosers, 2);
+  QVERIFY(!app.Keyboard().TransferRunning());
+  QVERIFY(ui.messages.empty());
+
+  qputenv("VEXA_SIM_NO_WAITS", "1");
+  ui.portAnswers.push_back(PortKind::kUsb);
+  app.Document().Content(app.View().State().selectedKey) = "usb";
+  app.Keyboard().WriteIntoKeyboard();
+  QCOMPARE(ui.portChoosers, 3);
+  QVERIFY(QTest::qWaitFor([&] { return !app.Keyboard().TransferRunning(); }, 20000));
+  qunsetenv("VEXA_SIM_NO_WAITS");
+  QCOMPARE(app.View().State().portName, std::string("USB"));
+  QVERIFY2(ui.messages.empty(), ui.messages.empty() ? "" : ui.messages.front().c_str());
+  QFile written(dir.filePath(QStringLiteral("kb.bin")));
+  QVERIFY(written.open(QIODevice::ReadOnly));
+  QVERIFY(written.readAll().contains(QByteArray("usb\0", 4)));
 }
 
 void TransferTest::unusableSimulatedKeyboardEndsWithAnError() {
@@ -697,23 +722,33 @@ void TransferTest::progressTextIsProportional() {
 // The port dialog opens with the port chosen at the last start (PS/2 the
 // first time), in the real dialog as well.
 void TransferTest::portDialogOffersTheLastChoice() {
+  // Without a USB keyboard: the port chosen at the last start (PS/2 the first time).
+  {
+    Rig rig(PortKind::kPs2);
+    rig.sim.Emulator().Faults().absent = true;
+    const PortKind answers[] = {PortKind::kUsb, PortKind::kUsb, PortKind::kPs2, PortKind::kPs2};
+    const PortKind offered[] = {PortKind::kPs2, PortKind::kUsb, PortKind::kUsb, PortKind::kPs2};
+    for (size_t run = 0; run < std::size(answers); ++run) {
+      ScriptedUserInterface ui;
+      ui.portAnswers.push_back(answers[run]);
+      KeyboardCommands commands(rig.doc, rig.view, ui, rig.settings);
+      commands.SetEnvironment(DeviceEnvironment{&rig.sim.Hid(), &rig.sim, &rig.clock, {}, {}});
+      QVERIFY(commands.ChoosePort(rig.view.State()));
+      QCOMPARE(ui.portInitials, std::vector<PortKind>{offered[run]});
+    }
+  }
+  // A USB keyboard connected: USB, whatever was chosen last time.
   QTemporaryDir dir;
-  const QString keyboard = dir.filePath(QStringLiteral("kb.bin"));
-  QFile file(keyboard);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(QByteArray(kImageSize, '\0'));
-  file.close();
   StartupOptions options;
-  options.simulatedKeyboardFile = keyboard.toStdString();
+  options.simulatedKeyboardFile = dir.filePath(QStringLiteral("kb.bin")).toStdString();
   MemorySettingsStore settings;
-  const std::optional<PortKind> answers[] = {PortKind::kUsb, PortKind::kUsb, PortKind::kPs2, std::nullopt};
-  const PortKind offered[] = {PortKind::kPs2, PortKind::kUsb, PortKind::kUsb, PortKind::kPs2};
-  for (size_t run = 0; run < std::size(answers); ++run) {
+  for (const std::optional<PortKind> answer :
+       {std::optional(PortKind::kPs2), std::optional(PortKind::kPs2), std::optional<PortKind>()}) {
     ScriptedUserInterface ui;
-    ui.portAnswers.push_back(answers[run]);
+    ui.portAnswers.push_back(answer);
     CVEXAApp app(settings, ui, dir.path().toStdString());
     (void)app.Start(options);
-    QCOMPARE(ui.portInitials, std::vector<PortKind>{offered[run]});
+    QCOMPARE(ui.portInitials, std::vector<PortKind>{PortKind::kUsb});
   }
 
   for (PortKind kind : {PortKind::kPs2, PortKind::kUsb}) {
@@ -721,6 +756,41 @@ void TransferTest::portDialogOffersTheLastChoice() {
     QCOMPARE(dialog.Choice(), kind);
     QCOMPARE(dialog.PortList()->currentText(), kind == PortKind::kUsb ? "USB" : "PS/2");
   }
+}
+
+// "Don't ask at start": the next start takes the port without a dialog;
+// Configuration > Communication Port... shows the box set and changes both.
+void TransferTest::dontAskAtStartRemembersThePort() {
+  Rig rig(PortKind::kUsb);
+  rig.ui.portAnswers.push_back(PortKind::kUsb);
+  rig.ui.portDontAskAnswers.push_back(true);
+  QVERIFY(rig.commands.ChoosePort(rig.view.State()));
+  QCOMPARE(rig.ui.portDontAskShown, std::vector<bool>{false});
+
+  ScriptedUserInterface ui;  // the next start
+  KeyboardCommands commands(rig.doc, rig.view, ui, rig.settings);
+  commands.SetEnvironment(DeviceEnvironment{&rig.sim.Hid(), &rig.sim, &rig.clock, {}, {}});
+  rig.view.State().portName.clear();
+  QVERIFY(commands.ChoosePort(rig.view.State()));
+  QCOMPARE(ui.portChoosers, 0);
+  QCOMPARE(rig.view.State().portName, std::string("USB"));
+
+  CommandRouter router;
+  commands.Register(router);
+  ui.portAnswers.push_back(PortKind::kPs2);  // and the box cleared
+  QVERIFY(router.IsEnabled(cmd::kCommunicationPort));
+  (void)router.Execute(cmd::kCommunicationPort);
+  QCOMPARE(ui.portInitials, std::vector<PortKind>{PortKind::kUsb});
+  QCOMPARE(ui.portDontAskShown, std::vector<bool>{true});
+  QCOMPARE(rig.view.State().portName, std::string("PS2"));
+  QVERIFY(commands.UsbInUse() == false);
+
+  ScriptedUserInterface third;  // asked again
+  KeyboardCommands again(rig.doc, rig.view, third, rig.settings);
+  again.SetEnvironment(DeviceEnvironment{&rig.sim.Hid(), &rig.sim, &rig.clock, {}, {}});
+  third.portAnswers.push_back(PortKind::kPs2);
+  QVERIFY(again.ChoosePort(rig.view.State()));
+  QCOMPARE(third.portInitials, std::vector<PortKind>{PortKind::kUsb});  // the keyboard is connected
 }
 
 // Without the driver device the program cannot go on: the message has the

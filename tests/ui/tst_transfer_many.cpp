@@ -4,6 +4,7 @@
 // together, and each keyboard's result in the one message afterwards.
 #include <QListWidget>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -102,6 +103,8 @@ class TransferManyTest : public QObject {
   void transfersAskWhichKeyboard();
   void onlyUsableKeyboardsAreOffered();
   void writeIntoAllShowsTheirProgressTogether();
+  void manyRowsScrollInsideTheView_data();
+  void manyRowsScrollInsideTheView();
   void writeIntoAllKeepsEachKeyboardsResult();
   void chooserListsTheKeyboards();
 };
@@ -209,6 +212,44 @@ void TransferManyTest::writeIntoAllShowsTheirProgressTogether() {
   QCOMPARE(rig.ui.messages, std::vector<std::string>{"The template was written into all 3 keyboards."});
   for (int n = 1; n <= 3; ++n) QVERIFY(rig.Keyboard(n) == rig.doc.MemoryImage());
   QVERIFY(!HasInk(rig.view.grab().toImage(), QRect(200, 438, 250, 16)));
+}
+
+void TransferManyTest::manyRowsScrollInsideTheView_data() {
+  QTest::addColumn<int>("keyboards");
+  QTest::addColumn<QSize>("view");
+  QTest::newRow("3 in the smallest view") << 3 << QSize(760, 420);
+  QTest::newRow("16 in 1024 x 740") << 16 << QSize(1024, 640);
+  QTest::newRow("16 maximised on 1920 x 1080") << 16 << QSize(1920, 990);
+}
+
+// Rows that would reach below the view sit in a list that scrolls: the
+// warning line stays inside the view and every row can be scrolled to.
+void TransferManyTest::manyRowsScrollInsideTheView() {
+  QFETCH(int, keyboards);
+  QFETCH(QSize, view);
+  FleetRig rig(keyboards, /*gated=*/true);
+  rig.view.resize(view);
+  QVERIFY(rig.Choose());
+  rig.ui.keyboardAnswers.push_back(UserInterface::kAllKeyboards);
+  TransferProgressDisplay& display = rig.commands.Progress();
+  display.Place(rig.view.ToDevice(TransferProgressDisplay::LogicalOrigin()), rig.view.height(),
+                rig.view.Zoom().Scale());
+  rig.commands.WriteIntoKeyboard();
+  QTRY_COMPARE(rig.gate.Waiting(), keyboards);
+  QCOMPARE(display.Rows(), keyboards);
+  QVERIFY2(display.geometry().bottom() < rig.view.height(),
+           qPrintable(QStringLiteral("display reaches y = %1").arg(display.geometry().bottom())));
+  const QImage during = rig.view.grab().toImage();
+  const QRect warning(display.x(), display.geometry().bottom() - 16, 250, 16);
+  QVERIFY(HasInk(during, warning));
+  QScrollArea* list = display.RowList();
+  for (int row = 0; row < keyboards; ++row) {
+    list->ensureWidgetVisible(display.Bar(row), 0, 0);
+    const QRect shown(display.Bar(row)->mapTo(list->viewport(), QPoint(0, 0)), display.Bar(row)->size());
+    QVERIFY2(list->viewport()->rect().contains(shown), qPrintable(QStringLiteral("row %1").arg(row)));
+  }
+  rig.gate.Open();
+  QTRY_VERIFY_WITH_TIMEOUT(!rig.commands.TransferRunning(), 20000);
 }
 
 // A keyboard unplugged half-way: the others are written, the message names

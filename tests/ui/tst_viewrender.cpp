@@ -5,14 +5,16 @@
 #include <QtTest>
 
 #include "EditorFixture.h"
+#include "app/DarkPalette.h"
 #include "models/KeyLayout.h"
+#include "view/ViewColours.h"
 
 using namespace vexa;
 
 namespace {
 
-QImage Render(CVEXAView& view) {
-  view.resize(800, 400);
+QImage Render(CVEXAView& view, QSize size = QSize(800, 400)) {
+  view.resize(size);
   QImage image(view.size(), QImage::Format_RGB32);
   QPainter painter(&image);
   view.PaintView(painter);
@@ -37,7 +39,7 @@ QPoint Centre(const CVEXADoc& doc, int position) {
   return {r.left + r.width / 2, r.top + r.height / 2};
 }
 
-const QColor kBlue(0, 0, 255), kGreen(30, 150, 0), kRed(255, 0, 0), kGrey(220, 220, 220);
+const QColor kBlue(0, 0, 255), kGreen(30, 150, 0), kRed(255, 0, 0);
 
 }  // namespace
 
@@ -47,8 +49,8 @@ class TestViewRender : public QObject {
   void fillFrameAndContentBox() {
     EditorFixture e;
     const QImage image = Render(e.view());
-    QCOMPARE(image.pixelColor(400, 385), kGrey);              // below everything
-    QCOMPARE(image.pixelColor(0, 200), QColor(Qt::black));    // outline of the fill
+    QCOMPARE(image.pixelColor(400, 385), e.view().palette().color(QPalette::Window));  // below everything
+    QCOMPARE(image.pixelColor(0, 200), QColor(Qt::black));                             // outline of the fill
     QCOMPARE(image.pixelColor(730, 150), QColor(Qt::black));  // keyboard frame, right edge
     QCOMPARE(image.pixelColor(729, 150), QColor(Qt::white));  // its white inner outline
     QCOMPARE(image.pixelColor(600, 340), QColor(Qt::white));  // content box inside
@@ -172,6 +174,71 @@ class TestViewRender : public QObject {
     const QImage image = Render(e.view());
     QCOMPARE(image.pixelColor(99 + 35 + 2, 347), QColor(Qt::black));
     QVERIFY(image.pixelColor(99 + 2, 347) != QColor(Qt::black));
+  }
+
+  // Zoomed to fit, a click at the middle of the key as drawn selects that key
+  // on every model, and the selected key's outline is drawn where the zoom
+  // puts its left edge.
+  void clickSelectsTheKeyDrawnAtEveryZoom_data() {
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QSize>("size");
+    for (int m : {2013, 2016, 2018})
+      for (QSize size : {QSize(760, 420), QSize(1024, 688), QSize(1366, 705), QSize(1920, 1003)})
+        QTest::addRow("%d at %dx%d", m, size.width(), size.height()) << m << size;
+  }
+  void clickSelectsTheKeyDrawnAtEveryZoom() {
+    QFETCH(int, model);
+    QFETCH(QSize, size);
+    EditorFixture e(model);
+    CVEXAView& view = e.view();
+    view.resize(size);
+    QCOMPARE(view.Zoom().Scale(), std::max(1.0, std::min(size.width() / 760.0, size.height() / 420.0)));
+    for (int p = 0; p < e.doc().KeyCount(); ++p) {
+      const KeyRect& r = e.doc().KeyRects()[static_cast<size_t>(p)];
+      const QRect drawn = view.ToDevice(QRect(r.left, r.top, r.width, r.height));
+      QTest::mouseClick(&view, Qt::LeftButton, {}, drawn.center());
+      const int want = (model <= 2015 && p == 28) ? 41 : p;
+      QCOMPARE(view.State().selectedPosition, want);
+      // A click on the left edge as drawn selects nothing new.
+      const int before = view.State().selectedPosition;
+      QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(drawn.left(), drawn.center().y()));
+      if (p != 0 && !(model <= 2015 && (p == 28 || p == 41))) QCOMPARE(view.State().selectedPosition, before);
+    }
+    QTest::mouseClick(&view, Qt::LeftButton, {}, view.ToDevice(Centre(e.doc(), 0)));
+    const KeyRect& r = e.doc().KeyRects()[0];
+    const QImage image = Render(view, size);
+    const QPoint edge = view.ToDevice(QPoint(r.left, r.top + r.height / 2));
+    QCOMPARE(image.pixelColor(edge), view.palette().color(QPalette::WindowText));
+    QCOMPARE(image.pixelColor(view.ToDevice(QPoint(400, 385))), view.palette().color(QPalette::Window));
+  }
+
+  // The view takes the palette's colours, and a new palette at once: on a
+  // dark one the key labels of every state stand out by 4.5:1 or more.
+  void followsADarkPalette() {
+    EditorFixture e;
+    e.doc().Content(e.doc().KeyMap()[1]) = "q";  // modified (green)
+    e.doc().DefinedFlags()[static_cast<size_t>(e.doc().KeyMap()[2])] = 1;
+    e.doc().Content(e.doc().KeyMap()[2]) = "w";  // defined (blue)
+    e.view().setPalette(DarkPalette());
+    const QImage image = Render(e.view());
+    const QColor window = DarkPalette().color(QPalette::Window);
+    QCOMPARE(image.pixelColor(400, 385), window);
+    const auto rgb = [](QColor c) {
+      return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                 static_cast<std::uint8_t>(c.blue())};
+    };
+    // The most contrasting pixel of each label: its glyphs' colour.
+    for (int p : {0, 1, 2}) {
+      double best = 1;
+      const QRect area = LabelArea(e.doc(), p);
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+          best = std::max(best, ContrastRatio(rgb(image.pixelColor(x, y)), rgb(window)));
+      QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("position %1: contrast %2").arg(p).arg(best)));
+    }
+    QVERIFY(e.view().Colours().modified != colours::kGreen);  // green itself reads 3.6:1 there
+    e.view().setPalette(QPalette());                          // and back
+    QCOMPARE(Render(e.view()).pixelColor(400, 385), QPalette().color(QPalette::Window));
   }
 };
 

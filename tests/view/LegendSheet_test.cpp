@@ -52,5 +52,31 @@ TEST(LegendSheetTest, TitleNamesTheSavedFile) {
   EXPECT_EQ(BuildLegendSheet(doc).title, "shop.bin : PX2400");
 }
 
+// Lines of the sheet never end inside a key word or an escaped bracket, and
+// prefer to end before a key word or after a blank.
+TEST(LegendSheetTest, WrapKeepsKeyWordsWhole) {
+  struct Case {
+    const char* text;
+    int columns;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"[Separator]Sugar", 10, {"[Separator]", "Sugar"}},
+      {"Tea[Separator]Sugar", 12, {"Tea", "[Separator]", "Sugar"}},
+      {"Tea[CR]", 5, {"Tea", "[CR]"}},
+      {"Milk and sugar", 9, {"Milk and ", "sugar"}},
+      {"abcdefgh", 3, {"abc", "def", "gh"}},
+      {"ab[[cd", 3, {"ab", "[[c", "d"}},
+      {"[F1][F2][F3]", 8, {"[F1][F2]", "[F3]"}},
+      {"[Delay 10]x", 4, {"[Delay 10]", "x"}},
+      {"ab[open", 4, {"ab", "[open"}},
+      {"", 5, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(WrapLegendText(c.text, c.columns), c.lines);
+  }
+}
+
 }  // namespace
 }  // namespace vexa

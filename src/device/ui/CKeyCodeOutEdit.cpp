@@ -28,18 +28,19 @@ void CKeyCodeOutEdit::HandleKey(const QKeyEvent& event) {
   const std::optional<PcKeyEvent> key = ViewKeyEditor::ToPcEvent(event);
   if (!key || key->systemKey) return;
   if (key->press)
-    KeyDown(*key);
+    KeyDown(*key, event.timestamp());
   else
     KeyUp(*key);
 }
 
-void CKeyCodeOutEdit::KeyDown(const PcKeyEvent& key) {
+void CKeyCodeOutEdit::KeyDown(const PcKeyEvent& key, std::uint64_t timeMs) {
   if (key.flags == kCapsLockFlags) m_capsLockHeld = true;
   // The Caps Lock state as the letters see it: 1 on, 0 off, and neither while
   // the Caps Lock key itself is held down.
   const int capsState = m_capsLockHeld ? 0x80 : (key.capsLock ? 1 : 0);
   (void)m_output.KeyDown(key.virtualKey, key.flags, capsState);
   ShowText();
+  if (m_output.QuitRequested(key.flags, static_cast<std::int64_t>(timeMs))) emit quitRequested();
 }
 
 void CKeyCodeOutEdit::KeyUp(const PcKeyEvent& key) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <cstdint>
 
 #include "device/KeyCodeOutput.h"
 
@@ -24,7 +25,9 @@ class CKeyCodeOutEdit : public QPlainTextEdit {
   // without a PC key (and system keys, which the window system keeps for the
   // menus) are ignored.
   void HandleKey(const QKeyEvent& event);
-  void KeyDown(const PcKeyEvent& key);
+  // `timeMs`: when the key went down (the event's timestamp), for the way out
+  // by Esc (KeyCodeOutput::QuitRequested).
+  void KeyDown(const PcKeyEvent& key, std::uint64_t timeMs = 0);
   void KeyUp(const PcKeyEvent& key);
 
   // Opening the test: empty text, the shift flag kept.
@@ -34,6 +37,11 @@ class CKeyCodeOutEdit : public QPlainTextEdit {
 
   [[nodiscard]] const KeyCodeOutput& Output() const { return m_output; }
 
+ signals:
+  // Esc was pressed three times within a second: the test is to close.
+  void quitRequested();
+
+ public:
   // While the test is open a key that is also an accelerator (Ctrl+S,
   // Shift+Del, F6 ...) is shown, not run: the keyboard under test may send
   // any of them. Keys with Alt stay with the menus. True when `event` was such

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "base/Messages.h"
 #include "device/KeyCodeOutput.h"
@@ -12,7 +13,7 @@ namespace vexa {
 
 namespace {
 
-const QColor kBackground(220, 220, 220);
+constexpr int kHintWidth = 230;  // between the title and the Quit box
 
 QString Q(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -44,10 +45,21 @@ QFont MakeTitleFont() {
   return font;
 }
 
+// The hint beside the Quit box: plain and smaller than the title.
+QFont MakeHintFont() {
+  QFont font;
+  font.setPixelSize(12);
+  return font;
+}
+
 }  // namespace
 
 CKeyCodeOutView::CKeyCodeOutView(QWidget* view)
-    : QWidget(view), m_view(view), m_edit(new CKeyCodeOutEdit(this)), m_titleFont(MakeTitleFont()) {
+    : QWidget(view),
+      m_view(view),
+      m_edit(new CKeyCodeOutEdit(this)),
+      m_titleFont(MakeTitleFont()),
+      m_hintFont(MakeHintFont()) {
   setObjectName(QStringLiteral("KeyCodeTest"));
   setProperty("controlId", KeyCodeOutput::kWindowControlId);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,7 +67,27 @@ CKeyCodeOutView::CKeyCodeOutView(QWidget* view)
   setGeometry(ToQRect(KeyCodeOutput::kWindowRect));
   m_edit->setGeometry(ToQRect(KeyCodeOutput::kTextAreaRect));
   m_view->installEventFilter(this);
+  connect(m_edit, &CKeyCodeOutEdit::quitRequested, this, &CKeyCodeOutView::Close);
+  m_textFont = m_edit->font();
   hide();
+}
+
+QRect CKeyCodeOutView::LogicalRect() { return ToQRect(KeyCodeOutput::kWindowRect); }
+
+void CKeyCodeOutView::Place(const QRect& rect, double scale) {
+  m_scale = scale;
+  setGeometry(rect);
+  const QRect area = ToQRect(KeyCodeOutput::kTextAreaRect);
+  m_edit->setGeometry(
+      QRect(QPoint(qRound(area.left() * scale), qRound(area.top() * scale)),
+            QPoint(qRound((area.right() + 1) * scale) - 1, qRound((area.bottom() + 1) * scale) - 1)));
+  QFont font = m_textFont;
+  if (m_textFont.pointSizeF() > 0)
+    font.setPointSizeF(m_textFont.pointSizeF() * scale);
+  else
+    font.setPixelSize(qRound(m_textFont.pixelSize() * scale));
+  m_edit->setFont(font);
+  update();
 }
 
 void CKeyCodeOutView::Open() {
@@ -94,27 +126,40 @@ bool CKeyCodeOutView::eventFilter(QObject* watched, QEvent* event) {
 
 void CKeyCodeOutView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), kBackground);
-  painter.setPen(QPen(Qt::black, 1));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  const QColor text = palette().color(QPalette::WindowText);
+  painter.fillRect(rect(), palette().color(QPalette::Window));
+  // Zoomed with the layout view: drawn in its logical pixels.
+  painter.scale(m_scale, m_scale);
+  painter.setPen(QPen(text, 1));
+  painter.drawRect(QRect(QPoint(0, 0), LogicalRect().size()).adjusted(0, 0, -1, -1));
   painter.setFont(m_titleFont);
   const QFontMetrics metrics(m_titleFont);
   painter.drawText(KeyCodeOutput::kTitleX, KeyCodeOutput::kTitleY + metrics.ascent(),
                    Q(msg::kKeyCodeTestTitle));
   // The Quit box: lit from the top left, shadowed at the bottom right.
   const auto& box = KeyCodeOutput::kQuitBox;
-  painter.setPen(QPen(Qt::white, 1));
+  painter.setPen(QPen(palette().color(QPalette::Light), 1));
   painter.drawLine(box.left, box.bottom, box.left, box.top);
   painter.drawLine(box.left, box.top, box.right, box.top);
-  painter.setPen(QPen(Qt::black, 1));
+  // Shadowed in the palette's shadow, or in its text colour where that is darker.
+  const QColor shadow = palette().color(QPalette::Shadow);
+  painter.setPen(QPen(shadow.lightness() <= text.lightness() ? shadow : text, 1));
   painter.drawLine(box.right, box.top, box.right, box.bottom);
   painter.drawLine(box.right, box.bottom, box.left, box.bottom);
+  painter.setPen(QPen(text, 1));
   painter.drawText(KeyCodeOutput::kQuitTextX, KeyCodeOutput::kQuitTextY + metrics.ascent(),
                    Q(msg::kKeyCodeTestQuit));
+  // The way out by keyboard, right-aligned before the Quit box.
+  painter.setFont(m_hintFont);
+  painter.drawText(QRect(box.left - 4 - kHintWidth, box.top, kHintWidth, box.bottom - box.top),
+                   Qt::AlignRight | Qt::AlignVCenter, Q(msg::kKeyCodeTestQuitByKeys));
 }
 
 void CKeyCodeOutView::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  // The logical pixel under the click (see ViewZoom).
+  const QPointF device = event->position();
+  const QPoint at(static_cast<int>(std::floor((std::floor(device.x()) + 0.5) / m_scale)),
+                  static_cast<int>(std::floor((std::floor(device.y()) + 0.5) / m_scale)));
   if (event->button() == Qt::LeftButton && KeyCodeOutput::IsInQuitBox(at.x(), at.y())) Close();
   event->accept();
 }

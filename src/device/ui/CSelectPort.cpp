@@ -1,5 +1,6 @@
 #include "device/ui/CSelectPort.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -54,6 +55,10 @@ CSelectPort::CSelectPort(PortKind initial, QWidget* parent) : QDialog(parent) {
   m_list->setGeometry(du.X(48), du.Y(7), du.X(64), m_list->sizeHint().height());
   label->setBuddy(m_list);
 
+  m_dontAsk = new QCheckBox(Q(msg::kDontAskPortAtStart), this);
+  m_dontAsk->setObjectName(QStringLiteral("dontAskAtStart"));
+  m_dontAsk->setGeometry(du.X(9), du.Y(27), du.X(130), std::max(du.Y(10), m_dontAsk->sizeHint().height()));
+
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("okButton"));
   ok->setGeometry(du.Rect(146, 7, 50, 14));
@@ -64,9 +69,14 @@ CSelectPort::CSelectPort(PortKind initial, QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  setFixedSize(du.X(203), std::max(du.Y(46), cancel->geometry().bottom() + du.Y(7)));
+  setFixedSize(du.X(203), std::max({du.Y(46), cancel->geometry().bottom() + du.Y(7),
+                                    m_dontAsk->geometry().bottom() + du.Y(5)}));
   m_list->setFocus();
 }
+
+bool CSelectPort::DontAskAtStart() const { return m_dontAsk->isChecked(); }
+
+void CSelectPort::SetDontAskAtStart(bool dontAsk) { m_dontAsk->setChecked(dontAsk); }
 
 PortKind CSelectPort::Choice() const { return m_list->currentIndex() == 1 ? PortKind::kUsb : PortKind::kPs2; }
 

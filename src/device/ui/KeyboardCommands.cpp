@@ -50,6 +50,7 @@ void KeyboardCommands::Register(CommandRouter& router) {
   router.Register(cmd::kReadFromKeyboard, [this] { ReadFromKeyboard(); });
   router.Register(cmd::kWriteIntoKeyboard, [this] { WriteIntoKeyboard(); });
   router.Register(cmd::kProgramAsPluggedIn, [this] { ProgramAsPluggedIn(); });
+  router.Register(cmd::kCommunicationPort, [this] { ChangePort(); });
   // While a transfer runs only what neither changes the template, nor starts
   // a transfer, nor ends the program stays enabled.
   router.SetBusyRule([this] { return TransferRunning(); },
@@ -60,36 +61,89 @@ void KeyboardCommands::SetEnvironment(DeviceEnvironment environment) {
   m_environment = std::make_unique<DeviceEnvironment>(std::move(environment));
 }
 
-bool KeyboardCommands::ChoosePort(ViewState& state) {
-  if (m_connection) return true;
-  const std::optional<PortKind> kind = m_ui.ChoosePort(m_portPreference.Initial());
-  if (!kind) {
-    m_exitStatus = 0;
+bool KeyboardCommands::SetUpEnvironment() {
+  if (m_environment) return true;
+  auto setup = std::make_unique<DeviceSetup>();
+  setup->SetPs2Device(m_ps2Device);
+  if (Outcome opened = setup->Open(m_simulatePath); !opened.ok) {
+    m_ui.Show(opened);
     return false;
   }
-  m_portPreference.Remember(*kind);
-  if (!m_environment) {
-    m_setup = std::make_unique<DeviceSetup>();
-    m_setup->SetPs2Device(m_ps2Device);
-    if (Outcome opened = m_setup->Open(m_simulatePath); !opened.ok) {
-      m_ui.Show(opened);
-      m_exitStatus = 1;
-      return false;
-    }
-    m_environment = std::make_unique<DeviceEnvironment>(m_setup->Environment(UsbDiagnostic));
-  } else if (!m_environment->diagnostics) {
-    m_environment->diagnostics = UsbDiagnostic;
+  m_setup = std::move(setup);
+  m_environment = std::make_unique<DeviceEnvironment>(m_setup->Environment(UsbDiagnostic));
+  return true;
+}
+
+bool KeyboardCommands::UsbKeyboardConnected() {
+  // The detection of every transfer: only the keyboard's own devices are opened.
+  return !KeyboardConnection(*m_environment).ConnectedKeyboards().empty();
+}
+
+bool KeyboardCommands::ChoosePort(ViewState& state) {
+  if (m_startChoiceDone) return true;
+  m_startChoiceDone = true;
+  if (!SetUpEnvironment()) {
+    m_exitStatus = 1;
+    return false;
   }
-  m_connection = std::make_unique<KeyboardConnection>(*m_environment);
-  const PortChoice choice = m_connection->ChoosePort(*kind);
+  if (!m_environment->diagnostics) m_environment->diagnostics = UsbDiagnostic;
+  const PortPreference::AtStart start = m_portPreference.Start(UsbKeyboardConnected());
+  PortKind kind = start.port;
+  if (start.ask) {
+    const std::optional<PortAnswer> answer = m_ui.ChoosePort(start.port, m_portPreference.DontAsk());
+    if (!answer) {
+      state.portName.clear();
+      return true;  // the editor without a port; Read and Write ask first
+    }
+    m_portPreference.Remember(answer->kind, answer->dontAskAtStart);
+    kind = answer->kind;
+  }
+  // A PS/2 port that can't be opened at start ends the program, as it always did.
+  return OpenPort(kind);
+}
+
+bool KeyboardCommands::OpenPort(PortKind kind) {
+  auto connection = std::make_unique<KeyboardConnection>(*m_environment);
+  const PortChoice choice = connection->ChoosePort(kind);
   m_ui.Show(choice.outcome);
+  ViewState& state = m_view.State();
   if (choice.endProgram) {
     m_exitStatus = 0;
+    state.portName.clear();
     return false;
   }
+  m_connection = std::move(connection);
   state.portKind = static_cast<int>(m_connection->Kind());
   state.portName = m_connection->PortName();
   return true;
+}
+
+bool KeyboardCommands::EnsurePort() {
+  if (m_connection) return true;
+  if (!SetUpEnvironment()) return false;
+  const std::optional<PortAnswer> answer =
+      m_ui.ChoosePort(m_portPreference.Preselected(UsbKeyboardConnected()), m_portPreference.DontAsk());
+  if (!answer) return false;
+  m_portPreference.Remember(answer->kind, answer->dontAskAtStart);
+  const bool opened = OpenPort(answer->kind);
+  m_view.update();
+  return opened;
+}
+
+void KeyboardCommands::ChangePort() {
+  if (TransferRunning() || !SetUpEnvironment()) return;
+  const PortKind initial =
+      m_connection ? m_connection->Kind() : m_portPreference.Preselected(UsbKeyboardConnected());
+  const std::optional<PortAnswer> answer = m_ui.ChoosePort(initial, m_portPreference.DontAsk());
+  if (!answer) return;
+  m_portPreference.Remember(answer->kind, answer->dontAskAtStart);
+  if (!m_connection || m_connection->Kind() != answer->kind) {
+    // The port in use is let go before the other one is taken.
+    m_connection.reset();
+    (void)OpenPort(answer->kind);
+  }
+  m_view.update();
+  emit m_view.stateChanged();
 }
 
 bool KeyboardCommands::UsbInUse() const { return m_connection && m_connection->Kind() == PortKind::kUsb; }
@@ -144,7 +198,7 @@ std::optional<int> KeyboardCommands::AskKeyboard(bool offerAll, std::vector<Keyb
 }
 
 void KeyboardCommands::ReadFromKeyboard() {
-  if (!m_connection || TransferRunning()) return;
+  if (TransferRunning() || !EnsurePort()) return;
   std::vector<KeyboardDevice> keyboards;
   const std::optional<int> choice = AskKeyboard(false, keyboards);
   if (!choice) return;
@@ -176,7 +230,7 @@ void KeyboardCommands::ReadFromKeyboard() {
 }
 
 void KeyboardCommands::WriteIntoKeyboard() {
-  if (!m_connection || TransferRunning()) return;
+  if (TransferRunning() || !EnsurePort()) return;
   // Only the selected key is checked before writing; BuildImage takes the
   // other keys as they are. Key data that do not fit are refused as on a save:
   // the image would silently lose the keys that overflow. The image is built

@@ -78,13 +78,20 @@ class KeyboardCommands {
   // failed, and nothing is read.
   void SetSaveModifiedQuery(std::function<bool()> query) { m_saveModified = std::move(query); }
 
-  // The port choice, once per run, at the view's first display: asks PS/2 or
-  // USB (offering the port chosen last time first), keeps the answer for the
-  // next start, opens the port and fills the view's port kind and name. False when
-  // the program must end; ExitStatus() then tells with which status (0 after
-  // Cancel or a PS/2 port that cannot be opened, 1 when the simulated
-  // keyboard's file is unusable).
+  // The port choice at the view's first display (once per run): asks PS/2 or
+  // USB (see PortPreference: USB first while a USB keyboard is connected, no
+  // question after "Don't ask at start"), keeps the answer for the next
+  // start, opens the port and fills the view's port kind and name. Cancel
+  // leaves the editor without a port: Read and Write then ask first. False
+  // when the program must end; ExitStatus() then tells with which status (0
+  // after a PS/2 port that cannot be opened, 1 when the simulated keyboard's
+  // file is unusable).
   [[nodiscard]] bool ChoosePort(ViewState& state);
+  // Configuration > Communication Port...: the port dialog opening with the
+  // port in use; another port chosen replaces it. A port that can't be
+  // opened now is reported and leaves the editor without a port (never ends
+  // the program: the template may hold unsaved work).
+  void ChangePort();
   [[nodiscard]] int ExitStatus() const { return m_exitStatus; }
 
   // Start a transfer and return; refused while one runs.
@@ -119,6 +126,16 @@ class KeyboardCommands {
   // repainted and its command states refreshed.
   void FinishTransfer();
   void ReportViolations();
+  // The devices the connection works with; false (the message shown) when
+  // the simulated keyboard's file is unusable.
+  [[nodiscard]] bool SetUpEnvironment();
+  [[nodiscard]] bool UsbKeyboardConnected();
+  // Opens `kind` as the run's port and shows it in the view; false (the
+  // message shown) when it can't be opened.
+  [[nodiscard]] bool OpenPort(PortKind kind);
+  // Read and Write without a port: the port dialog first. False when the
+  // user cancelled or the port can't be opened.
+  [[nodiscard]] bool EnsurePort();
 
   CVEXADoc& m_doc;
   CVEXAView& m_view;
@@ -138,6 +155,7 @@ class KeyboardCommands {
   std::string m_doneLine;  // the status line of the transfer about to start
   UndoHistory* m_history = nullptr;
   int m_exitStatus = 0;
+  bool m_startChoiceDone = false;
 };
 
 }  // namespace vexa

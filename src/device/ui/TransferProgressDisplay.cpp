@@ -1,8 +1,11 @@
 #include "device/ui/TransferProgressDisplay.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "base/Messages.h"
@@ -12,18 +15,21 @@ namespace vexa {
 
 namespace {
 
-constexpr QPoint kTitleAt{250, 360};
-constexpr QPoint kWarningAt{200, 398};
-constexpr QPoint kPercentAt{460, 380};
-const QRect kBarRect{QPoint(200, 380), QPoint(454, 394)};  // (200,380)-(455,395), right and bottom exclusive
-constexpr int kNameX = 510;                                // a keyboard's name, after "100%"
-const QColor kBackground(220, 220, 220);
+// In the view's logical pixels: the title at (250,360), the first bar at
+// (200,380)-(455,395), its percentage at (460,380), a keyboard's name at
+// (510,380), the warning line at (200,398). Here they are counted from the
+// display's corner at (200,360); the rows from the list's top at y = 380.
+constexpr QPoint kOrigin{200, 360};
+constexpr QPoint kTitleAt{50, 0};
+constexpr int kListTop = 20;
+constexpr QSize kBarSize{255, 15};
+constexpr int kPercentX = 260;
+constexpr int kNameX = 310;      // after "100%"
+constexpr int kWarningRise = 2;  // the warning line's top is this far above the list's end
 
 QString Q(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-QPoint Down(QPoint at, int row) { return at + QPoint(0, row * TransferProgressDisplay::kRowPitch); }
 
 // Arial 16 in normal weight, or the nearest proportional sans serif face the
 // system has (Liberation Sans is Arial's metric twin). Never a fixed-pitch
@@ -41,6 +47,33 @@ QFont MakeFont() {
 
 }  // namespace
 
+// The rows: each keyboard's bar, percentage and name, one row every kRowPitch pixels.
+class TransferProgressDisplay::RowsPane : public QWidget {
+ public:
+  explicit RowsPane(TransferProgressDisplay& display) : QWidget(nullptr), m_display(display) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setFont(m_display.m_font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics(m_display.m_font);
+    for (int i = 0; i < m_display.Rows(); ++i) {
+      const RowState& row = m_display.m_rows[static_cast<size_t>(i)];
+      const int y = i * m_display.S(kRowPitch);
+      // The percentage is drawn over the previous one: clear the widest it gets.
+      painter.fillRect(QRect(QPoint(m_display.S(kPercentX), y),
+                             QSize(metrics.horizontalAdvance(QStringLiteral("100%")), metrics.height())),
+                       palette().color(QPalette::Window));
+      m_display.DrawText(painter, QPoint(m_display.S(kPercentX), y), row.percent);
+      m_display.DrawText(painter, QPoint(m_display.S(kNameX), y), row.name);
+    }
+  }
+
+ private:
+  TransferProgressDisplay& m_display;
+};
+
 class TransferProgressDisplay::RowSink : public ProgressSink {
  public:
   RowSink(TransferProgressDisplay& display, int row) : m_display(display), m_row(row) {}
@@ -55,46 +88,94 @@ class TransferProgressDisplay::RowSink : public ProgressSink {
   int m_row;
 };
 
-TransferProgressDisplay::TransferProgressDisplay(QWidget* view) : QWidget(view), m_font(MakeFont()) {
+TransferProgressDisplay::TransferProgressDisplay(QWidget* view)
+    : QWidget(view), m_font(MakeFont()), m_topLeft(kOrigin) {
   setObjectName(QStringLiteral("transferProgress"));
-  setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
+  m_list = new QScrollArea(this);
+  m_list->setObjectName(QStringLiteral("progressRows"));
+  m_list->setFrameShape(QFrame::NoFrame);
+  m_list->setFocusPolicy(Qt::NoFocus);
+  m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_list->viewport()->setAutoFillBackground(false);
+  m_pane = new RowsPane(*this);
+  m_list->setWidget(m_pane);
+  m_pane->setAutoFillBackground(false);  // setWidget turned it on; the view shows through
   hide();
 }
 
 TransferProgressDisplay::~TransferProgressDisplay() = default;
 
+QPoint TransferProgressDisplay::LogicalOrigin() { return kOrigin; }
+
+void TransferProgressDisplay::Place(QPoint topLeft, int viewHeight, double scale) {
+  m_topLeft = topLeft;
+  m_viewHeight = viewHeight;
+  m_zoomScale = scale;
+  if (!m_rows.empty()) Layout();
+}
+
+int TransferProgressDisplay::WarningY() const { return S(kListTop) + m_list->height() - S(kWarningRise); }
+
+void TransferProgressDisplay::Layout() {
+  const int rows = Rows();
+  const int viewHeight = m_viewHeight > 0 ? m_viewHeight : (parentWidget() ? parentWidget()->height() : 0);
+  // As large as the view's zoom, but small enough for the title, up to four
+  // rows and the warning line to fit below the display's corner.
+  const int shownRows = std::min(rows, 4);
+  const double fitting = (viewHeight - m_topLeft.y() - 1) / double(kListTop + shownRows * kRowPitch + 18);
+  m_scale = std::max(1.0, std::min(m_zoomScale, fitting));
+  m_font.setPixelSize(S(16));
+  const QFontMetrics metrics(m_font);
+  const int pitch = S(kRowPitch);
+  int paneWidth =
+      std::max(S(kBarSize.width()), S(kPercentX) + metrics.horizontalAdvance(QStringLiteral("100%")));
+  for (const RowState& row : m_rows)
+    paneWidth = std::max(paneWidth, S(kNameX) + metrics.horizontalAdvance(row.name));
+  const int fullHeight = rows * pitch;
+  // What is left of the view below the list's top, less the warning line.
+  const int room = viewHeight - m_topLeft.y() - S(kListTop) - (metrics.height() - S(kWarningRise)) - 1;
+  int listHeight = fullHeight;
+  if (room < fullHeight) listHeight = std::max(pitch, room / pitch * pitch);
+  const bool scrolls = listHeight < fullHeight;
+  m_list->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  const int listWidth = paneWidth + (scrolls ? m_list->verticalScrollBar()->sizeHint().width() : 0);
+  m_pane->resize(paneWidth, fullHeight);
+  m_list->setGeometry(0, S(kListTop), listWidth, listHeight);
+  for (int i = 0; i < rows; ++i) {
+    if (QProgressBar* bar = m_rows[static_cast<size_t>(i)].bar)
+      bar->setGeometry(QRect(QPoint(0, i * pitch), QSize(S(kBarSize.width()), S(kBarSize.height()))));
+  }
+  const int right = std::max({S(kTitleAt.x()) + metrics.horizontalAdvance(Q(msg::kWritingTitle)),
+                              S(kTitleAt.x()) + metrics.horizontalAdvance(Q(msg::kReadingTitle)),
+                              metrics.horizontalAdvance(Q(msg::kDontTouch)), listWidth});
+  setGeometry(QRect(m_topLeft, QSize(right, WarningY() + metrics.height())));
+}
+
 // The area the texts and the bars can cover; outside the texts the view
 // shows through.
 void TransferProgressDisplay::Show(const QStringList& names) {
   Clear();
-  const QFontMetrics metrics(m_font);
-  int right = std::max({kTitleAt.x() + metrics.horizontalAdvance(Q(msg::kWritingTitle)),
-                        kTitleAt.x() + metrics.horizontalAdvance(Q(msg::kReadingTitle)),
-                        kWarningAt.x() + metrics.horizontalAdvance(Q(msg::kDontTouch)),
-                        kPercentAt.x() + metrics.horizontalAdvance(QStringLiteral("100%"))});
   const int rows = static_cast<int>(names.size());
   m_rows.resize(static_cast<size_t>(rows));
   for (int i = 0; i < rows; ++i) {
     m_rows[static_cast<size_t>(i)].name = names[i];
-    right = std::max(right, kNameX + metrics.horizontalAdvance(names[i]));
-  }
-  setGeometry(QRect(QPoint(kWarningAt.x(), kTitleAt.y()),
-                    QPoint(right, Down(kWarningAt, rows - 1).y() + metrics.height())));
-  for (int i = 0; i < rows; ++i) {
-    auto* bar = new QProgressBar(this);
+    auto* bar = new QProgressBar(m_pane);
     bar->setObjectName(i == 0 ? QStringLiteral("progressBar") : QStringLiteral("progressBar%1").arg(i));
     bar->setProperty("controlId", kProgressBarId + i);
-    bar->setGeometry(QRect(FromView(Down(kBarRect.topLeft(), i)), kBarRect.size()));
     bar->setTextVisible(false);
     bar->setRange(1, kBlockCount);
     bar->reset();  // position 0: below the range, an empty bar
     bar->show();
     m_rows[static_cast<size_t>(i)].bar = bar;
   }
+  Layout();
+  m_list->verticalScrollBar()->setValue(0);
   raise();
   show();
 }
+
+void TransferProgressDisplay::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 void TransferProgressDisplay::Clear() {
   for (RowState& row : m_rows) delete row.bar;
@@ -143,6 +224,7 @@ void TransferProgressDisplay::RowBegin(int row, std::string_view title) {
   r.percent.clear();
   if (r.bar) r.bar->reset();
   update();
+  m_pane->update();
 }
 
 void TransferProgressDisplay::RowStep(int row, int block, std::string_view percentText) {
@@ -150,35 +232,24 @@ void TransferProgressDisplay::RowStep(int row, int block, std::string_view perce
   RowState& r = m_rows[static_cast<size_t>(row)];
   if (r.bar) r.bar->setValue(block + 1);
   r.percent = Q(percentText);
-  update();
+  m_pane->update(QRect(0, row * S(kRowPitch), m_pane->width(), S(kRowPitch)));
   if (m_observer) m_observer(block);
 }
 
-void TransferProgressDisplay::DrawText(QPainter& painter, QPoint viewPoint, const QString& text) const {
+void TransferProgressDisplay::DrawText(QPainter& painter, QPoint at, const QString& text) const {
   if (text.isEmpty()) return;
   const QFontMetrics metrics(m_font);
-  const QPoint at = FromView(viewPoint);
-  painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())), kBackground);
+  painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
+                   palette().color(QPalette::Window));
   painter.drawText(at.x(), at.y() + metrics.ascent(), text);
 }
 
 void TransferProgressDisplay::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(m_font);
-  painter.setPen(Qt::black);
-  DrawText(painter, kTitleAt, m_title);
-  // The percentage is drawn over the previous one: clear the widest it gets.
-  const QFontMetrics metrics(m_font);
-  for (int i = 0; i < Rows(); ++i) {
-    const RowState& row = m_rows[static_cast<size_t>(i)];
-    const QPoint percentAt = Down(kPercentAt, i);
-    painter.fillRect(QRect(FromView(percentAt),
-                           QSize(metrics.horizontalAdvance(QStringLiteral("100%")), metrics.height())),
-                     kBackground);
-    DrawText(painter, percentAt, row.percent);
-    DrawText(painter, Down(QPoint(kNameX, kPercentAt.y()), i), row.name);
-  }
-  DrawText(painter, Down(kWarningAt, std::max(Rows(), 1) - 1), Q(msg::kDontTouch));
+  painter.setPen(palette().color(QPalette::WindowText));
+  DrawText(painter, QPoint(S(kTitleAt.x()), S(kTitleAt.y())), m_title);
+  DrawText(painter, QPoint(0, WarningY()), Q(msg::kDontTouch));
 }
 
 }  // namespace vexa

@@ -7,8 +7,15 @@
 // Several keyboards written at once: BeginGroup shows one row per keyboard,
 // the first where the single bar stands and each further one 20 pixels
 // lower, each with its bar, its percentage and the keyboard's name after it;
-// the warning line moves below the last row. Row(i) is keyboard i's
-// ProgressSink; EndGroup takes the display away.
+// the warning line moves below the last row. The rows sit in a list that
+// scrolls when they would reach below the view (16 keyboards in a small
+// window), so the warning line and every row stay reachable. Row(i) is
+// keyboard i's ProgressSink; EndGroup takes the display away.
+//
+// When the view zooms, Place puts the display's top left corner where the
+// zoom shows its logical place and sizes it, its type and its bars with the
+// zoom's scale, or less where that leaves too little room for the rows below
+// (room for four rows is kept; more scroll).
 //
 // The transfers run on worker threads; their progress calls arrive here on
 // the GUI thread (through a QueuedProgressSink each) and each one schedules a
@@ -25,6 +32,7 @@
 #include "device/ProgressSink.h"
 
 class QProgressBar;
+class QScrollArea;
 
 namespace vexa {
 
@@ -36,6 +44,15 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
 
   // `view` is the layout view the display is drawn into.
   explicit TransferProgressDisplay(QWidget* view);
+
+  // The display's top left corner in the view's logical pixels (the title's
+  // left edge is the bars' one).
+  [[nodiscard]] static QPoint LogicalOrigin();
+  // Where the view's zoom puts that corner, how far down the view goes and
+  // the zoom's scale.
+  void Place(QPoint topLeft, int viewHeight, double scale = 1.0);
+  // The list of rows (scrolls when the rows do not fit).
+  [[nodiscard]] QScrollArea* RowList() const { return m_list; }
   ~TransferProgressDisplay() override;
 
   // One transfer.
@@ -61,8 +78,12 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Clicks on the display are dropped, like every click on the view during a
+  // transfer; the list still scrolls.
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  class RowsPane;
   class RowSink;
   struct RowState {
     QProgressBar* bar = nullptr;
@@ -74,14 +95,23 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
   void RowBegin(int row, std::string_view title);
   void RowStep(int row, int block, std::string_view percentText);
   void Clear();
-  void DrawText(class QPainter& painter, QPoint viewPoint, const QString& text) const;
-  [[nodiscard]] QPoint FromView(QPoint viewPoint) const { return viewPoint - pos(); }
+  // Sizes the display and its list for the rows shown.
+  void Layout();
+  void DrawText(class QPainter& painter, QPoint at, const QString& text) const;
+  [[nodiscard]] int WarningY() const;
 
   QFont m_font;
   QString m_title;
   std::vector<RowState> m_rows;
   std::vector<std::unique_ptr<RowSink>> m_sinks;
   std::function<void(int)> m_observer;
+  QScrollArea* m_list = nullptr;
+  RowsPane* m_pane = nullptr;
+  QPoint m_topLeft;
+  int m_viewHeight = 0;
+  double m_zoomScale = 1.0;  // the view's
+  double m_scale = 1.0;      // the display's: the view's, or less where rows need the room
+  [[nodiscard]] int S(int pixels) const { return qRound(pixels * m_scale); }
 };
 
 }  // namespace vexa

@@ -7,6 +7,7 @@
 
 #include "view/ContentWindow.h"
 #include "view/Cp1252.h"
+#include "view/LegendSheet.h"
 
 namespace vexa {
 
@@ -48,27 +49,17 @@ QString Shown(const std::string& bytes) {
   return QString::fromStdU16String(Cp1252ToUtf16(shown));
 }
 
-// Cuts `text` into lines of at most `columns` characters, ending a line
-// before a key word or after a blank where one is in reach, so that "[CR]"
-// stays whole.
-QStringList Wrap(const QString& text, int columns) {
+// The key text cut into lines of at most `columns` characters where it can
+// be (see WrapLegendText), as shown.
+QStringList Wrap(const std::string& bytes, int columns) {
   QStringList lines;
-  if (columns < 1) return lines;
-  qsizetype at = 0;
-  while (text.size() - at > columns) {
-    qsizetype cut = at + columns;
-    for (qsizetype i = cut; i > at + 1; --i) {
-      const bool wordStart = text[i] == QLatin1Char('[') && text[i - 1] != QLatin1Char('[');
-      if (wordStart || text[i - 1] == QLatin1Char(' ')) {
-        cut = i;
-        break;
-      }
-    }
-    lines << text.mid(at, cut - at);
-    at = cut;
-  }
-  if (at < text.size()) lines << text.mid(at);
+  for (const std::string& line : WrapLegendText(bytes, columns)) lines << Shown(line);
   return lines;
+}
+
+bool Fits(const QStringList& lines, int columns) {
+  return std::all_of(lines.begin(), lines.end(),
+                     [columns](const QString& line) { return line.size() <= columns; });
 }
 
 qreal LineHeight(const QFont& font) { return QFontMetricsF(font).height(); }
@@ -80,7 +71,7 @@ LegendSheetPainter::LegendSheetPainter(const LegendSheet& sheet)
     : m_title(QString::fromLocal8Bit(sheet.title)) {
   const qreal keyboardTop = kMargin + LineHeight(LabelFont(kTitleSize)) + kTitleGap;
   const qreal width = 2 * kMargin + sheet.bounds.width * kScale;
-  QStringList notes;
+  std::vector<std::string> notes;  // key text bytes
   for (const LegendKey& key : sheet.keys) {
     PlacedKey placed;
     placed.rect = QRectF(kMargin + (key.rect.left - sheet.bounds.left) * kScale,
@@ -96,14 +87,13 @@ LegendSheetPainter::LegendSheetPainter(const LegendSheet& sheet)
            QFontMetricsF(LabelFont(placed.labelSize)).horizontalAdvance(placed.label) > inner)
       placed.labelSize -= 1;
     const qreal contentTop = kPad + LineHeight(LabelFont(placed.labelSize));
-    const QString content = Shown(key.content);
-    if (!content.isEmpty()) {
+    if (!key.content.empty()) {
       // The largest type in which the wrapped content fits below the label.
       for (qreal size = kContentSize; size >= kSmallestContentSize && placed.lines.isEmpty(); size -= 1) {
         const QFontMetricsF metrics(ContentFont(size));
         const int columns = static_cast<int>(std::floor(inner / metrics.horizontalAdvance(QLatin1Char('M'))));
-        const QStringList lines = Wrap(content, columns);
-        if (!lines.isEmpty() &&
+        const QStringList lines = Wrap(key.content, columns);
+        if (!lines.isEmpty() && Fits(lines, columns) &&
             contentTop + lines.size() * metrics.height() <= placed.rect.height() - kPad + 0.5) {
           placed.lines = lines;
           placed.contentSize = size;
@@ -113,22 +103,21 @@ LegendSheetPainter::LegendSheetPainter(const LegendSheet& sheet)
         placed.note = ++m_noteCount;
         placed.lines << QStringLiteral("(%1)").arg(placed.note);
         placed.contentSize = kContentSize;
-        const QString name =
-            placed.label.isEmpty() ? QStringLiteral("position %1").arg(key.position) : placed.label;
-        notes << QStringLiteral("(%1) %2: %3").arg(placed.note).arg(name, content);
+        const std::string name = key.label.empty() ? "position " + std::to_string(key.position) : key.label;
+        notes.push_back("(" + std::to_string(placed.note) + ") " + name + ": " + key.content);
       }
     }
     m_keys.push_back(std::move(placed));
   }
 
   qreal bottom = keyboardTop + sheet.bounds.height * kScale;
-  if (!notes.isEmpty()) {
+  if (!notes.empty()) {
     m_notesTop = bottom + kNotesGap;
     const QFontMetricsF metrics(ContentFont(kNoteSize));
     const int columns = std::max(
         20,
         static_cast<int>(std::floor((width - 2 * kMargin) / metrics.horizontalAdvance(QLatin1Char('M')))));
-    for (const QString& note : notes) m_noteLines << Wrap(note, columns);
+    for (const std::string& note : notes) m_noteLines << Wrap(note, columns);
     bottom = m_notesTop + m_noteLines.size() * metrics.height();
   }
   m_size = QSizeF(std::ceil(width), std::ceil(bottom + kMargin));

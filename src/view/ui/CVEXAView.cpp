@@ -21,6 +21,25 @@ constexpr int kCellHeight = 16;
 
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+Rgb ToRgb(const QColor& c) {
+  return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+             static_cast<std::uint8_t>(c.blue())};
+}
+
+ViewColours ColoursOf(const QPalette& palette) {
+  PaletteColours p;
+  p.window = ToRgb(palette.color(QPalette::Window));
+  p.windowText = ToRgb(palette.color(QPalette::WindowText));
+  p.base = ToRgb(palette.color(QPalette::Base));
+  p.text = ToRgb(palette.color(QPalette::Text));
+  p.light = ToRgb(palette.color(QPalette::Light));
+  p.shadow = ToRgb(palette.color(QPalette::Shadow));
+  return ViewColours::FromPalette(p);
+}
+
+QRect ToQRect(const ZoomRect& r) { return {r.left, r.top, r.width, r.height}; }
+ZoomRect ToZoomRect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
+
 // The pixels a drawing operation may touch.
 QRect OpBounds(const DrawOp& op) {
   switch (op.kind) {
@@ -61,12 +80,39 @@ QFont MakeDisplayFont() {
 }  // namespace
 
 CVEXAView::CVEXAView(CVEXADoc& doc, UserInterface& ui, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ui(ui), m_font(MakeDisplayFont()) {
+    : QWidget(parent), m_doc(doc), m_ui(ui), m_colours(ColoursOf(palette())), m_font(MakeDisplayFont()) {
   m_ascent = QFontMetrics(m_font).ascent();
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Tall enough for the progress display of a transfer, whose last line sits at y = 398.
-  setMinimumSize(760, 420);
+  setMinimumSize(ViewZoom::kLogicalWidth, ViewZoom::kLogicalHeight);
+}
+
+QRect CVEXAView::ToDevice(const QRect& logical) const {
+  return ToQRect(Zoom().ToDevice(ToZoomRect(logical)));
+}
+
+QPoint CVEXAView::ToDevice(const QPoint& logical) const {
+  const ViewZoom zoom = Zoom();
+  return {zoom.ToDeviceX(logical.x()), zoom.ToDeviceY(logical.y())};
+}
+
+QPoint CVEXAView::ToLogical(const QPoint& device) const {
+  const ViewZoom zoom = Zoom();
+  return {zoom.ToLogicalX(device.x()), zoom.ToLogicalY(device.y())};
+}
+
+void CVEXAView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  emit zoomChanged();
+}
+
+void CVEXAView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) {
+    m_colours = ColoursOf(palette());
+    update();
+  }
+  QWidget::changeEvent(event);
 }
 
 void CVEXAView::Repaint(vexa::Repaint area) {
@@ -74,10 +120,10 @@ void CVEXAView::Repaint(vexa::Repaint area) {
     case Repaint::None:
       return;
     case Repaint::ContentBox:
-      update(ContentBoxArea());
+      update(ToDevice(ContentBoxArea()).adjusted(-1, -1, 1, 1));
       break;
     case Repaint::InformationArea:
-      update(InformationArea());
+      update(ToDevice(InformationArea()).adjusted(-1, -1, 1, 1));
       break;
     case Repaint::WholeView:
       update();
@@ -125,9 +171,29 @@ void CVEXAView::MoveSelection(int direction) {
 void CVEXAView::PaintView(QPainter& painter, const QRect& dirty) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setFont(m_font);
-  const std::vector<DrawOp> ops = BuildViewPaint(m_doc, m_state, width(), height());
-  for (const DrawOp& op : ops) {
-    if (!dirty.isNull() && !OpBounds(op).intersects(dirty)) continue;
+  // Zoomed, the widget is filled and outlined in its own pixels, then every
+  // operation is drawn in logical pixels through the zoom: lines and fills
+  // stay unsmoothed (crisp), the text is set at the zoomed size.
+  const ViewZoom zoom = Zoom();
+  const bool zoomed = !zoom.IsIdentity();
+  int logicalWidth = width(), logicalHeight = height();
+  QRect logicalDirty = dirty;
+  if (zoomed) {
+    painter.fillRect(rect(), ToQColor(m_colours.background));
+    painter.setPen(QPen(ToQColor(m_colours.text), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.translate(zoom.OffsetX(), zoom.OffsetY());
+    painter.scale(zoom.Scale(), zoom.Scale());
+    logicalWidth = zoom.ToLogicalX(width() - 1) + 1;
+    logicalHeight = zoom.ToLogicalY(height() - 1) + 1;
+    if (!dirty.isNull()) logicalDirty = ToQRect(zoom.ToLogical(ToZoomRect(dirty))).adjusted(-1, -1, 1, 1);
+  }
+  const std::vector<DrawOp> ops = BuildViewPaint(m_doc, m_state, logicalWidth, logicalHeight, m_colours);
+  for (size_t i = 0; i < ops.size(); ++i) {
+    const DrawOp& op = ops[i];
+    if (zoomed && i == 0) continue;  // the outlined fill of the whole widget, drawn above
+    if (!logicalDirty.isNull() && !OpBounds(op).intersects(logicalDirty)) continue;
     switch (op.kind) {
       case DrawOp::Kind::Fill:
         painter.fillRect(QRect(QPoint(op.x1, op.y1), QPoint(op.x2 - 1, op.y2 - 1)), ToQColor(op.colour));
@@ -184,12 +250,12 @@ void CVEXAView::paintEvent(QPaintEvent* event) {
 
 void CVEXAView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ToLogical(event->position().toPoint());
     switch (view_selection::LeftButtonDown(m_doc, m_state, at.x(), at.y())) {
       case ClickResult::Nothing:
         break;
       case ClickResult::ContentBox:
-        update(ContentBoxArea());
+        update(ToDevice(ContentBoxArea()).adjusted(-1, -1, 1, 1));
         emit stateChanged();
         break;
       case ClickResult::Selected:

@@ -1,7 +1,9 @@
 // The layout view widget: paints the paint model of the current document and
 // view state, and maps mouse clicks and the navigation keys onto the view
-// logic. All state lives in ViewState; all geometry in logical pixels, so the
-// fixed layout scales with the screen.
+// logic. All state lives in ViewState; all geometry in the layout's logical
+// pixels, zoomed to fit the widget (ViewZoom: one scale, never below 1; the
+// main window scrolls the view below that size). The colours are the
+// palette's (ViewColours), taken again whenever the palette changes.
 #pragma once
 
 #include <QFont>
@@ -9,7 +11,9 @@
 #include <functional>
 
 #include "view/KeyEditor.h"
+#include "view/ViewColours.h"
 #include "view/ViewState.h"
+#include "view/ViewZoom.h"
 
 namespace vexa {
 
@@ -58,17 +62,32 @@ class CVEXAView : public QWidget {
   // its command states.
   void Repaint(vexa::Repaint area);
 
+  // In logical pixels.
   static QRect InformationArea() { return {10, 300, 740, 60}; }
   static QRect ContentBoxArea() { return {95, 330, 605, 20}; }
   [[nodiscard]] const QFont& DisplayFont() const { return m_font; }
 
+  // The zoom for the widget's size now (a hidden widget gets its resize
+  // event only when shown).
+  [[nodiscard]] ViewZoom Zoom() const { return ViewZoom::Fit(width(), height()); }
+  [[nodiscard]] const ViewColours& Colours() const { return m_colours; }
+  // Logical pixels to the widget's pixels and back (see ViewZoom).
+  [[nodiscard]] QRect ToDevice(const QRect& logical) const;
+  [[nodiscard]] QPoint ToDevice(const QPoint& logical) const;
+  [[nodiscard]] QPoint ToLogical(const QPoint& device) const;
+
  signals:
   // The selection or editing state changed: command states need a refresh.
   void stateChanged();
+  // The zoom changed (the widget was resized): what is placed in logical
+  // pixels over the view (the output test, the progress display) moves along.
+  void zoomChanged();
 
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   // Tab and Shift+Tab are keys of the key editor ([Tab]), not focus moves.
@@ -79,6 +98,7 @@ class CVEXAView : public QWidget {
   CVEXADoc& m_doc;
   UserInterface& m_ui;
   ViewState m_state;
+  ViewColours m_colours;
   QFont m_font;
   int m_ascent = 0;
   bool m_initialised = false;

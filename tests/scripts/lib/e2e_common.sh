@@ -81,13 +81,13 @@ e2e_watchdog() {
   e2e_watchdog_pid=$!
 }
 
-# e2e_start_x: a private X server; the server picks a free display number
+# e2e_start_x: a private X server (E2E_SCREEN, default 1280x1024); the server picks a free display number
 # itself, so scripts running side by side never share one. Also gives the run
 # its own settings (the editor's model and recent files) and runtime directory.
 e2e_start_x() {
   local fifo="$work/displayfd" display=""
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   xvfb_pid=$!
   read -r -t 20 display <"$fifo" || true
   [ -n "$display" ] || fail "Xvfb did not start"
@@ -144,7 +144,9 @@ e2e_dialog() {
 # keyboard $keyboard (default $work/keyboard.bin), or with E2E_PS2_DEVICE set
 # on that node (--ps2-device) instead, answers the port dialog (Home, then
 # DOWNS presses of Down: 0 = PS/2, 1 = USB), waits for the main window, puts
-# it at (0,0) at 900 x 640 and finds the layout view ($view_x, $view_y).
+# it at (0,0) at 760 x 640 and finds the layout view ($view_x, $view_y). At
+# 760 pixels across the view is exactly as wide as its layout: zoom 1, so the
+# scripts' view coordinates are the layout's pixels.
 e2e_start_editor() {
   local downs=$1
   shift
@@ -178,9 +180,12 @@ e2e_start_editor() {
   xdotool key Return
   window="$(e2e_wait_window 'Programmable Keyboard$')"
   xdotool windowmove "$window" 0 0
-  xdotool windowsize "$window" "${E2E_WIDTH:-900}" "${E2E_HEIGHT:-640}"
+  xdotool windowsize "$window" "${E2E_WIDTH:-760}" "${E2E_HEIGHT:-640}"
   sleep 1
   shot started
+  # A zoomed view (E2E_ZOOMED=1, a window larger than the layout) is found by
+  # the caller with "ppm.py zoom".
+  [ -n "${E2E_ZOOMED:-}" ] && return 0
   read -r view_x view_y < <(python3 "$E2E_LIB_DIR/ppm.py" locate "$work/started.ppm") ||
     fail "the layout view is not on the screen"
 }
