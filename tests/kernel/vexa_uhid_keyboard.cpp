@@ -20,7 +20,8 @@
 // keyboard (its memory kept) or as a foreign device.
 //
 // Prints "node /dev/hidrawN" each time the device is there (and writes the
-// node to FILE), "unplugged" when it leaves. Every breach of the protocol by
+// node to FILE), "unplugged" when it leaves, and "written N" each time it
+// has stored another 64 blocks (N whole templates, when nothing failed). Every breach of the protocol by
 // the host is printed at once as "violation: ..." on stderr. SIGTERM or
 // SIGINT remove the device; the exit status is 3 when anything was recorded,
 // 1 on trouble, 0 otherwise.
@@ -236,8 +237,9 @@ class UhidKeyboard {
   bool Save() {
     if (m_keyboard.Memory() == m_saved && ::access(m_options.memory.c_str(), F_OK) == 0) return true;
     const vexa::Image& memory = m_keyboard.Memory();
-    if (!vexa::WriteFileAtomically(m_options.memory,
-                                   std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size()))) {
+    if (!vexa::WriteFileAtomically(
+            m_options.memory,
+            std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size()))) {
       std::cerr << "vexa_uhid_keyboard: can't write " << m_options.memory << "\n";
       return false;
     }
@@ -320,7 +322,11 @@ class UhidKeyboard {
     r.err = taken < 0 ? EIO : 0;
     const bool sent = Send(reply);
     // The keyboard stores the block now; the host waits meanwhile.
-    if (m_keyboard.BlocksWritten() != before && !Save()) return false;
+    if (m_keyboard.BlocksWritten() != before) {
+      if (!Save()) return false;
+      if (m_keyboard.BlocksWritten() % vexa::kBlockCount == 0)
+        std::cout << "written " << m_keyboard.BlocksWritten() / vexa::kBlockCount << std::endl;
+    }
     CheckUnplugged();
     return sent;
   }

@@ -16,7 +16,7 @@
 #
 # The kernel package is fetched once (apt-get download, dpkg -x) into
 # $VEXA_KERNEL_CACHE (default ~/.cache/vexa/kernel) and taken from there
-# afterwards. VEXA_VM_TIMEOUT (seconds, default 420) bounds the whole run.
+# afterwards. VEXA_VM_TIMEOUT (seconds, default 540) bounds the whole run.
 set -euo pipefail
 
 die() {
@@ -120,6 +120,7 @@ mount -t proc proc $r/proc
 mount -t sysfs sys $r/sys
 mount -t devtmpfs dev $r/dev
 mkdir -p $r/dev/pts $r/dev/shm
+ln -s /proc/self/fd $r/dev/fd
 mount -t devpts devpts $r/dev/pts
 mount -t tmpfs tmpfs $r/dev/shm
 mount -t tmpfs tmpfs $r/tmp
@@ -141,7 +142,7 @@ chmod +x "$initrd_dir/init"
 rm -f "$work/console.log"
 started=$(date +%s)
 set +e
-timeout --kill-after=10 "${VEXA_VM_TIMEOUT:-420}" "$QEMU" \
+timeout --kill-after=10 "${VEXA_VM_TIMEOUT:-540}" "$QEMU" \
   -machine pc,accel=tcg -cpu max -smp 2 -m 1536 \
   -display none -monitor none -nic none -no-reboot \
   -serial "file:$work/console.log" \
