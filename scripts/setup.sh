@@ -14,6 +14,7 @@ PACKAGES=(
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick xauth
   valgrind dpkg-dev file strace groff-base
+  qemu-system-x86 busybox-static x11-apps
 )
 
 missing=()
