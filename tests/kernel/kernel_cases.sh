@@ -315,8 +315,11 @@ ps2_write_over() {
   [ -z "$state" ] || [ "$state" = Z ]
 }
 end_ps2_write() {
-  wait_until 20 ps2_write_over || kill -KILL "$ps2_pid" "$ps2_tracer" 2>/dev/null
-  wait "$ps2_tracer" 2>/dev/null
+  # (bash's notice of a job ended by a signal goes nowhere)
+  {
+    wait_until 20 ps2_write_over || kill -KILL "$ps2_pid" "$ps2_tracer"
+    wait "$ps2_tracer"
+  } 2>/dev/null
 }
 
 ps2_sigkill() {
