@@ -45,7 +45,7 @@ find_vmlinuz() { ls "$kernel_root"/boot/vmlinuz-* 2>/dev/null | head -n 1; }
 if [ -z "$(find_vmlinuz)" ]; then
   mkdir -p "$cache"
   # The metapackage only depends on the real one: linux-image-6.x.y-amd64.
-  pkg=$(apt-cache depends linux-image-amd64 2>/dev/null | awk '/Depends: linux-image-/ { print $2; exit }')
+  pkg=$(apt-cache depends linux-image-amd64 2>/dev/null | awk '/Depends: linux-image-/ { print $2; exit }') || true
   [ -n "$pkg" ] ||
     die "the kernel package can't be had: apt-cache knows no linux-image-amd64 (apt-get update first?)"
   echo "vm_run: fetching $pkg into $cache"
