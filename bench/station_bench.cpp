@@ -19,9 +19,9 @@
 #include <thread>
 #include <vector>
 
-#include "device/EmulatedHidBackend.h"
 #include "device/ProvisioningStation.h"
 #include "device/SystemClock.h"
+#include "emulator/EmulatedHidBackend.h"
 
 namespace vexa {
 namespace {

@@ -6,12 +6,12 @@
 // USB; 64 x 200 ms each way over the controller).
 #include <benchmark/benchmark.h>
 
-#include "device/EmulatedController.h"
-#include "device/EmulatedHidBackend.h"
 #include "device/KeyboardConnection.h"
-#include "device/KeyboardEmulator.h"
 #include "device/PortByteLink.h"
-#include "device/VirtualClock.h"
+#include "emulator/EmulatedController.h"
+#include "emulator/EmulatedHidBackend.h"
+#include "emulator/KeyboardEmulator.h"
+#include "emulator/VirtualClock.h"
 
 namespace vexa {
 namespace {

@@ -15,9 +15,9 @@
 #include <thread>
 #include <vector>
 
-#include "device/EmulatedHidBackend.h"
 #include "device/KeyboardGroupWrite.h"
 #include "device/SystemClock.h"
+#include "emulator/EmulatedHidBackend.h"
 
 namespace vexa {
 namespace {

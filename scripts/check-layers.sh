@@ -2,8 +2,8 @@
 # Checks the include rules of the layers (see src/CMakeLists.txt and README
 # "Architecture") on the tree under ROOT (default: this checkout):
 #   - a file includes only headers of its own layer and of the layers below;
-#   - no Qt header in the Qt-free layers (base .. commands, device/linux,
-#     helper);
+#   - no Qt header in the Qt-free layers (base .. commands, emulator,
+#     device/linux, helper);
 #   - nothing in src/ includes a test double from tests/;
 #   - every .cpp under src/ is listed in src/CMakeLists.txt, so no source is
 #     silently left out of the build.
@@ -26,6 +26,7 @@ layer_of() {
     view/*) echo view ;;
     device/linux/*) echo platform ;;
     device/*) echo device ;;
+    emulator/*) echo emulator ;;
     commands/*) echo commands ;;
     cli/*) echo cli ;;
     helper/*) echo helper ;;
@@ -42,19 +43,20 @@ allowed() {
     document) echo "base models document" ;;
     view) echo "base models document view" ;;
     device) echo "base models document device" ;;
-    platform) echo "base models document device platform" ;;
+    emulator) echo "base models document device emulator" ;;
+    platform) echo "base models document device emulator platform" ;;
     commands) echo "base models document view device commands" ;;
     qtsettings) echo "base models document qtsettings" ;;
     legend) echo "base models document view legend" ;;
-    gui) echo "base models document view device platform commands qtsettings legend gui" ;;
-    cli) echo "base models document view device platform commands qtsettings legend cli" ;;
+    gui) echo "base models document view device emulator platform commands qtsettings legend gui" ;;
+    cli) echo "base models document view device emulator platform commands qtsettings legend cli" ;;
     helper) echo "base platform helper" ;;
   esac
 }
 
 qt_free() {
   case "$1" in
-    base | models | document | view | device | platform | commands | helper) return 0 ;;
+    base | models | document | view | device | emulator | platform | commands | helper) return 0 ;;
     *) return 1 ;;
   esac
 }

@@ -39,6 +39,7 @@ PACKAGES=(
   xvfb xdotool x11-utils imagemagick xauth
   weston dbus at-spi2-core python3-pyatspi
   valgrind dpkg-dev file strace groff-base
+  qemu-system-x86 busybox-static x11-apps
 )
 # Installed where the release has them; the step that uses one says so where not.
 OPTIONAL=()

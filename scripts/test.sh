@@ -2,7 +2,8 @@
 # Sets up the machine, builds VEXA and runs every test:
 #   0. the source checks: formatting (.clang-format) and the layers' include rules;
 #   1. the main build: unit, widget, CLI and end-to-end tests (ctest), the
-#      layering check among them;
+#      layering check among them; then the kernel test (ctest label "kernel":
+#      Debian's kernel booted once in QEMU, tests/kernel/);
 #   2. a sanitizer build (ASan + UBSan) of the core tests (the whole suite under
 #      the sanitizers and valgrind: scripts/sanitize-all.sh);
 #   3. the libFuzzer harnesses, each for a short run over its corpus;
@@ -22,13 +23,16 @@ bash scripts/check-layers.sh
 echo "== main build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$JOBS"
-(cd build && ctest --output-on-failure -j "$JOBS")
+(cd build && ctest --output-on-failure -j "$JOBS" -LE kernel)
+
+echo "== kernel tests (Debian's kernel booted in QEMU: real hidraw nodes, the i8042 keyboard port)"
+(cd build && ctest --output-on-failure -L kernel)
 
 echo "== sanitizer build (ASan + UBSan)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXA_SANITIZE=ON -DVEXA_GUI=OFF -DVEXA_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$JOBS" --target vexa_core_tests vexa_cli_tests vexa_platform_tests vexa-cli vexa-serio-helper vexa_ps2_emulator
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --output-on-failure -j "$JOBS" -E '^script\.package$')
+  ctest --output-on-failure -j "$JOBS" -E '^script\.package$' -LE kernel)
 
 echo "== fuzzers (${FUZZ_SECONDS}s each)"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

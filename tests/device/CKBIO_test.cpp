@@ -7,9 +7,9 @@
 
 #include "EmulatedPlatform.h"
 #include "base/Messages.h"
-#include "device/EmulatedController.h"
-#include "device/KeyboardEmulator.h"
 #include "device/PortByteLink.h"
+#include "emulator/EmulatedController.h"
+#include "emulator/KeyboardEmulator.h"
 
 namespace vexa {
 namespace {

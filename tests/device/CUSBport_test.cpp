@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "ViolationGuard.h"
-#include "device/EmulatedHidBackend.h"
-#include "device/KeyboardEmulator.h"
-#include "device/VirtualClock.h"
+#include "emulator/EmulatedHidBackend.h"
+#include "emulator/KeyboardEmulator.h"
+#include "emulator/VirtualClock.h"
 
 namespace vexa {
 namespace {

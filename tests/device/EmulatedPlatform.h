@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "device/EmulatedController.h"
-#include "device/EmulatedDriverDevice.h"
 #include "device/KbioPlatform.h"
-#include "device/KeyboardEmulator.h"
 #include "device/PortByteLink.h"
+#include "emulator/EmulatedController.h"
+#include "emulator/EmulatedDriverDevice.h"
+#include "emulator/KeyboardEmulator.h"
 
 namespace vexa {
 

@@ -5,9 +5,9 @@
 #include "EmulatedPlatform.h"
 #include "ViolationGuard.h"
 #include "base/Messages.h"
-#include "device/EmulatedHidBackend.h"
 #include "device/RealPortGuard.h"
-#include "device/VirtualClock.h"
+#include "emulator/EmulatedHidBackend.h"
+#include "emulator/VirtualClock.h"
 
 namespace vexa {
 namespace {

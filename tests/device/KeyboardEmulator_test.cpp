@@ -1,12 +1,12 @@
 // The emulated keyboard is at least as strict as the real one: what it
 // refuses, and which breaches of the USB protocol by the host it records.
-#include "device/KeyboardEmulator.h"
+#include "emulator/KeyboardEmulator.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "device/VirtualClock.h"
+#include "emulator/VirtualClock.h"
 
 namespace vexa {
 namespace {

@@ -14,8 +14,8 @@
 
 #include "ViolationGuard.h"
 #include "base/Messages.h"
-#include "device/EmulatedHidBackend.h"
-#include "device/VirtualClock.h"
+#include "emulator/EmulatedHidBackend.h"
+#include "emulator/VirtualClock.h"
 
 namespace vexa {
 namespace {

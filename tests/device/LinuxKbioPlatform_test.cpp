@@ -12,7 +12,7 @@
 #include "FakeSerioSystem.h"
 #include "base/Messages.h"
 #include "device/CKBIO.h"
-#include "device/EmulatedController.h"
+#include "emulator/EmulatedController.h"
 
 namespace vexa {
 namespace {

@@ -15,8 +15,8 @@
 #include <thread>
 
 #include "ViolationGuard.h"
-#include "device/EmulatedHidBackend.h"
-#include "device/VirtualClock.h"
+#include "emulator/EmulatedHidBackend.h"
+#include "emulator/VirtualClock.h"
 #include "support/GateClock.h"
 
 namespace vexa {

@@ -18,11 +18,11 @@
 #include "FakeSerioSystem.h"
 #include "base/Messages.h"
 #include "device/KeyboardConnection.h"
-#include "device/VirtualClock.h"
 #include "device/linux/BoundSerioRawLink.h"
 #include "device/linux/ChildProgram.h"
 #include "device/linux/LinuxKbioPlatform.h"
 #include "device/linux/TerminationWatcher.h"
+#include "emulator/VirtualClock.h"
 #include "support/PtyKeyboardServer.h"
 
 namespace vexa {

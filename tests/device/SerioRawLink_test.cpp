@@ -17,11 +17,11 @@
 #include "FakeSerioSystem.h"
 #include "base/Messages.h"
 #include "device/CKBIO.h"
-#include "device/EmulatedController.h"
 #include "device/KeyboardConnection.h"
 #include "device/PortByteLink.h"
-#include "device/VirtualClock.h"
 #include "device/linux/LinuxKbioPlatform.h"
+#include "emulator/EmulatedController.h"
+#include "emulator/VirtualClock.h"
 #include "support/PtyKeyboardServer.h"
 
 namespace vexa {

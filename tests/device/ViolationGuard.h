@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "device/EmulatedHidBackend.h"
+#include "emulator/EmulatedHidBackend.h"
 
 namespace vexa {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "device/KeyboardEmulator.h"
+#include "emulator/KeyboardEmulator.h"
 
 namespace vexa {
 

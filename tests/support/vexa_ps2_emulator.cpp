@@ -18,7 +18,7 @@
 #include <iostream>
 #include <string>
 
-#include "device/SimulatedKeyboard.h"
+#include "emulator/SimulatedKeyboard.h"
 #include "support/PtyKeyboardServer.h"
 
 int main(int argc, char** argv) {

@@ -13,12 +13,12 @@
 #include <memory>
 
 #include "base/Messages.h"
-#include "device/SimulatedKeyboard.h"
-#include "device/VirtualClock.h"
 #include "device/linux/SimulatedHotplugMonitor.h"
 #include "device/ui/CStationDialog.h"
 #include "document/FileIo.h"
 #include "document/MemoryImage.h"
+#include "emulator/SimulatedKeyboard.h"
+#include "emulator/VirtualClock.h"
 
 using namespace vexa;
 

@@ -11,14 +11,14 @@
 #include <optional>
 
 #include "base/Messages.h"
-#include "device/SimulatedKeyboard.h"
-#include "device/VirtualClock.h"
 #include "device/ui/CSelectConnectedKeyboard.h"
 #include "device/ui/KeyboardCommands.h"
 #include "device/ui/TransferProgressDisplay.h"
 #include "document/CVEXADoc.h"
 #include "document/FileIo.h"
 #include "document/SettingsStore.h"
+#include "emulator/SimulatedKeyboard.h"
+#include "emulator/VirtualClock.h"
 #include "support/GateClock.h"
 #include "support/ScriptedUserInterface.h"
 #include "view/ui/CVEXAView.h"

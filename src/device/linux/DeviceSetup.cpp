@@ -3,10 +3,10 @@
 #include <cstdlib>
 
 #include "device/SystemClock.h"
-#include "device/VirtualClock.h"
 #include "device/linux/HidapiBackend.h"
 #include "device/linux/LinuxKbioPlatform.h"
 #include "device/linux/LinuxPs2System.h"
+#include "emulator/VirtualClock.h"
 
 namespace vexa {
 

@@ -10,7 +10,7 @@
 #include "base/Outcome.h"
 #include "device/Clock.h"
 #include "device/KeyboardConnection.h"
-#include "device/SimulatedKeyboard.h"
+#include "emulator/SimulatedKeyboard.h"
 
 namespace vexa {
 

@@ -11,7 +11,7 @@
 
 #include "base/Outcome.h"
 #include "device/HotplugMonitor.h"
-#include "device/SimulatedKeyboard.h"
+#include "emulator/SimulatedKeyboard.h"
 
 namespace vexa {
 

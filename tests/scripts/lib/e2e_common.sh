@@ -84,12 +84,13 @@ e2e_watchdog() {
 # e2e_start_x: a private X server (E2E_SCREEN, default 1280x1024); the server picks a free display number
 # itself, so scripts running side by side never share one. Also gives the run
 # its own settings (the editor's model and recent files) and runtime directory.
+# E2E_X_TIMEOUT: seconds the server may take to start (default 20).
 e2e_start_x() {
   local fifo="$work/displayfd" display=""
   mkfifo "$fifo"
   Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   xvfb_pid=$!
-  read -r -t 20 display <"$fifo" || true
+  read -r -t "${E2E_X_TIMEOUT:-20}" display <"$fifo" || true
   [ -n "$display" ] || fail "Xvfb did not start"
   e2e_watchdog "${E2E_TIME_LIMIT:-170}" "$xvfb_pid"
   export DISPLAY=":$display"
@@ -142,7 +143,8 @@ e2e_dialog() {
 
 # e2e_start_editor DOWNS [ARG...]: starts vexa in $work on the simulated
 # keyboard $keyboard (default $work/keyboard.bin), or with E2E_PS2_DEVICE set
-# on that node (--ps2-device) instead, answers the port dialog (Home, then
+# on that node (--ps2-device) instead, or with E2E_REAL_DEVICES set on the
+# real devices, answers the port dialog (Home, then
 # DOWNS presses of Down: 0 = PS/2, 1 = USB), waits for the main window, puts
 # it at (0,0) at 760 x 640 and finds the layout view ($view_x, $view_y). At
 # 760 pixels across the view is exactly as wide as its layout: zoom 1, so the
@@ -156,6 +158,8 @@ e2e_start_editor() {
   # again, anything else is a failure.
   local attempt tries port="" device=(--simulate-keyboard "$keyboard")
   if [ -n "${E2E_PS2_DEVICE:-}" ]; then device=(--ps2-device "$E2E_PS2_DEVICE"); fi
+  # The kernel test's editor talks to the real devices (keyboards made through uhid).
+  if [ -n "${E2E_REAL_DEVICES:-}" ]; then device=(); fi
   for attempt in 1 2 3; do
     (cd "$work" && exec "$VEXA_BIN" "$@" "${device[@]}") >>"$E2E_LOG" 2>&1 &
     vexa_pid=$!

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "device/KeyboardEmulator.h"
 #include "device/PortIo.h"
+#include "emulator/KeyboardEmulator.h"
 
 namespace vexa {
 

@@ -1,4 +1,4 @@
-#include "device/EmulatedHidBackend.h"
+#include "emulator/EmulatedHidBackend.h"
 
 #include <algorithm>
 #include <span>

@@ -1,4 +1,4 @@
-#include "device/KeyboardEmulator.h"
+#include "emulator/KeyboardEmulator.h"
 
 #include <algorithm>
 #include <string>

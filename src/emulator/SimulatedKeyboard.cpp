@@ -1,4 +1,4 @@
-#include "device/SimulatedKeyboard.h"
+#include "emulator/SimulatedKeyboard.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "base/Messages.h"
-#include "device/EmulatedDriverDevice.h"
 #include "document/FileIo.h"
+#include "emulator/EmulatedDriverDevice.h"
 
 namespace vexa {
 namespace {

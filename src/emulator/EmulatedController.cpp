@@ -1,4 +1,4 @@
-#include "device/EmulatedController.h"
+#include "emulator/EmulatedController.h"
 
 namespace vexa {
 

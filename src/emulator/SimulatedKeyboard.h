@@ -36,11 +36,11 @@
 #include <vector>
 
 #include "base/Outcome.h"
-#include "device/EmulatedController.h"
-#include "device/EmulatedHidBackend.h"
 #include "device/KbioPlatform.h"
-#include "device/KeyboardEmulator.h"
 #include "device/PortByteLink.h"
+#include "emulator/EmulatedController.h"
+#include "emulator/EmulatedHidBackend.h"
+#include "emulator/KeyboardEmulator.h"
 
 namespace vexa {
 

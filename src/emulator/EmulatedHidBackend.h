@@ -31,7 +31,7 @@
 #include <vector>
 
 #include "device/HidBackend.h"
-#include "device/KeyboardEmulator.h"
+#include "emulator/KeyboardEmulator.h"
 
 namespace vexa {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "device/DriverDevice.h"
-#include "device/KeyboardEmulator.h"
+#include "emulator/KeyboardEmulator.h"
 
 namespace vexa {
 
