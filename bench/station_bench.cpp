@@ -22,6 +22,7 @@
 #include "device/ProvisioningStation.h"
 #include "device/SystemClock.h"
 #include "emulator/EmulatedHidBackend.h"
+#include "support/ScriptedHotplugMonitor.h"
 
 namespace vexa {
 namespace {
@@ -34,33 +35,6 @@ Image Pattern() {
   for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 131);
   return image;
 }
-
-// Plug events as the bench makes them.
-class BenchMonitor : public HotplugMonitor {
- public:
-  void Added(const std::string& path) {
-    const std::lock_guard lock(m_mutex);
-    m_events.push_back({HotplugEvent::Kind::kAdded, path});
-    m_changed.notify_all();
-  }
-  std::vector<HotplugEvent> Wait() override {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_woken || !m_events.empty(); });
-    m_woken = false;
-    return std::exchange(m_events, {});
-  }
-  void Wake() override {
-    const std::lock_guard lock(m_mutex);
-    m_woken = true;
-    m_changed.notify_all();
-  }
-
- private:
-  std::mutex m_mutex;
-  std::condition_variable m_changed;
-  std::vector<HotplugEvent> m_events;
-  bool m_woken = false;
-};
 
 class Finishes : public StationObserver {
  public:
@@ -119,7 +93,7 @@ void BM_StationEightPluggedOneSecondApart(benchmark::State& state) {
   double mean = 0;
   for (auto _ : state) {
     Fleet fleet;
-    BenchMonitor monitor;
+    ScriptedHotplugMonitor monitor;
     Finishes finishes;
     ProvisioningStation::Options options;
     options.write.verify = true;
@@ -134,7 +108,7 @@ void BM_StationEightPluggedOneSecondApart(benchmark::State& state) {
         std::this_thread::sleep_until(start + std::chrono::seconds(i));
         plugged[interfaces[static_cast<size_t>(i)].info.path] = Steady::now();
         fleet.hid.Plug(interfaces[static_cast<size_t>(i)]);
-        monitor.Added(interfaces[static_cast<size_t>(i)].info.path);
+        monitor.Push(HotplugEvent::Kind::kAdded, interfaces[static_cast<size_t>(i)].info.path);
       }
     });
     station.Run();  // ends after the eighth keyboard (count)

@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -18,6 +17,7 @@
 #include "emulator/EmulatedHidBackend.h"
 #include "emulator/VirtualClock.h"
 #include "support/GateClock.h"
+#include "support/ScriptedHotplugMonitor.h"
 
 namespace vexa {
 namespace {
@@ -30,34 +30,7 @@ Image Template() {
 
 std::string PathOf(int keyboard) { return "/dev/hidraw" + std::to_string(keyboard + 1); }
 
-// Plug events as a test scripts them.
-class ScriptedMonitor : public HotplugMonitor {
- public:
-  void Push(HotplugEvent::Kind kind, const std::string& path) {
-    const std::lock_guard lock(m_mutex);
-    m_events.push_back({kind, path});
-    m_changed.notify_all();
-  }
-  std::vector<HotplugEvent> Wait() override {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_woken || !m_events.empty(); });
-    m_woken = false;
-    std::vector<HotplugEvent> events(m_events.begin(), m_events.end());
-    m_events.clear();
-    return events;
-  }
-  void Wake() override {
-    const std::lock_guard lock(m_mutex);
-    m_woken = true;
-    m_changed.notify_all();
-  }
-
- private:
-  std::mutex m_mutex;
-  std::condition_variable m_changed;
-  std::deque<HotplugEvent> m_events;
-  bool m_woken = false;
-};
+using ScriptedMonitor = ScriptedHotplugMonitor;
 
 class Recorder : public StationObserver {
  public:
