@@ -453,11 +453,13 @@ TEST(SerioRawBindingTest, AnEndingSignalDoesNotWaitForAnUnansweredPasswordQuesti
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    const TerminationWatcher watcher;
-    WaitForever(rig.system(), ready[1]);
-    SerioRawBinding binding(rig.system());
-    std::string node;
-    (void)binding.Bind(node);
+    {
+      const TerminationWatcher watcher;
+      WaitForever(rig.system(), ready[1]);
+      SerioRawBinding binding(rig.system());
+      std::string node;
+      (void)binding.Bind(node);
+    }  // as when main returns: the watcher is joined, and it ends the program by the signal
     _exit(3);
   }
   close(ready[1]);
