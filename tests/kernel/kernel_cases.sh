@@ -197,10 +197,46 @@ usb_no_permission() {
   [ "$out" = "$(printf '%s\tPX2400U\tkbP\tready' "$node")" ] || why "list with the node open printed: $out" || return 1
 }
 
-# The provisioning station with keyboards plugged in while it runs: its
-# command is not built yet. When it is, this case starts it, creates uhid
-# keyboards with kb_start while it runs and checks what it wrote into each.
-station() { why "the station case is not written yet"; }
+# The provisioning station with keyboards plugged in while it runs: one
+# keyboard is there at the start, two more and a foreign device with the
+# keyboard's vendor and product id are created after watch listens to the
+# kernel's events. Watch ends after three keyboards (--count 3); each got the
+# template, verified, once, and the audit log holds what stdout printed.
+station() {
+  local k pid
+  cp blank.bin kbS1.bin
+  kb_start kbS1 || return 1
+  cli keyboard watch t.bin --json --verify --count 3 --log station.log >station.out 2>station.err &
+  pid=$!
+  if ! wait_until 30 grep -q 'Waiting for keyboards' station.err; then
+    kill "$pid" 2>/dev/null
+    why "watch did not start listening: $(tail -n 2 station.err)"
+    return 1
+  fi
+  kb_start bridgeS --foreign || { kill "$pid"; return 1; }
+  for k in kbS2 kbS3; do
+    cp blank.bin $k.bin
+    kb_start $k || { kill "$pid"; return 1; }
+  done
+  if ! wait_until 240 bash -c "! kill -0 $pid"; then
+    kill -INT "$pid" 2>/dev/null
+    why "watch did not end after three keyboards: $(tail -n 2 station.err)"
+  fi
+  wait "$pid" || why "watch ended with status $?: $(tail -n 2 station.err)" || return 1
+  /usr/bin/python3 - station.out <<'PY' || why "watch printed: $(cat station.out)" || return 1
+import json, sys
+lines = [json.loads(line) for line in open(sys.argv[1]).read().splitlines()]
+serials = sorted(line["serial"] for line in lines)
+assert serials == ["kbS1", "kbS2", "kbS3"], serials
+assert all(line["result"] == "verified" and line["path"].startswith("/dev/hidraw") for line in lines), lines
+PY
+  cmp -s station.log station.out || why "the audit log differs from what watch printed" || return 1
+  for k in kbS1 kbS2 kbS3; do
+    kb_stop $k || return 1
+    cmp -s $k.bin t.bin || why "$k does not hold the template" || return 1
+  done
+  kb_stop bridgeS
+}
 
 # --- the editor over hidraw, under Xvfb ----------------------------------------------
 # Write Into KB with the window painting meanwhile (the progress bar grows
@@ -359,7 +395,18 @@ ps2_closed_pipe() {
 
 ps2_helper() {
   with_atkbd || why "the port starts with $(port_driver)" || return 1
-  "$VEXA_SERIO_HELPER" bind >/dev/null || why "the helper's bind failed" || return 1
+  # A restore makes the port's lock under /run/vexa; bind takes the caller's
+  # lock as its standard input and refuses without it.
+  "$VEXA_SERIO_HELPER" restore >/dev/null || why "the helper's first restore failed" || return 1
+  local lock
+  lock=$(ls /run/vexa/*.lock 2>/dev/null | head -n 1)
+  [ -n "$lock" ] || why "the helper made no port lock under /run/vexa" || return 1
+  if "$VEXA_SERIO_HELPER" bind </dev/null >/dev/null 2>&1; then
+    why "the helper bound without the caller's lock"
+    return 1
+  fi
+  with_atkbd || why "a refused bind left the port with $(port_driver)" || return 1
+  "$VEXA_SERIO_HELPER" bind <"$lock" >/dev/null || why "the helper's bind failed" || return 1
   wait_until 10 with_serio_raw || why "after bind the port is with $(port_driver)" || return 1
   "$VEXA_SERIO_HELPER" restore >/dev/null || why "the helper's restore failed" || return 1
   wait_until 10 with_atkbd || why "after restore the port is with $(port_driver)" || return 1
@@ -413,11 +460,7 @@ else
   skip_case "the editor over hidraw" "the editor is not built"
 fi
 
-if cli help station >/dev/null 2>&1; then
-  run_case "provisioning station with keyboards plugged in while it runs" station
-else
-  skip_case "provisioning station with keyboards plugged in while it runs" "vexa-cli has no station command yet"
-fi
+run_case "provisioning station with keyboards plugged in while it runs" station
 
 if ! wait "$ps2_lane"; then
   ps2_failed=$(grep -c '^FAIL' ps2.log)
