@@ -4,8 +4,10 @@
 // - it never changes more than key count positions: labels beyond the key count
 //   and contents of key indexes off the layout stay as they were (the PX2400's
 //   hidden twin of KeyLock follows KeyLock);
-// - it answers with exactly one of its message cases: success, or the row count
-//   warning exactly when the number of line feeds differs from the key count;
+// - a file with an invalid key content is refused whole: nothing changes;
+// - otherwise it answers with exactly one of its message cases: success, or the
+//   row count warning exactly when the number of line feeds differs from the
+//   key count;
 // - what it read writes back and reads again unchanged.
 #include <unistd.h>
 
@@ -65,10 +67,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int k = 0; k < vexa::kKeyCount; ++k) doc.Content(k) = "#" + std::to_string(k);
   for (int p = doc.KeyCount(); p < vexa::kKeyCount; ++p) doc.Labels()[static_cast<size_t>(p)] = "beyond";
   const vexa::KeyContents before = doc.Contents();
+  const auto labelsBefore = doc.Labels();
   const auto blank = doc.BlankFlags();
 
   const vexa::Outcome result = doc.ImportTextTemplate(inPath);
-  Check(result.ok);
+  if (!result.ok) {
+    Check(!result.message.empty());
+    Check(doc.Contents() == before && doc.Labels() == labelsBefore && doc.BlankFlags() == blank);
+    return 0;
+  }
   const auto lines = static_cast<size_t>(std::count(file.begin(), file.end(), '\n'));
   const bool rowsRight = lines == static_cast<size_t>(doc.KeyCount());
   Check(result.message == (rowsRight ? std::string() : std::string(vexa::msg::kTextFileRowCount)));
