@@ -27,8 +27,6 @@ e2e_start_x
 
 MODEL=DV3500
 cli layout --model "$MODEL" >"$work/layout.tsv"
-field() { awk -F'\t' -v p="$1" -v f="$2" '$1 == p { print $f }' "$work/layout.tsv"; }
-key_rect() { echo "$(field "$1" 4) $(field "$1" 5) $(field "$1" 6) $(field "$1" 7)"; }
 click_key() {  # POSITION
   local x y w h
   read -r x y w h <<<"$(key_rect "$1")"

@@ -34,8 +34,6 @@ MODEL=DV3500
 # --- Expectations, computed with vexa-cli ------------------------------------
 # The layout gives the key rectangles and the arrow neighbours.
 cli layout --model "$MODEL" >"$work/layout.tsv"
-field() { awk -F'\t' -v p="$1" -v f="$2" '$1 == p { print $f }' "$work/layout.tsv"; }
-key_rect() { echo "$(field "$1" 4) $(field "$1" 5) $(field "$1" 6) $(field "$1" 7)"; }
 KEY_A=10
 KEY_B=$(field "$KEY_A" 9)  # right neighbour
 KEY_C=$(field "$KEY_B" 9)

@@ -286,3 +286,9 @@ same_file() {
   fi
   fail "$1: files differ"
 }
+
+# field POSITION COLUMN, key_rect POSITION: a column of the key at that
+# position, and its rectangle (left top width height), from the layout that
+# the script saved with `vexa-cli layout` in $work/layout.tsv.
+field() { awk -F'\t' -v p="$1" -v f="$2" '$1 == p { print $f }' "$work/layout.tsv"; }
+key_rect() { echo "$(field "$1" 4) $(field "$1" 5) $(field "$1" 6) $(field "$1" 7)"; }
