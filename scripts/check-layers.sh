@@ -28,6 +28,7 @@ layer_of() {
     device/*) echo device ;;
     emulator/*) echo emulator ;;
     commands/*) echo commands ;;
+    i18n/*) echo i18n ;;
     cli/*) echo cli ;;
     helper/*) echo helper ;;
     support/*) echo tests ;;
@@ -48,8 +49,9 @@ allowed() {
     commands) echo "base models document view device commands" ;;
     qtsettings) echo "base models document qtsettings" ;;
     legend) echo "base models document view legend" ;;
-    gui) echo "base models document view device emulator platform commands qtsettings legend gui" ;;
-    cli) echo "base models document view device emulator platform commands qtsettings legend cli" ;;
+    i18n) echo "base i18n" ;;
+    gui) echo "base models document view device emulator platform commands qtsettings legend i18n gui" ;;
+    cli) echo "base models document view device emulator platform commands qtsettings legend i18n cli" ;;
     helper) echo "base platform helper" ;;
   esac
 }

@@ -146,7 +146,7 @@ void CMainFrame::BuildAccelerators() {
 }
 
 void CMainFrame::BuildStatusBar() {
-  m_messagePane = new QLabel(Q(msg::kReady), this);
+  m_messagePane = new QLabel(Q(msg::Tr(msg::kReady)), this);
   statusBar()->addWidget(m_messagePane, 1);
   const char* names[3] = {"CAP", "NUM", "SCRL"};
   for (int i = 0; i < 3; ++i) {
@@ -193,7 +193,7 @@ void CMainFrame::RefreshLockIndicators() {
 }
 
 void CMainFrame::SetDocumentTitle(const std::string& title) {
-  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral("[*] - ") + Q(msg::kMainWindowTitle));
+  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral("[*] - ") + Q(msg::Tr(msg::kMainWindowTitle)));
 }
 
 void CMainFrame::CloseConfirmed() {

@@ -71,7 +71,7 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
     if (!m_keyboardCommands->TransferRunning()) return false;
     m_closeAfterTransfer = true;
     m_frame->statusBar()->showMessage(QString::fromLatin1(
-        msg::kClosesAfterTransfer.data(), static_cast<qsizetype>(msg::kClosesAfterTransfer.size())));
+        msg::Tr(msg::kClosesAfterTransfer).data(), static_cast<qsizetype>(msg::Tr(msg::kClosesAfterTransfer).size())));
     return true;
   });
   m_keyboardCommands->SetTransferEndedHook([this] {

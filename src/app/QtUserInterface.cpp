@@ -56,7 +56,7 @@ void QtUserInterface::StatusLine(const std::string& text) {
 
 SaveAnswer QtUserInterface::AskSaveChanges(const std::string& name) {
   const QString text =
-      QString::fromLatin1(msg::kSaveChanges.data(), static_cast<qsizetype>(msg::kSaveChanges.size()))
+      QString::fromLatin1(msg::Tr(msg::kSaveChanges).data(), static_cast<qsizetype>(msg::Tr(msg::kSaveChanges).size()))
           .arg(FromLocal(name));
   QMessageBox box(IconOf(MessageKind::Question), Caption(), text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
@@ -94,7 +94,7 @@ void QtUserInterface::ConfigureSaveChooser(QFileDialog& dialog, const std::strin
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   };
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters({q(msg::kTemplateFilesFilter), q(msg::kAllFilesFilter)});
+  dialog.setNameFilters({q(msg::Tr(msg::kTemplateFilesFilter)), q(msg::Tr(msg::kAllFilesFilter))});
   // The chooser adds the extension itself, so its overwrite question is asked
   // for the file that will be written.
   dialog.setDefaultSuffix(q(msg::kTemplateExtension).mid(1));

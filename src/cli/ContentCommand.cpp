@@ -158,7 +158,7 @@ int RunContent(const Args& arguments, Io& io) {
   if (command == "decimal") {
     if (int rc = ExactlyOneText(command, texts, io); rc != kExitOk) return rc;
     if (!IsAsciiContent(texts.front())) {
-      io.err << msg::kWrongAsciiWord << '\n';
+      io.err << msg::Tr(msg::kWrongAsciiWord) << '\n';
       return kExitRefused;
     }
     io.out << ToDecimalForm(texts.front()) << '\n';

@@ -316,14 +316,14 @@ struct Session {
     if (Outcome opened = OpenDevices(options); !opened.ok) return opened;
     PortChoice choice = connection->ChoosePort(options.port, options.device);
     if (!choice.outcome.ok && !options.device.empty() && !connection->UsbPort()->KeyboardNotPermitted())
-      choice.outcome.message += "\n" + std::string(msg::kKeyboardListHint);
+      choice.outcome.message += "\n" + std::string(msg::Tr(msg::kKeyboardListHint));
     if (!choice.outcome.ok) return choice.outcome;
     if (!choice.outcome.message.empty()) io.err << choice.outcome.message << "\n";
     // The first keyboard found is not the only one: say which is used.
     if (options.port == PortKind::kUsb && options.device.empty()) {
       const auto keyboards = connection->ConnectedKeyboards();
       if (keyboards.size() > 1)
-        io.err << msg::FormatMessage(msg::kSeveralKeyboards, static_cast<int>(keyboards.size()),
+        io.err << msg::FormatMessage(msg::Tr(msg::kSeveralKeyboards), static_cast<int>(keyboards.size()),
                                      connection->UsbPort()->DevicePath().c_str())
                << "\n";
     }
@@ -336,7 +336,7 @@ struct Session {
     if (!setup.Simulated()) return exitCode;
     const auto violations = setup.Simulated()->TakeViolations();
     for (const std::string& v : violations)
-      io.err << msg::FormatMessage(msg::kSimProtocolViolation, v.c_str()) << "\n";
+      io.err << msg::FormatMessage(msg::Tr(msg::kSimProtocolViolation), v.c_str()) << "\n";
     return violations.empty() || exitCode != kExitOk ? exitCode : kExitRefused;
   }
 };
@@ -349,15 +349,15 @@ std::string_view AsBytes(const Image& image) {
 // decode back to the same bytes, are valid key contents and fit.
 Outcome LoadTemplateForWrite(const std::string& path, Image& image) {
   const auto bytes = ReadFileBytes(path, kImageSize + 1);
-  if (!bytes) return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotOpen, path.c_str()));
+  if (!bytes) return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateCannotOpen), path.c_str()));
   const int size = static_cast<int>(bytes->size());
   if (size < kImageSize)
-    return Outcome::Failure(msg::FormatMessage(msg::kTemplateTooShort, path.c_str(), size));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateTooShort), path.c_str(), size));
   if (size > kImageSize) {
     std::error_code ec;
     const auto total = std::filesystem::file_size(path, ec);
     const int shown = ec ? size : static_cast<int>(std::min<std::uintmax_t>(total, 0x7FFFFFFF));
-    return Outcome::Failure(msg::FormatMessage(msg::kTemplateTooLong, path.c_str(), shown));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateTooLong), path.c_str(), shown));
   }
   std::copy(bytes->begin(), bytes->end(), image.begin());
 
@@ -367,12 +367,12 @@ Outcome LoadTemplateForWrite(const std::string& path, Image& image) {
     const auto* limit = image.data() + kContentAreaSize;
     const auto* end = std::find(begin, limit, 0);
     if (end == limit)
-      return Outcome::Failure(msg::FormatMessage(msg::kTemplateBadKeyData, path.c_str(), slot));
+      return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateBadKeyData), path.c_str(), slot));
     const std::string_view keyString(reinterpret_cast<const char*>(begin), static_cast<size_t>(end - begin));
     const std::string content = DecodeKeyString(keyString);
-    if (!IsValidContent(content)) return Outcome::Failure(std::string(msg::kWrongKeyWord));
+    if (!IsValidContent(content)) return Outcome::Failure(std::string(msg::Tr(msg::kWrongKeyWord)));
     if (EncodeContent(content) != keyString)
-      return Outcome::Failure(msg::FormatMessage(msg::kTemplateBadKeyData, path.c_str(), slot));
+      return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateBadKeyData), path.c_str(), slot));
     pos = static_cast<int>(end - image.data()) + 1;
   }
   return Outcome::Success();
@@ -402,7 +402,7 @@ int List(const Args& args, const ParsedArguments& parsed, Session& session) {
   if (Outcome opened = session.OpenDevices(options); !opened.ok) return Refused(io, opened.message);
   const std::vector<KeyboardListing> keyboards = session.connection->ListKeyboards();
   // None connected is an answer, not a failure.
-  if (keyboards.empty()) io.err << msg::kNoKeyboardConnected << "\n";
+  if (keyboards.empty()) io.err << msg::Tr(msg::kNoKeyboardConnected) << "\n";
   if (parsed.Has("json")) {
     std::vector<std::string> items;
     for (const KeyboardListing& k : keyboards)
@@ -472,9 +472,9 @@ bool SaveImage(const std::string& path, const Image& image, Io& io, FileMode mod
   std::string error;
   if (WriteFileAtomically(path, AsBytes(image), &error, mode)) return true;
   const std::string why = error.empty()                      ? ""
-                          : error == msg::kLinkOfAnotherUser ? "\n" + error
+                          : error == msg::Tr(msg::kLinkOfAnotherUser) ? "\n" + error
                                                              : " (" + error + ")";
-  Refused(io, msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) + why);
+  Refused(io, msg::FormatMessage(msg::Tr(msg::kTemplateCannotWrite), path.c_str()) + why);
   return false;
 }
 
@@ -515,8 +515,8 @@ std::optional<PrivateFolder> PrepareBackupDirectory(const std::string& dir, Outc
   std::optional<PrivateFolder> folder = PrivateFolder::Open(dir, &refusal);
   outcome = folder ? Outcome::Success()
                    : Outcome::Failure(msg::FormatMessage(refusal == PrivateFolder::Refusal::kNotPrivate
-                                                             ? msg::kBackupDirNotPrivate
-                                                             : msg::kBackupsCannotBeWritten,
+                                                             ? msg::Tr(msg::kBackupDirNotPrivate)
+                                                             : msg::Tr(msg::kBackupsCannotBeWritten),
                                                          dir.c_str()));
   return folder;
 }
@@ -553,7 +553,7 @@ int WriteAll(const Image& image, const Options& options, bool verify, bool ifDif
   groupOptions.verify = verify;
   groupOptions.ifDifferent = ifDifferent;
   std::vector<KeyboardListing> targets = session.connection->ListKeyboards();
-  if (targets.empty()) return Refused(io, msg::kNoKeyboardConnected);
+  if (targets.empty()) return Refused(io, msg::Tr(msg::kNoKeyboardConnected));
 
   std::vector<KeyboardDevice> devices;
   for (const KeyboardListing& t : targets) devices.push_back(t.device);
@@ -574,7 +574,7 @@ int WriteAll(const Image& image, const Options& options, bool verify, bool ifDif
       const std::string& file = backupFiles[index];
       std::string error;
       if (folder->WriteFile(backupNames[index], AsBytes(previous), &error)) return Outcome::Success();
-      return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, file.c_str()) +
+      return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateCannotWrite), file.c_str()) +
                               (error.empty() ? "" : " (" + error + ")"));
     };
   }
@@ -613,12 +613,12 @@ int WriteAll(const Image& image, const Options& options, bool verify, bool ifDif
     if (r.failedBlock < 0) continue;
     if (r.backedUp) {
       const std::string again = backupFiles[i] + " --device " + r.keyboard.path;
-      io.err << msg::FormatMessage(msg::kBackupHoldsPrevious, backupFiles[i].c_str(), again.c_str()) << "\n";
+      io.err << msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious), backupFiles[i].c_str(), again.c_str()) << "\n";
     } else {
       tornWithoutBackup = true;
     }
   }
-  if (tornWithoutBackup) io.err << msg::kBackupNextTime << "\n";
+  if (tornWithoutBackup) io.err << msg::Tr(msg::kBackupNextTime) << "\n";
   return allOk ? kExitOk : kExitRefused;
 }
 
@@ -653,7 +653,7 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
     Image current{};
     if (!ReadImage(session, io, current)) return kExitRefused;
     if (ifDifferent && current == image) {
-      io.err << msg::kUnchangedNothingWritten << "\n";
+      io.err << msg::Tr(msg::kUnchangedNothingWritten) << "\n";
       return kExitOk;
     }
     if (backup && !SaveImage(*backup, current, io, FileMode::kOwnerOnly)) return kExitRefused;
@@ -671,8 +671,8 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
     if (written.failedBlock >= 0) {
       const std::string again = options.device.empty() || !backup ? std::string(backup ? *backup : "")
                                                                   : *backup + " --device " + options.device;
-      io.err << (backup ? msg::FormatMessage(msg::kBackupHoldsPrevious, backup->c_str(), again.c_str())
-                        : std::string(msg::kBackupNextTime))
+      io.err << (backup ? msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious), backup->c_str(), again.c_str())
+                        : std::string(msg::Tr(msg::kBackupNextTime)))
              << "\n";
     }
     return kExitRefused;
@@ -682,8 +682,8 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
   Image back{};
   if (!ReadImage(session, io, back)) return kExitRefused;
   const std::string differing = KeyboardGroupWrite::DifferingBlocks(image, back);
-  if (!differing.empty()) return Refused(io, msg::FormatMessage(msg::kVerifyMismatch, differing.c_str()));
-  io.err << msg::kVerifiedWritten << "\n";
+  if (!differing.empty()) return Refused(io, msg::FormatMessage(msg::Tr(msg::kVerifyMismatch), differing.c_str()));
+  io.err << msg::Tr(msg::kVerifiedWritten) << "\n";
   return kExitOk;
 }
 
@@ -709,8 +709,8 @@ class WatchReporter : public StationObserver {
       // A keyboard left torn: how to put its previous template back.
       const std::string backup = r.backedUp ? m_backupOf(r.keyboard.path) : std::string();
       const std::string again = backup + " --device " + r.keyboard.path;
-      m_table.Print(m_io.err, backup.empty() ? std::string(msg::kBackupNextTime)
-                                             : msg::FormatMessage(msg::kBackupHoldsPrevious, backup.c_str(),
+      m_table.Print(m_io.err, backup.empty() ? std::string(msg::Tr(msg::kBackupNextTime))
+                                             : msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious), backup.c_str(),
                                                                   again.c_str()));
     }
     if (!m_log) return;
@@ -813,13 +813,13 @@ int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
   WatchReporter reporter(io, table, output, logFile ? &log : nullptr, backupOf);
   ProvisioningStation station(*session.connection, *monitor, image, stationOptions, reporter);
   reporter.SetStation(&station);
-  table.Print(io.err, std::string(msg::kStationWaiting));
+  table.Print(io.err, std::string(msg::Tr(msg::kStationWaiting)));
   // Ctrl+C only ends the waiting: no write is cut off.
   TerminationWatcher::SetInterruptHandler([&station] { station.Stop(); });
   const StationSummary summary = station.Run();
   TerminationWatcher::SetInterruptHandler({});
   io.out << std::flush;
-  io.err << msg::FormatMessage(msg::kStationSummary, summary.written, summary.verified, summary.unchanged,
+  io.err << msg::FormatMessage(msg::Tr(msg::kStationSummary), summary.written, summary.verified, summary.unchanged,
                                summary.failed)
          << "\n";
   return summary.failed == 0 && !reporter.LogFailed() ? kExitOk : kExitRefused;

@@ -137,7 +137,7 @@ int RunImport(Args& args, int modelId, const std::string* base, Io& io) {
 
   // A key of the base template the file left as it was.
   if (const int bad = doc.ValidateAllKeys(); bad >= 0) {
-    io.err << msg::kWrongKeyWord << '\n' << doc.InvalidKeyPlace(bad) << '\n';
+    io.err << msg::Tr(msg::kWrongKeyWord) << '\n' << doc.InvalidKeyPlace(bad) << '\n';
     return kExitRefused;
   }
   const Outcome saved = doc.SaveTemplate(args[1]);
@@ -150,7 +150,7 @@ int RunRender(Args& args, int modelId, Io& io) {
   if (args.size() != 2)
     return UsageError(io, "'template render' takes two file names: FILE.bin OUT.svg, OUT.png or OUT.pdf");
   if (!PictureFormatOf(args[1]))
-    return Refused(io, msg::FormatMessage(msg::kPictureUnknownType, args[1].c_str()));
+    return Refused(io, msg::FormatMessage(msg::Tr(msg::kPictureUnknownType), args[1].c_str()));
   CliDocument cli(modelId);
   if (const Outcome opened = cli.doc.OpenTemplate(args[0]); !opened.ok) return Refused(io, opened.message);
 

@@ -42,7 +42,7 @@ Repaint ClipboardCommands::Paste() {
   if (!clipboard) return Repaint::None;
   std::string text;
   if (!Utf16ToCp1252(*clipboard, text)) {
-    m_ui.Message(std::string(msg::kWrongKeyWord));
+    m_ui.Message(std::string(msg::Tr(msg::kWrongKeyWord)));
     return Repaint::None;
   }
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
@@ -67,7 +67,7 @@ Repaint ClipboardCommands::Paste() {
     asciiMode = !asciiMode;
   }
   if (!(asciiMode ? IsAsciiContent(pasted) : IsScanCodeContent(pasted))) {
-    m_ui.Message(std::string(msg::kWrongKeyWord));
+    m_ui.Message(std::string(msg::Tr(msg::kWrongKeyWord)));
     return Repaint::None;
   }
   // Measure the key data as they would stand, the PX2400's linked key included.

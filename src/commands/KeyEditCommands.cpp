@@ -126,7 +126,7 @@ Repaint KeyEditCommands::SetScanCodeMode() {
 bool KeyEditCommands::RefusedForShiftLevel() {
   // Checked before any dialog opens: nothing can be added to a shift level code.
   if (!IsShiftLevelCode(Content())) return false;
-  m_ui.StatusLine(std::string(msg::kShiftLevelIsWhole));
+  m_ui.StatusLine(std::string(msg::Tr(msg::kShiftLevelIsWhole)));
   return true;
 }
 
@@ -208,7 +208,7 @@ Repaint KeyEditCommands::EnterAsciiCode() {
 
 Repaint KeyEditCommands::SwitchDisplay() {
   if (!IsAsciiContent(Content())) {
-    m_ui.Message(std::string(msg::kWrongAsciiWord));
+    m_ui.Message(std::string(msg::Tr(msg::kWrongAsciiWord)));
     return Repaint::None;
   }
   if (SelectedIsAscii()) m_state.decimalDisplay = !m_state.decimalDisplay;

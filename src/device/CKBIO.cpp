@@ -19,13 +19,13 @@ CKBIO::CKBIO(KbioPlatform& platform) : m_platform(platform) {}
 CKBIO::~CKBIO() = default;
 
 Outcome CKBIO::OpenDriver() {
-  if (!m_platform.QuerySystem()) return Outcome::Failure(std::string(msg::kNoSystemInformation));
+  if (!m_platform.QuerySystem()) return Outcome::Failure(std::string(msg::Tr(msg::kNoSystemInformation)));
   DirectAccess direct = m_platform.AcquireDirectAccess();
   m_link = direct.link;
   m_systemKind = m_link ? 1 : 2;
   if (m_systemKind == 2) {
     m_driver = m_platform.OpenDriverDevice(kDriverDevicePath);
-    if (!m_driver) return Outcome::Stop(msg::WithCauses(msg::kCannotOpenDriver, direct.causes));
+    if (!m_driver) return Outcome::Stop(msg::WithCauses(msg::Tr(msg::kCannotOpenDriver), direct.causes));
   }
   if (!direct.notice.empty()) return Outcome::Warning(std::move(direct.notice));
   return Outcome::Success();

@@ -39,13 +39,13 @@ TransferResult Attached(CKBIO& port, std::string_view refusal, Operation operati
 }  // namespace
 
 Outcome KeyboardConnection::NoKeyboardMessage(const CUSBport& port, bool bound) {
-  if (port.KeyboardNotPermitted()) return Outcome::Failure(std::string(msg::kKeyboardNotPermitted));
-  if (bound) return Outcome::Failure(msg::FormatMessage(msg::kNotTheKeyboard, port.DevicePath().c_str()));
-  return Outcome::Failure(std::string(msg::kNoKeyboardConnected));
+  if (port.KeyboardNotPermitted()) return Outcome::Failure(std::string(msg::Tr(msg::kKeyboardNotPermitted)));
+  if (bound) return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kNotTheKeyboard), port.DevicePath().c_str()));
+  return Outcome::Failure(std::string(msg::Tr(msg::kNoKeyboardConnected)));
 }
 
 Outcome KeyboardConnection::NoKeyboardMessage() const {
-  if (!m_usbPort) return Outcome::Failure(std::string(msg::kNoKeyboardConnected));
+  if (!m_usbPort) return Outcome::Failure(std::string(msg::Tr(msg::kNoKeyboardConnected)));
   return NoKeyboardMessage(*m_usbPort, m_usbBound);
 }
 
@@ -105,7 +105,7 @@ TransferJob KeyboardConnection::PrepareRead() {
   if (m_driverPort && m_systemKind != 0) {
     return TransferJob(
         [this](ProgressSink& progress) {
-          return Attached(*m_driverPort, msg::kReadDriverFailed,
+          return Attached(*m_driverPort, msg::Tr(msg::kReadDriverFailed),
                           [&] { return KeyboardTransfer(*m_env.clock, progress).DriverRead(*m_driverPort); });
         },
         {});
@@ -127,7 +127,7 @@ TransferJob KeyboardConnection::PrepareWrite(const ImageSource& source) {
     if (Outcome refused = source(image); !refused.ok) return Refused(std::move(refused));
     return TransferJob(
         [this, image](ProgressSink& progress) {
-          TransferResult result = Attached(*m_driverPort, msg::kWriteDriverFailed, [&] {
+          TransferResult result = Attached(*m_driverPort, msg::Tr(msg::kWriteDriverFailed), [&] {
             return KeyboardTransfer(*m_env.clock, progress).DriverWrite(*m_driverPort, image);
           });
           AfterWrite(result, {});
@@ -194,7 +194,7 @@ TransferResult KeyboardConnection::WriteIntoKeyboard(const ImageSource& source, 
 Outcome KeyboardConnection::DetectPs2() {
   if (!m_driverPort || m_systemKind == 0) return NoKeyboardMessage();
   int identified = CKBIO::kDriverFailed;
-  TransferResult result = Attached(*m_driverPort, msg::kReadDriverFailed, [&] {
+  TransferResult result = Attached(*m_driverPort, msg::Tr(msg::kReadDriverFailed), [&] {
     const bool direct = m_systemKind == 1;
     if (direct) m_driverPort->MaskInterrupts();
     identified = m_driverPort->Identify();
@@ -203,8 +203,8 @@ Outcome KeyboardConnection::DetectPs2() {
   });
   if (!result.outcome.ok) return result.outcome;
   Outcome found = Outcome::Success();
-  if (identified == CKBIO::kNoKeyboard) found = Outcome::Failure(std::string(msg::kReadNoKeyboard));
-  if (identified == CKBIO::kDriverFailed) found = Outcome::Failure(std::string(msg::kReadDriverFailed));
+  if (identified == CKBIO::kNoKeyboard) found = Outcome::Failure(std::string(msg::Tr(msg::kReadNoKeyboard)));
+  if (identified == CKBIO::kDriverFailed) found = Outcome::Failure(std::string(msg::Tr(msg::kReadDriverFailed)));
   AddDetachNotice(found, Outcome::Warning(result.outcome.message));
   return found;
 }

@@ -44,11 +44,11 @@ KeyboardWriteReport KeyboardGroupWrite::Write(const KeyboardListing& target, Pro
   report.keyboard = target.device;
   const std::string& path = target.device.path;
   if (target.state == KeyboardState::kNoPermission) {
-    report.outcome = Outcome::Failure(std::string(msg::kKeyboardNotPermittedCause));
+    report.outcome = Outcome::Failure(std::string(msg::Tr(msg::kKeyboardNotPermittedCause)));
     return report;
   }
   if (target.state == KeyboardState::kNotAnswering) {
-    report.outcome = Outcome::Failure(msg::FormatMessage(msg::kKeyboardNotAnswering, path.c_str()));
+    report.outcome = Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kKeyboardNotAnswering), path.c_str()));
     return report;
   }
 
@@ -57,7 +57,7 @@ KeyboardWriteReport KeyboardGroupWrite::Write(const KeyboardListing& target, Pro
     if (!previous.image) {
       report.outcome = previous.outcome;
       if (previous.started && m_options.backup)
-        report.outcome.message += "\n" + std::string(msg::kBackupReadFailed);
+        report.outcome.message += "\n" + std::string(msg::Tr(msg::kBackupReadFailed));
       return report;
     }
     if (m_options.ifDifferent && *previous.image == m_image) {
@@ -87,11 +87,11 @@ KeyboardWriteReport KeyboardGroupWrite::Write(const KeyboardListing& target, Pro
   const TransferResult back = m_connection.PrepareReadFrom(path).Run(progress);
   if (!back.image) {
     report.outcome = back.outcome;
-    if (back.started) report.outcome.message += "\n" + std::string(msg::kVerifyReadFailed);
+    if (back.started) report.outcome.message += "\n" + std::string(msg::Tr(msg::kVerifyReadFailed));
     return report;
   }
   if (const std::string differing = DifferingBlocks(m_image, *back.image); !differing.empty()) {
-    report.outcome = Outcome::Failure(msg::FormatMessage(msg::kVerifyMismatch, differing.c_str()));
+    report.outcome = Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kVerifyMismatch), differing.c_str()));
     return report;
   }
   report.verified = true;

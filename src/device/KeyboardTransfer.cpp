@@ -26,7 +26,7 @@ Outcome Failure(std::string_view text) { return Outcome::Failure(std::string(tex
 // whether one failed.
 bool ReportFailedRead(TransferResult& result) {
   if (result.failedBlock < 0) return false;
-  result.outcome = Outcome::Failure(msg::FormatMessage(msg::kDataReadError, result.failedBlock));
+  result.outcome = Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kDataReadError), result.failedBlock));
   return true;
 }
 
@@ -62,7 +62,7 @@ void CopyBlockIn(const BlockBuffer& buffer, int block, Image& image) {
 std::string KeyboardTransfer::PercentText(int block) { return std::to_string(BlockPercentage(block)) + "%"; }
 
 std::string KeyboardTransfer::WriteFailedMessage(int block) {
-  return msg::FormatMessage(msg::kDataWrittenError, block) + "\n" + std::string(msg::kPartlyWritten);
+  return msg::FormatMessage(msg::Tr(msg::kDataWrittenError), block) + "\n" + std::string(msg::Tr(msg::kPartlyWritten));
 }
 
 void KeyboardTransfer::Stepped(int block) { m_progress.Step(block, PercentText(block)); }
@@ -70,13 +70,13 @@ void KeyboardTransfer::Stepped(int block) { m_progress.Step(block, PercentText(b
 TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const Image& image) {
   TransferResult result;
   const bool direct = port.SystemKind() == 1;
-  if (Outcome found = IdentifyBeforeTransfer(port, msg::kWriteNoKeyboard, msg::kWriteDriverFailed);
+  if (Outcome found = IdentifyBeforeTransfer(port, msg::Tr(msg::kWriteNoKeyboard), msg::Tr(msg::kWriteDriverFailed));
       !found.ok) {
     result.outcome = std::move(found);
     return result;
   }
   result.started = true;
-  m_progress.Begin(msg::kWritingTitle);
+  m_progress.Begin(msg::Tr(msg::kWritingTitle));
   for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
     for (int attempt = 1;; ++attempt) {
       CopyBlockOut(image, block, port.Buffer());
@@ -104,7 +104,7 @@ TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const Image& image) {
 TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const Image& image) {
   TransferResult result;
   result.started = true;
-  m_progress.Begin(msg::kWritingTitle);
+  m_progress.Begin(msg::Tr(msg::kWritingTitle));
   for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
     int failures = 0;
     int pollRepeats = 0;
@@ -142,13 +142,13 @@ TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const Image& image) {
 TransferResult KeyboardTransfer::DriverRead(CKBIO& port) {
   TransferResult result;
   const bool direct = port.SystemKind() == 1;
-  if (Outcome found = IdentifyBeforeTransfer(port, msg::kReadNoKeyboard, msg::kReadDriverFailed); !found.ok) {
+  if (Outcome found = IdentifyBeforeTransfer(port, msg::Tr(msg::kReadNoKeyboard), msg::Tr(msg::kReadDriverFailed)); !found.ok) {
     result.outcome = std::move(found);
     return result;
   }
   result.started = true;
   Image image{};
-  m_progress.Begin(msg::kReadingTitle);
+  m_progress.Begin(msg::Tr(msg::kReadingTitle));
   for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
     for (int attempt = 1;; ++attempt) {
       const bool read = Bracketed(port, [&] { return port.ReadBlock(block); });
@@ -173,7 +173,7 @@ TransferResult KeyboardTransfer::UsbRead(CUSBport& port) {
   TransferResult result;
   result.started = true;
   Image image{};
-  m_progress.Begin(msg::kReadingTitle);
+  m_progress.Begin(msg::Tr(msg::kReadingTitle));
   for (int block = 0; block < kBlockCount && result.failedBlock < 0; ++block) {
     for (int attempt = 1;; ++attempt) {
       if (port.ReadBlock(block)) {

@@ -13,8 +13,8 @@ std::unique_ptr<StationBackups> StationBackups::Open(const std::string& dir, Out
   std::optional<PrivateFolder> folder = dir.empty() ? std::nullopt : PrivateFolder::Open(dir, &refusal);
   if (!folder) {
     outcome = Outcome::Failure(msg::FormatMessage(refusal == PrivateFolder::Refusal::kNotPrivate
-                                                      ? msg::kBackupDirNotPrivate
-                                                      : msg::kBackupsCannotBeWritten,
+                                                      ? msg::Tr(msg::kBackupDirNotPrivate)
+                                                      : msg::Tr(msg::kBackupsCannotBeWritten),
                                                   dir.c_str()));
     return nullptr;
   }
@@ -42,7 +42,7 @@ Outcome StationBackups::Save(const KeyboardDevice& keyboard, const Image& previo
   std::string error;
   const std::string_view bytes(reinterpret_cast<const char*>(previous.data()), previous.size());
   if (m_folder.WriteFile(name, bytes, &error)) return Outcome::Success();
-  return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, file.c_str()) +
+  return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateCannotWrite), file.c_str()) +
                           (error.empty() ? "" : " (" + error + ")"));
 }
 

@@ -20,7 +20,7 @@ Outcome AuditLog::Open(const std::string& path) {
   m_path = path;
   m_fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
   if (m_fd < 0)
-    return Outcome::Failure(msg::FormatMessage(msg::kStationLogCannotWrite, path.c_str()) + " (" +
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kStationLogCannotWrite), path.c_str()) + " (" +
                             std::strerror(errno) + ")");
   return Outcome::Success();
 }
@@ -28,7 +28,7 @@ Outcome AuditLog::Open(const std::string& path) {
 Outcome AuditLog::Append(std::string_view line) {
   const std::lock_guard lock(m_mutex);
   const auto failed = [this] {
-    return Outcome::Failure(msg::FormatMessage(msg::kStationLogCannotWrite, m_path.c_str()) + " (" +
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kStationLogCannotWrite), m_path.c_str()) + " (" +
                             std::strerror(errno) + ")");
   };
   if (m_fd < 0) {

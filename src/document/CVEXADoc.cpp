@@ -133,11 +133,11 @@ std::string CVEXADoc::KeyName(int keyIndex) const {
   const int position = PositionOfKey(keyIndex);
   if (position >= 0 && !m_labels[static_cast<size_t>(position)].empty())
     return m_labels[static_cast<size_t>(position)];
-  return msg::FormatMessage(msg::kHiddenKeyName, keyIndex);
+  return msg::FormatMessage(msg::Tr(msg::kHiddenKeyName), keyIndex);
 }
 
 std::string CVEXADoc::WrongKeyMessage(int keyIndex) const {
-  std::string text(msg::kWrongKeyWord);
+  std::string text(msg::Tr(msg::kWrongKeyWord));
   if (keyIndex < 0 || keyIndex >= kKeyCount) return text;
   const std::string detail = DescribeContentFault(Content(keyIndex), KeyName(keyIndex));
   if (!detail.empty()) text += "\n" + detail;
@@ -146,8 +146,8 @@ std::string CVEXADoc::WrongKeyMessage(int keyIndex) const {
 
 std::string CVEXADoc::InvalidKeyPlace(int keyIndex, int position) const {
   if (position < 0) position = PositionOfKey(keyIndex);
-  if (position < 0) return msg::FormatMessage(msg::kInvalidHiddenKey, keyIndex, Content(keyIndex).c_str());
-  return msg::FormatMessage(msg::kInvalidKeyAt, position, keyIndex,
+  if (position < 0) return msg::FormatMessage(msg::Tr(msg::kInvalidHiddenKey), keyIndex, Content(keyIndex).c_str());
+  return msg::FormatMessage(msg::Tr(msg::kInvalidKeyAt), position, keyIndex,
                             m_labels[static_cast<size_t>(position)].c_str(), Content(keyIndex).c_str());
 }
 
@@ -178,8 +178,8 @@ Outcome CVEXADoc::ExportTextTemplate(const std::string& path) const {
   const std::string text = FormatTextTemplate(m_labels, m_contents, m_keyMap, m_keyCount);
   std::string error;
   if (!WriteFileAtomically(path, text, &error))
-    return Outcome::Failure(msg::FormatMessage(msg::kTextFileCannotWrite, path.c_str()) +
-                            (error == msg::kLinkOfAnotherUser ? "\n" + error : ""));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTextFileCannotWrite), path.c_str()) +
+                            (error == msg::Tr(msg::kLinkOfAnotherUser) ? "\n" + error : ""));
   // A line feed inside a label or content ends the line in the file (the format
   // has no escape for it), so the import would shift every later key. Tell the
   // user which key it is.
@@ -188,16 +188,16 @@ Outcome CVEXADoc::ExportTextTemplate(const std::string& path) const {
     const int key = m_keyMap[pos];
     const bool contentHasLf = key >= 0 && key < kKeyCount && Content(key).find('\n') != std::string::npos;
     if (contentHasLf || m_labels[pos].find('\n') != std::string::npos)
-      return Outcome::Warning(msg::FormatMessage(msg::kTextFileLineFeed, path.c_str(), p));
+      return Outcome::Warning(msg::FormatMessage(msg::Tr(msg::kTextFileLineFeed), path.c_str(), p));
   }
   return Outcome::Success();
 }
 
 Outcome CVEXADoc::ImportTextTemplate(const std::string& path) {
   const auto file = ReadFileBytes(path, kMaxTextTemplateBytes + 1);
-  if (!file) return Outcome::Failure(msg::FormatMessage(msg::kTextFileMissing, path.c_str()));
+  if (!file) return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTextFileMissing), path.c_str()));
   if (file->size() > kMaxTextTemplateBytes)
-    return Outcome::Failure(msg::FormatMessage(msg::kTextFileTooLarge, path.c_str()));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTextFileTooLarge), path.c_str()));
 
   const TextTemplateRows rows = ParseTextTemplate(*file, m_keyCount);
   const KeyContents contentsBefore = m_contents;
@@ -241,7 +241,7 @@ Outcome CVEXADoc::ImportTextTemplate(const std::string& path) {
   }
 
   if (rows.rowCount != static_cast<size_t>(m_keyCount))
-    return Outcome::Warning(std::string(msg::kTextFileRowCount));
+    return Outcome::Warning(std::string(msg::Tr(msg::kTextFileRowCount)));
   return Outcome::Success();
 }
 

@@ -256,7 +256,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
     return false;
   }
   if (ForeignLinkOnPath(path)) {
-    SetError(error, msg::kLinkOfAnotherUser.data());
+    SetError(error, msg::Tr(msg::kLinkOfAnotherUser).data());
     return false;
   }
   const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();

@@ -471,17 +471,17 @@ std::string DescribeContentFault(std::string_view content, const std::string& ke
     case ContentFaultKind::None:
       return {};
     case ContentFaultKind::UnknownWord:
-      return msg::FormatMessage(msg::kKeyWordUnknown, name, word);
+      return msg::FormatMessage(msg::Tr(msg::kKeyWordUnknown), name, word);
     case ContentFaultKind::ShiftLevelNotAlone:
-      return msg::FormatMessage(msg::kKeyShiftLevelNotAlone, name, word);
+      return msg::FormatMessage(msg::Tr(msg::kKeyShiftLevelNotAlone), name, word);
     case ContentFaultKind::ScanWordMixed:
-      return msg::FormatMessage(msg::kKeyScanWordMixed, name, word);
+      return msg::FormatMessage(msg::Tr(msg::kKeyScanWordMixed), name, word);
     case ContentFaultKind::WordNotClosed:
-      return msg::FormatMessage(msg::kKeyWordNotClosed, name, word);
+      return msg::FormatMessage(msg::Tr(msg::kKeyWordNotClosed), name, word);
     case ContentFaultKind::StrayBracket:
-      return msg::FormatMessage(msg::kKeyStrayBracket, name);
+      return msg::FormatMessage(msg::Tr(msg::kKeyStrayBracket), name);
     case ContentFaultKind::ZeroByte:
-      return msg::FormatMessage(msg::kKeyZeroByte, name);
+      return msg::FormatMessage(msg::Tr(msg::kKeyZeroByte), name);
   }
   return {};
 }

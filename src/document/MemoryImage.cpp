@@ -128,7 +128,7 @@ int KeyDataBytesOver(const KeyContents& contents) {
 std::string CheckKeyDataFits(const KeyContents& contents) {
   const int over = KeyDataBytesOver(contents);
   if (over == 0) return {};
-  return msg::FormatMessage(msg::kNotEnoughMemory, over);
+  return msg::FormatMessage(msg::Tr(msg::kNotEnoughMemory), over);
 }
 
 }  // namespace vexa

@@ -12,7 +12,7 @@ TemplateFileRead ReadTemplateFile(const std::string& path) {
   TemplateFileRead result;
   const auto bytes = ReadFileBytes(path, kImageSize);
   if (!bytes) {
-    result.outcome = Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotOpen, path.c_str()));
+    result.outcome = Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateCannotOpen), path.c_str()));
     return result;
   }
   if (bytes->empty()) {
@@ -21,7 +21,7 @@ TemplateFileRead ReadTemplateFile(const std::string& path) {
   }
   if (bytes->size() < static_cast<size_t>(kImageSize)) {
     result.outcome = Outcome::Failure(
-        msg::FormatMessage(msg::kTemplateTooShort, path.c_str(), static_cast<int>(bytes->size())));
+        msg::FormatMessage(msg::Tr(msg::kTemplateTooShort), path.c_str(), static_cast<int>(bytes->size())));
     return result;
   }
   std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes->data()), kImageSize, result.image.begin());
@@ -32,8 +32,8 @@ Outcome WriteTemplateFile(const std::string& path, const Image& image) {
   const std::string_view data(reinterpret_cast<const char*>(image.data()), image.size());
   std::string error;
   if (!WriteFileAtomically(path, data, &error))
-    return Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotWrite, path.c_str()) +
-                            (error == msg::kLinkOfAnotherUser ? "\n" + error : ""));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateCannotWrite), path.c_str()) +
+                            (error == msg::Tr(msg::kLinkOfAnotherUser) ? "\n" + error : ""));
   return Outcome::Success();
 }
 

@@ -140,7 +140,7 @@ std::string SimulatedKeyboard::Unplug(const std::string& file) {
 
 Outcome SimulatedKeyboard::Load(bool allowNone) {
   if (m_units.empty() && !(allowNone && m_directory))
-    return Outcome::Failure(msg::FormatMessage(msg::kSimKeyboardNoFiles, m_path.c_str()));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kSimKeyboardNoFiles), m_path.c_str()));
   for (auto& unit : m_units)
     if (Outcome loaded = LoadUnit(*unit); !loaded.ok) return loaded;
   return Outcome::Success();
@@ -156,14 +156,14 @@ Outcome SimulatedKeyboard::LoadUnit(Unit& unit) {
     std::string error;
     if (!WriteFileAtomically(
             path, std::string_view(reinterpret_cast<const char*>(initial.data()), initial.size()), &error))
-      return Outcome::Failure(msg::FormatMessage(msg::kSimKeyboardCannotWrite, path.c_str()));
+      return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kSimKeyboardCannotWrite), path.c_str()));
     return Outcome::Success();
   }
   const auto bytes = ReadFileBytes(path, kImageSize + 1);
-  if (!bytes) return Outcome::Failure(msg::FormatMessage(msg::kSimKeyboardCannotOpen, path.c_str()));
+  if (!bytes) return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kSimKeyboardCannotOpen), path.c_str()));
   if (bytes->size() != static_cast<size_t>(kImageSize))
     return Outcome::Failure(
-        msg::FormatMessage(msg::kSimKeyboardWrongSize, path.c_str(), static_cast<int>(bytes->size())));
+        msg::FormatMessage(msg::Tr(msg::kSimKeyboardWrongSize), path.c_str(), static_cast<int>(bytes->size())));
   std::copy(bytes->begin(), bytes->end(), unit.emulator->Memory().begin());
   unit.saved = unit.emulator->Memory();
   return Outcome::Success();
@@ -175,7 +175,7 @@ Outcome SimulatedKeyboard::PersistUnit(Unit& unit) {
   if (memory == unit.saved) return Outcome::Success();
   if (!WriteFileAtomically(unit.file,
                            std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size())))
-    return Outcome::Failure(msg::FormatMessage(msg::kSimKeyboardCannotWrite, unit.file.c_str()));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kSimKeyboardCannotWrite), unit.file.c_str()));
   unit.saved = memory;
   return Outcome::Success();
 }

@@ -73,12 +73,12 @@ CodeEntry::AsciiCheck CodeEntry::CheckAsciiCode(std::string_view text) {
     }
   }
   if (!fits) {
-    check.message = std::string(msg::kAsciiCodeNotByte);
+    check.message = std::string(msg::Tr(msg::kAsciiCodeNotByte));
     return check;
   }
   check.value = value;
   if (value < kAsciiMin || value > kAsciiMax) {
-    check.message = Fill(msg::kAsciiCodeRange, kAsciiMin, kAsciiMax);
+    check.message = Fill(msg::Tr(msg::kAsciiCodeRange), kAsciiMin, kAsciiMax);
     return check;
   }
   check.ok = true;

@@ -217,7 +217,7 @@ bool KeyEditor::SelectedIsAscii() const { return m_state.SelectedIsAscii(); }
 
 bool KeyEditor::RefusesAddition(std::string_view text) {
   if (text.empty() || !IsShiftLevelCode(Content())) return false;
-  m_refusal = std::string(msg::kShiftLevelIsWhole);
+  m_refusal = std::string(msg::Tr(msg::kShiftLevelIsWhole));
   return true;
 }
 

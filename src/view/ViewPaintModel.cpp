@@ -166,7 +166,7 @@ std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int cl
 
   // The error line, and under it which word of the key is wrong and why.
   if (state.errorFlag) {
-    text(100, 350, std::string(msg::kWrongKeyWord), c.error);
+    text(100, 350, std::string(msg::Tr(msg::kWrongKeyWord)), c.error);
     text(100, kErrorDetailY,
          DescribeContentFault(doc.Content(state.selectedKey), doc.KeyName(state.selectedKey)), c.error);
   } else {

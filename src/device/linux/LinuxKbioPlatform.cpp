@@ -52,9 +52,9 @@ DirectAccess LinuxKbioPlatform::AcquireDirectAccess() {
     return access;
   }
 
-  access.causes.emplace_back(msg::kPs2NoKeyboardPort);
+  access.causes.emplace_back(msg::Tr(msg::kPs2NoKeyboardPort));
   if (sysfs.LockedDown()) {
-    access.causes.emplace_back(msg::kPs2LockedDown);
+    access.causes.emplace_back(msg::Tr(msg::kPs2LockedDown));
     return access;
   }
   std::string refusal;

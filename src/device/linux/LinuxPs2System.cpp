@@ -87,7 +87,7 @@ bool LinuxPs2System::WriteDrvctl(const std::string& port, std::string_view text,
 bool LinuxPs2System::RunHelper(std::string_view verb, int lockFd, std::string& error) {
   // Once the program is ending, the keyboard is only given back.
   if (verb != "restore" && ChildProgram::Ending()) {
-    error = msg::kPs2Ending;
+    error = msg::Tr(msg::kPs2Ending);
     return false;
   }
   std::string output;
@@ -98,24 +98,24 @@ bool LinuxPs2System::RunHelper(std::string_view verb, int lockFd, std::string& e
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
   const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   if (code == HelperStatus::kBusy) {
-    error = msg::kPs2PortBusy;
+    error = msg::Tr(msg::kPs2PortBusy);
   } else if (code == kPkexecDismissed) {
-    error = msg::kPs2NotAuthorised;
+    error = msg::Tr(msg::kPs2NotAuthorised);
   } else {
     error = LastLine(output);
-    if (error.empty()) error = msg::FormatMessage(msg::kPs2HelperFailed, code);
-    if (code == kPkexecRefused) error = std::string(msg::kPs2NotAuthorised) + " (" + error + ")";
+    if (error.empty()) error = msg::FormatMessage(msg::Tr(msg::kPs2HelperFailed), code);
+    if (code == kPkexecRefused) error = std::string(msg::Tr(msg::kPs2NotAuthorised)) + " (" + error + ")";
   }
   return false;
 }
 
 std::unique_ptr<PortIo> LinuxPs2System::AcquirePorts(std::string& refusal) {
   if (!RealPortGuard::Allowed()) {
-    refusal = msg::kPs2PortsSwitchedOff;
+    refusal = msg::Tr(msg::kPs2PortsSwitchedOff);
     return nullptr;
   }
   std::unique_ptr<PortIo> ports = IopermPortIo::Acquire();
-  if (!ports) refusal = msg::kPs2PortsRefused;
+  if (!ports) refusal = msg::Tr(msg::kPs2PortsRefused);
   return ports;
 }
 

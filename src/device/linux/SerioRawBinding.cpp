@@ -59,9 +59,9 @@ bool SerioRawBinding::Holding() const {
 std::vector<std::string> SerioRawBinding::Obstacles() const {
   std::vector<std::string> causes;
   if (!SerioSysfs(m_system.SysfsRoot()).DriverLoaded(SerioSysfs::kRawDriver))
-    causes.emplace_back(msg::kPs2NoSerioRaw);
+    causes.emplace_back(msg::Tr(msg::kPs2NoSerioRaw));
   if (!m_system.IsRoot() && !m_system.HelperAvailable())
-    causes.push_back(msg::FormatMessage(msg::kPs2NotRootNoHelper, m_system.HelperPath().c_str()));
+    causes.push_back(msg::FormatMessage(msg::Tr(msg::kPs2NotRootNoHelper), m_system.HelperPath().c_str()));
   return causes;
 }
 
@@ -75,7 +75,7 @@ bool SerioRawBinding::LockState(bool create, std::string& error) {
   if (base.empty()) return create;  // nowhere to keep it: bind without, recover nothing
   const std::string path = m_system.StateFile();
   const auto failed = [&](const std::string& why) {
-    error = msg::FormatMessage(msg::kPs2StateFileFailed, path.c_str(), why.c_str());
+    error = msg::FormatMessage(msg::Tr(msg::kPs2StateFileFailed), path.c_str(), why.c_str());
     return false;
   };
   // A user's state folder may not exist yet; it is the user's own, so made
@@ -99,7 +99,7 @@ bool SerioRawBinding::LockState(bool create, std::string& error) {
     const int lockErrno = errno;
     ::close(fd);
     if (lockErrno == EWOULDBLOCK) {
-      error = msg::kPs2PortBusy;
+      error = msg::Tr(msg::kPs2PortBusy);
       return false;
     }
     return failed(std::strerror(lockErrno));
@@ -121,12 +121,12 @@ bool SerioRawBinding::LockPort(const std::string& port, std::string& error) {
     fd = PortLock::Open(m_system.RunFolder(), port, false, why, &missing);
   }
   if (fd < 0) {
-    error = msg::FormatMessage(msg::kPs2LockFailed, why.c_str());
+    error = msg::FormatMessage(msg::Tr(msg::kPs2LockFailed), why.c_str());
     return false;
   }
   if (!PortLock::TryLock(fd)) {
     ::close(fd);
-    error = msg::kPs2PortBusy;
+    error = msg::Tr(msg::kPs2PortBusy);
     return false;
   }
   m_portLockFd = fd;
@@ -149,7 +149,7 @@ bool SerioRawBinding::WriteState(const std::string& port, std::string& error) {
   if (::ftruncate(m_stateFd, 0) == 0 &&
       ::pwrite(m_stateFd, state.data(), state.size(), 0) == static_cast<ssize_t>(state.size()))
     return true;
-  error = msg::FormatMessage(msg::kPs2StateFileFailed, m_system.StateFile().c_str(), std::strerror(errno));
+  error = msg::FormatMessage(msg::Tr(msg::kPs2StateFileFailed), m_system.StateFile().c_str(), std::strerror(errno));
   return false;
 }
 
@@ -163,9 +163,9 @@ Outcome SerioRawBinding::Bind(std::string& node) {
   std::lock_guard lock(m_mutex);
   const SerioSysfs sysfs(m_system.SysfsRoot());
   const std::vector<std::string> ports = sysfs.KeyboardPorts();
-  if (ports.empty()) return Outcome::Failure(std::string(msg::kPs2NoKeyboardPort));
+  if (ports.empty()) return Outcome::Failure(std::string(msg::Tr(msg::kPs2NoKeyboardPort)));
   // As the helper: with two ports of that name, neither is known to be the keyboard's.
-  if (ports.size() > 1) return Outcome::Failure(std::string(msg::kPs2SeveralPorts));
+  if (ports.size() > 1) return Outcome::Failure(std::string(msg::Tr(msg::kPs2SeveralPorts)));
   const std::string& port = ports.front();
   std::string error;
   if (m_port.empty()) {
@@ -188,15 +188,15 @@ Outcome SerioRawBinding::Bind(std::string& node) {
   };
   if (sysfs.Driver(port) != SerioSysfs::kRawDriver) {
     if (!HandTo(SerioSysfs::kRawDriver, port, error))
-      return failed(msg::FormatMessage(msg::kPs2BindFailed, port.c_str(), error.c_str()));
+      return failed(msg::FormatMessage(msg::Tr(msg::kPs2BindFailed), port.c_str(), error.c_str()));
     const std::string driver = sysfs.Driver(port);
     if (driver != SerioSysfs::kRawDriver) {
-      error = msg::FormatMessage(msg::kPs2WrongDriver, port.c_str(), driver.c_str(), "serio_raw");
-      return failed(msg::FormatMessage(msg::kPs2BindFailed, port.c_str(), error.c_str()));
+      error = msg::FormatMessage(msg::Tr(msg::kPs2WrongDriver), port.c_str(), driver.c_str(), "serio_raw");
+      return failed(msg::FormatMessage(msg::Tr(msg::kPs2BindFailed), port.c_str(), error.c_str()));
     }
   }
   const std::string name = sysfs.RawDeviceName(port);
-  if (name.empty()) return failed(msg::FormatMessage(msg::kPs2NoRawNode, port.c_str()));
+  if (name.empty()) return failed(msg::FormatMessage(msg::Tr(msg::kPs2NoRawNode), port.c_str()));
   node = m_system.DevRoot() + "/" + name;
   return Outcome::Success();
 }
@@ -218,7 +218,7 @@ Outcome SerioRawBinding::RestoreLocked() {
     const std::string driver = sysfs.Driver(port);
     if (given && driver != SerioSysfs::kKeyboardDriver) {
       given = false;
-      error = msg::FormatMessage(msg::kPs2WrongDriver, port.c_str(), driver.c_str(), "atkbd");
+      error = msg::FormatMessage(msg::Tr(msg::kPs2WrongDriver), port.c_str(), driver.c_str(), "atkbd");
     }
   }
   // A port not given back stays in the state file for the next start.
@@ -226,7 +226,7 @@ Outcome SerioRawBinding::RestoreLocked() {
   Release();
   if (given) return Outcome::Success();
   return Outcome::Failure(
-      msg::FormatMessage(msg::kPs2RestoreFailed, port.c_str(), error.c_str(), port.c_str()));
+      msg::FormatMessage(msg::Tr(msg::kPs2RestoreFailed), port.c_str(), error.c_str(), port.c_str()));
 }
 
 Outcome SerioRawBinding::RecoverAbandoned() {
@@ -253,7 +253,7 @@ Outcome SerioRawBinding::RecoverAbandoned() {
   }
   if (!LockPort(state->port, error)) {
     // Taken by a live run since (of another user): that run gives it back.
-    const bool busy = error == msg::kPs2PortBusy;
+    const bool busy = error == msg::Tr(msg::kPs2PortBusy);
     if (busy) ForgetState();
     Release();
     return busy ? Outcome::Success() : Outcome::Failure(error);

@@ -31,7 +31,7 @@ SimulatedHotplugMonitor::~SimulatedHotplugMonitor() {
 
 Outcome SimulatedHotplugMonitor::Start() {
   const auto failed = [] {
-    return Outcome::Failure(msg::FormatMessage(msg::kStationMonitorFailed, std::strerror(errno)));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kStationMonitorFailed), std::strerror(errno)));
   };
   m_wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   m_inotifyFd = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
@@ -57,7 +57,7 @@ void SimulatedHotplugMonitor::Appeared(const std::string& name, std::vector<Hotp
   std::string hidPath;
   if (Outcome plugged = m_keyboards.Plug(file, hidPath); !plugged.ok)
     events.push_back({HotplugEvent::Kind::kNotice,
-                      msg::FormatMessage(msg::kStationSimulatedIgnored, plugged.message.c_str())});
+                      msg::FormatMessage(msg::Tr(msg::kStationSimulatedIgnored), plugged.message.c_str())});
   else if (!hidPath.empty())
     events.push_back({HotplugEvent::Kind::kAdded, hidPath});
 }

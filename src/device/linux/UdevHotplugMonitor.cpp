@@ -34,7 +34,7 @@ bool UdevHotplugMonitor::HidIdMatches(const char* hidId, std::uint16_t vendorId,
 
 Outcome UdevHotplugMonitor::Start() {
   const auto failed = [](const char* what) {
-    return Outcome::Failure(msg::FormatMessage(msg::kStationMonitorFailed, what));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kStationMonitorFailed), what));
   };
   m_wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   if (m_wakeFd < 0) return failed(std::strerror(errno));

@@ -39,7 +39,7 @@ QFont MakeTitleFont() {
     const QFontMetrics metrics(font);
     const bool fitsBand = metrics.height() <= box.bottom - box.top;
     const bool quitFits =
-        KeyCodeOutput::kQuitTextX + metrics.horizontalAdvance(Q(msg::kKeyCodeTestQuit)) < box.right;
+        KeyCodeOutput::kQuitTextX + metrics.horizontalAdvance(Q(msg::Tr(msg::kKeyCodeTestQuit))) < box.right;
     if (fitsBand && quitFits) break;
   }
   return font;
@@ -135,7 +135,7 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
   painter.setFont(m_titleFont);
   const QFontMetrics metrics(m_titleFont);
   painter.drawText(KeyCodeOutput::kTitleX, KeyCodeOutput::kTitleY + metrics.ascent(),
-                   Q(msg::kKeyCodeTestTitle));
+                   Q(msg::Tr(msg::kKeyCodeTestTitle)));
   // The Quit box: lit from the top left, shadowed at the bottom right.
   const auto& box = KeyCodeOutput::kQuitBox;
   painter.setPen(QPen(palette().color(QPalette::Light), 1));
@@ -148,11 +148,11 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
   painter.drawLine(box.right, box.bottom, box.left, box.bottom);
   painter.setPen(QPen(text, 1));
   painter.drawText(KeyCodeOutput::kQuitTextX, KeyCodeOutput::kQuitTextY + metrics.ascent(),
-                   Q(msg::kKeyCodeTestQuit));
+                   Q(msg::Tr(msg::kKeyCodeTestQuit)));
   // The way out by keyboard, right-aligned before the Quit box.
   painter.setFont(m_hintFont);
   painter.drawText(QRect(box.left - 4 - kHintWidth, box.top, kHintWidth, box.bottom - box.top),
-                   Qt::AlignRight | Qt::AlignVCenter, Q(msg::kKeyCodeTestQuitByKeys));
+                   Qt::AlignRight | Qt::AlignVCenter, Q(msg::Tr(msg::kKeyCodeTestQuitByKeys)));
 }
 
 void CKeyCodeOutView::mousePressEvent(QMouseEvent* event) {

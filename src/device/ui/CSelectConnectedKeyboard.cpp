@@ -20,7 +20,7 @@ QString Q(std::string_view text) {
 
 QString CSelectConnectedKeyboard::Describe(const KeyboardDevice& keyboard) {
   const QString serial = keyboard.serialNumber.empty()
-                             ? QString::fromLatin1(msg::kNoSerialNumber)
+                             ? QString::fromLatin1(msg::Tr(msg::kNoSerialNumber))
                              : QStringLiteral("serial ") + QString::fromLatin1(keyboard.serialNumber.c_str());
   return QStringLiteral("%1   %2   %3")
       .arg(QString::fromLatin1(keyboard.product.c_str()), serial,
@@ -36,16 +36,16 @@ QString CSelectConnectedKeyboard::ShortName(const KeyboardDevice& keyboard) {
 CSelectConnectedKeyboard::CSelectConnectedKeyboard(const std::vector<KeyboardDevice>& keyboards,
                                                    bool offerAll, QWidget* parent)
     : QDialog(parent), m_keyboards(static_cast<int>(keyboards.size())) {
-  setWindowTitle(Q(msg::kSelectKeyboardsTitle));
+  setWindowTitle(Q(msg::Tr(msg::kSelectKeyboardsTitle)));
   auto* layout = new QVBoxLayout(this);
   auto* label =
-      new QLabel(Q(offerAll ? msg::kSelectKeyboardsWriteLabel : msg::kSelectKeyboardsReadLabel), this);
+      new QLabel(Q(offerAll ? msg::Tr(msg::kSelectKeyboardsWriteLabel) : msg::Tr(msg::kSelectKeyboardsReadLabel)), this);
   layout->addWidget(label);
 
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("keyboardList"));
   for (const KeyboardDevice& k : keyboards) m_list->addItem(Describe(k));
-  if (offerAll) m_list->addItem(Q(msg::kAllConnectedKeyboards));
+  if (offerAll) m_list->addItem(Q(msg::Tr(msg::kAllConnectedKeyboards)));
   m_list->setCurrentRow(0);
   // A short list: as tall as its entries, up to a dozen.
   const int shown = std::min(m_list->count(), 12);

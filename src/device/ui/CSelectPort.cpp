@@ -39,7 +39,7 @@ QString Q(std::string_view text) {
 }  // namespace
 
 CSelectPort::CSelectPort(PortKind initial, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(Q(msg::kSelectPortTitle));
+  setWindowTitle(Q(msg::Tr(msg::kSelectPortTitle)));
   const DialogUnits du(font());
 
   auto* label = new QLabel(QStringLiteral("Port Name:"), this);
@@ -55,7 +55,7 @@ CSelectPort::CSelectPort(PortKind initial, QWidget* parent) : QDialog(parent) {
   m_list->setGeometry(du.X(48), du.Y(7), du.X(64), m_list->sizeHint().height());
   label->setBuddy(m_list);
 
-  m_dontAsk = new QCheckBox(Q(msg::kDontAskPortAtStart), this);
+  m_dontAsk = new QCheckBox(Q(msg::Tr(msg::kDontAskPortAtStart)), this);
   m_dontAsk->setObjectName(QStringLiteral("dontAskAtStart"));
   m_dontAsk->setGeometry(du.X(9), du.Y(27), du.X(130), std::max(du.Y(10), m_dontAsk->sizeHint().height()));
 

@@ -43,7 +43,7 @@ class CStationDialog::Observer : public StationObserver {
     m_sinks.push_back(std::make_unique<RowProgress>(m_dialog, keyboard.path));
     const QString serial = Text(keyboard.serialNumber.empty() ? keyboard.path : keyboard.serialNumber);
     Post([path = keyboard.path, serial](CStationDialog& d) {
-      d.SetRow(path, serial, Text(msg::kStationStateWriting), QStringLiteral("0%"), QString());
+      d.SetRow(path, serial, Text(msg::Tr(msg::kStationStateWriting)), QStringLiteral("0%"), QString());
     });
     return *m_sinks.back();
   }
@@ -53,7 +53,7 @@ class CStationDialog::Observer : public StationObserver {
     if (m_log)
       logged =
           m_log->Append(ProvisioningStation::ResultJson(r, result.startedMs, result.finishedMs, m_sha256));
-    const QString state = Text(r.outcome.ok ? msg::kStationStateDone : msg::kStationStateFailed);
+    const QString state = Text(r.outcome.ok ? msg::Tr(msg::kStationStateDone) : msg::Tr(msg::kStationStateFailed));
     Post([path = r.keyboard.path, state, text = Text(r.ResultText()), logged](CStationDialog& d) {
       d.SetRow(path, QString(), state, QString(), text);
       if (!logged.ok) {
@@ -117,23 +117,23 @@ CStationDialog::CStationDialog(KeyboardConnection& connection, MonitorFactory ma
       m_connection(connection),
       m_makeMonitor(std::move(makeMonitor)),
       m_currentTemplate(std::move(currentTemplate)),
-      m_useCurrent(new QRadioButton(Text(msg::kStationTemplateCurrent))),
-      m_useFile(new QRadioButton(Text(msg::kStationTemplateFile))),
+      m_useCurrent(new QRadioButton(Text(msg::Tr(msg::kStationTemplateCurrent)))),
+      m_useFile(new QRadioButton(Text(msg::Tr(msg::kStationTemplateFile)))),
       m_file(new QLineEdit),
-      m_verify(new QCheckBox(Text(msg::kStationVerify))),
-      m_backup(new QCheckBox(Text(msg::kStationBackup))),
+      m_verify(new QCheckBox(Text(msg::Tr(msg::kStationVerify)))),
+      m_backup(new QCheckBox(Text(msg::Tr(msg::kStationBackup)))),
       m_backupDir(new QLineEdit),
       m_log(new QLineEdit),
-      m_start(new QPushButton(Text(msg::kStationStart))),
-      m_stop(new QPushButton(Text(msg::kStationStop))),
+      m_start(new QPushButton(Text(msg::Tr(msg::kStationStart)))),
+      m_stop(new QPushButton(Text(msg::Tr(msg::kStationStop)))),
       m_table(new QTableWidget(0, kColumns)),
       m_status(new QLabel) {
-  setWindowTitle(Text(msg::kStationTitle));
+  setWindowTitle(Text(msg::Tr(msg::kStationTitle)));
   m_useCurrent->setChecked(true);
   m_verify->setChecked(true);
   auto* browse = new QPushButton(QStringLiteral("..."));
   connect(browse, &QPushButton::clicked, this, [this] {
-    const QString file = QFileDialog::getOpenFileName(this, Text(msg::kStationTemplateFile), QString(),
+    const QString file = QFileDialog::getOpenFileName(this, Text(msg::Tr(msg::kStationTemplateFile)), QString(),
                                                       QStringLiteral("*.bin"));
     if (!file.isEmpty()) {
       m_file->setText(file);
@@ -148,10 +148,10 @@ CStationDialog::CStationDialog(KeyboardConnection& connection, MonitorFactory ma
   options->addWidget(m_verify, 2, 0, 1, 3);
   options->addWidget(m_backup, 3, 0);
   options->addWidget(m_backupDir, 3, 1, 1, 2);
-  options->addWidget(new QLabel(Text(msg::kStationLog)), 4, 0);
+  options->addWidget(new QLabel(Text(msg::Tr(msg::kStationLog))), 4, 0);
   options->addWidget(m_log, 4, 1, 1, 2);
   QStringList columns;
-  for (std::string_view column : msg::kStationColumns) columns << Text(column);
+  for (std::string_view column : msg::kStationColumns) columns << Text(msg::Tr(column));
   m_table->setHorizontalHeaderLabels(columns);
   m_table->horizontalHeader()->setStretchLastSection(true);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -188,13 +188,13 @@ void CStationDialog::Start() {
   } else {
     const std::string path = m_file->text().toLocal8Bit().toStdString();
     const auto bytes = ReadFileBytes(path, kImageSize + 1);
-    if (!bytes) return Show(Outcome::Failure(msg::FormatMessage(msg::kTemplateCannotOpen, path.c_str())));
+    if (!bytes) return Show(Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateCannotOpen), path.c_str())));
     if (bytes->size() < static_cast<size_t>(kImageSize))
       return Show(Outcome::Failure(
-          msg::FormatMessage(msg::kTemplateTooShort, path.c_str(), static_cast<int>(bytes->size()))));
+          msg::FormatMessage(msg::Tr(msg::kTemplateTooShort), path.c_str(), static_cast<int>(bytes->size()))));
     if (bytes->size() > static_cast<size_t>(kImageSize))
       return Show(Outcome::Failure(
-          msg::FormatMessage(msg::kTemplateTooLong, path.c_str(), static_cast<int>(bytes->size()))));
+          msg::FormatMessage(msg::Tr(msg::kTemplateTooLong), path.c_str(), static_cast<int>(bytes->size()))));
     std::copy(bytes->begin(), bytes->end(), image.begin());
   }
   ProvisioningStation::Options options;
@@ -221,7 +221,7 @@ void CStationDialog::Start() {
   m_observer = std::make_unique<Observer>(*this, sha256, logPath.empty() ? nullptr : &m_auditLog);
   m_station = std::make_unique<ProvisioningStation>(m_connection, *m_monitor, image, options, *m_observer);
   m_table->setRowCount(0);
-  m_status->setText(Text(msg::kStationWaiting));
+  m_status->setText(Text(msg::Tr(msg::kStationWaiting)));
   m_start->setEnabled(false);
   m_stop->setEnabled(true);
   m_thread = std::thread([this] {
@@ -235,7 +235,7 @@ void CStationDialog::Stop() {
   if (!m_station || !Running()) return;
   m_station->Stop();
   m_stop->setEnabled(false);
-  m_status->setText(Text(msg::kStationStopping));
+  m_status->setText(Text(msg::Tr(msg::kStationStopping)));
 }
 
 void CStationDialog::Stopped() {
@@ -243,7 +243,7 @@ void CStationDialog::Stopped() {
   m_station.reset();
   m_monitor.reset();
   m_status->setText(QString::fromStdString(msg::FormatMessage(
-      msg::kStationSummary, m_summary.written, m_summary.verified, m_summary.unchanged, m_summary.failed)));
+      msg::Tr(msg::kStationSummary), m_summary.written, m_summary.verified, m_summary.unchanged, m_summary.failed)));
   m_start->setEnabled(true);
   m_stop->setEnabled(false);
   emit stopped();

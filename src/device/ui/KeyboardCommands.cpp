@@ -215,7 +215,7 @@ void KeyboardCommands::ReadFromKeyboard() {
   // template stays exactly as it was, unsaved edits included. Taking the image
   // and selecting position 0 is one undo step, recorded on this thread when
   // the worker has finished.
-  m_doneLine = std::string(msg::kReadFromKeyboard);
+  m_doneLine = std::string(msg::Tr(msg::kReadFromKeyboard));
   Start(std::move(job), [this](const TransferResult& result) {
     const auto apply = [this, &result] {
       ApplyReadResult(m_doc, result);
@@ -253,8 +253,8 @@ void KeyboardCommands::WriteIntoKeyboard() {
   // The line names the keyboard when it was one of several.
   m_doneLine =
       keyboards.empty()
-          ? std::string(msg::kWrittenIntoKeyboard)
-          : msg::FormatMessage(msg::kWrittenIntoKeyboardNamed,
+          ? std::string(msg::Tr(msg::kWrittenIntoKeyboard))
+          : msg::FormatMessage(msg::Tr(msg::kWrittenIntoKeyboardNamed),
                                CSelectConnectedKeyboard::ShortName(keyboards[static_cast<size_t>(*choice)])
                                    .toStdString()
                                    .c_str());
@@ -264,7 +264,7 @@ void KeyboardCommands::WriteIntoKeyboard() {
 void KeyboardCommands::ProgramAsPluggedIn() {
   if (!m_connection || TransferRunning()) return;
   if (!UsbInUse()) {
-    m_ui.Show(Outcome::Failure(std::string(msg::kStationNeedsUsb)));
+    m_ui.Show(Outcome::Failure(std::string(msg::Tr(msg::kStationNeedsUsb))));
     return;
   }
   SimulatedKeyboard* simulated = m_setup ? m_setup->Simulated() : nullptr;
@@ -359,8 +359,8 @@ Outcome KeyboardCommands::GroupOutcome(const std::vector<KeyboardDevice>& keyboa
     failures += "\n" + CSelectConnectedKeyboard::Describe(keyboards[i]).toStdString() + ": " + message;
   }
   const int total = static_cast<int>(results.size());
-  if (written == total) return Outcome::Information(msg::FormatMessage(msg::kWrittenIntoAll, total));
-  return Outcome::Failure(msg::FormatMessage(msg::kWrittenIntoSome, written, total) + failures);
+  if (written == total) return Outcome::Information(msg::FormatMessage(msg::Tr(msg::kWrittenIntoAll), total));
+  return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kWrittenIntoSome), written, total) + failures);
 }
 
 }  // namespace vexa

@@ -146,9 +146,9 @@ void TransferProgressDisplay::Layout() {
     if (QProgressBar* bar = m_rows[static_cast<size_t>(i)].bar)
       bar->setGeometry(QRect(QPoint(0, i * pitch), QSize(S(kBarSize.width()), S(kBarSize.height()))));
   }
-  const int right = std::max({S(kTitleAt.x()) + metrics.horizontalAdvance(Q(msg::kWritingTitle)),
-                              S(kTitleAt.x()) + metrics.horizontalAdvance(Q(msg::kReadingTitle)),
-                              metrics.horizontalAdvance(Q(msg::kDontTouch)), listWidth});
+  const int right = std::max({S(kTitleAt.x()) + metrics.horizontalAdvance(Q(msg::Tr(msg::kWritingTitle))),
+                              S(kTitleAt.x()) + metrics.horizontalAdvance(Q(msg::Tr(msg::kReadingTitle))),
+                              metrics.horizontalAdvance(Q(msg::Tr(msg::kDontTouch))), listWidth});
   setGeometry(QRect(m_topLeft, QSize(right, WarningY() + metrics.height())));
 }
 
@@ -249,7 +249,7 @@ void TransferProgressDisplay::paintEvent(QPaintEvent*) {
   painter.setFont(m_font);
   painter.setPen(palette().color(QPalette::WindowText));
   DrawText(painter, QPoint(S(kTitleAt.x()), S(kTitleAt.y())), m_title);
-  DrawText(painter, QPoint(0, WarningY()), Q(msg::kDontTouch));
+  DrawText(painter, QPoint(0, WarningY()), Q(msg::Tr(msg::kDontTouch)));
 }
 
 }  // namespace vexa

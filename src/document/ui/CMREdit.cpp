@@ -52,7 +52,7 @@ QWidget* CMREdit::MakeEdit(MrField field, const CardReaderSettings& values, QWid
   auto* edit = new QLineEdit(FromBytes(values.Text(field)), box);
   edit->setObjectName(QStringLiteral("edit%1").arg(info.controlId));
   edit->setMaxLength(info.maxChars);
-  auto* warning = new QLabel(Q(info.error), box);
+  auto* warning = new QLabel(Q(msg::Tr(info.error)), box);
   warning->setObjectName(QStringLiteral("warning%1").arg(info.controlId));
   QPalette palette = warning->palette();
   palette.setColor(QPalette::WindowText, kWarningColour);
@@ -75,46 +75,46 @@ QWidget* CMREdit::MakeEdit(MrField field, const CardReaderSettings& values, QWid
 
 CMREdit::CMREdit(const CardReaderSettings& values, UserInterface& ui, QWidget* parent)
     : QDialog(parent), m_ui(ui), m_initial(values) {
-  setWindowTitle(Q(msg::kMrEditTitle));
+  setWindowTitle(Q(msg::Tr(msg::kMrEditTitle)));
 
   auto* trackRow = new QHBoxLayout;
   for (int t = 0; t < 3; ++t) {
     const MrTrack& track = values.tracks[static_cast<size_t>(t)];
     const int idBase = 14 * t;  // the control ids of track n are track 1's + 14 (n - 1)
-    auto* group = new QGroupBox(Q(msg::kTrackGroups[t]), this);
+    auto* group = new QGroupBox(Q(msg::Tr(msg::kTrackGroups[t])), this);
     auto* layout = new QVBoxLayout(group);
     TrackChecks& checks = m_tracks[static_cast<size_t>(t)];
     checks.data =
-        MakeCheck(msg::kEnableDataCheck, QStringLiteral("check%1").arg(1030 + idBase), track.data, group);
-    checks.startSentinel = MakeCheck(msg::kStartSentinelCheck, QStringLiteral("check%1").arg(1034 + idBase),
+        MakeCheck(msg::Tr(msg::kEnableDataCheck), QStringLiteral("check%1").arg(1030 + idBase), track.data, group);
+    checks.startSentinel = MakeCheck(msg::Tr(msg::kStartSentinelCheck), QStringLiteral("check%1").arg(1034 + idBase),
                                      track.startSentinel, group);
-    checks.endSentinel = MakeCheck(msg::kEndSentinelCheck, QStringLiteral("check%1").arg(1038 + idBase),
+    checks.endSentinel = MakeCheck(msg::Tr(msg::kEndSentinelCheck), QStringLiteral("check%1").arg(1038 + idBase),
                                    track.endSentinel, group);
-    checks.lrc = MakeCheck(msg::kLrcCheck, QStringLiteral("check%1").arg(1036 + idBase), track.lrc, group);
-    checks.separator = MakeCheck(msg::kSeparatorChecks[t], QStringLiteral("check%1").arg(1031 + idBase),
+    checks.lrc = MakeCheck(msg::Tr(msg::kLrcCheck), QStringLiteral("check%1").arg(1036 + idBase), track.lrc, group);
+    checks.separator = MakeCheck(msg::Tr(msg::kSeparatorChecks[t]), QStringLiteral("check%1").arg(1031 + idBase),
                                  track.separator, group);
     for (QCheckBox* box :
          {checks.data, checks.startSentinel, checks.endSentinel, checks.lrc, checks.separator})
       layout->addWidget(box);
     auto* form = new QFormLayout;
-    form->addRow(Q(msg::kTrackPrefixLabel), MakeEdit(kTrackFields[t][0], values, group));
-    form->addRow(Q(msg::kTrackSuffixLabel), MakeEdit(kTrackFields[t][1], values, group));
-    form->addRow(Q(msg::kFieldTerminatorLabel), MakeEdit(kTrackFields[t][2], values, group));
+    form->addRow(Q(msg::Tr(msg::kTrackPrefixLabel)), MakeEdit(kTrackFields[t][0], values, group));
+    form->addRow(Q(msg::Tr(msg::kTrackSuffixLabel)), MakeEdit(kTrackFields[t][1], values, group));
+    form->addRow(Q(msg::Tr(msg::kFieldTerminatorLabel)), MakeEdit(kTrackFields[t][2], values, group));
     layout->addLayout(form);
     trackRow->addWidget(group);
   }
 
   auto* card = new QFormLayout;
-  card->addRow(Q(msg::kCardDataPrefixLabel), MakeEdit(MrField::CardDataPrefix, values, this));
-  card->addRow(Q(msg::kCardDataSuffixLabel), MakeEdit(MrField::CardDataSuffix, values, this));
+  card->addRow(Q(msg::Tr(msg::kCardDataPrefixLabel)), MakeEdit(MrField::CardDataPrefix, values, this));
+  card->addRow(Q(msg::Tr(msg::kCardDataSuffixLabel)), MakeEdit(MrField::CardDataSuffix, values, this));
 
   m_beepGoodRead =
-      MakeCheck(msg::kBeepGoodReadCheck, QStringLiteral("check1069"), values.beepAtGoodRead, this);
+      MakeCheck(msg::Tr(msg::kBeepGoodReadCheck), QStringLiteral("check1069"), values.beepAtGoodRead, this);
   m_threeBeeps =
-      MakeCheck(msg::kThreeBeepsErrorCheck, QStringLiteral("check1070"), values.threeBeepsAtError, this);
-  m_skipTrack = new QRadioButton(Q(msg::kSkipTrackWithErrorRadio), this);
+      MakeCheck(msg::Tr(msg::kThreeBeepsErrorCheck), QStringLiteral("check1070"), values.threeBeepsAtError, this);
+  m_skipTrack = new QRadioButton(Q(msg::Tr(msg::kSkipTrackWithErrorRadio)), this);
   m_skipTrack->setObjectName(QStringLiteral("radio1079"));
-  m_noData = new QRadioButton(Q(msg::kNoDataWithErrorRadio), this);
+  m_noData = new QRadioButton(Q(msg::Tr(msg::kNoDataWithErrorRadio)), this);
   m_noData->setObjectName(QStringLiteral("radio1080"));
   (values.errorHandling == CardReaderSettings::kNoDataWithAnyError ? m_noData : m_skipTrack)
       ->setChecked(true);
@@ -151,7 +151,7 @@ void CMREdit::CheckEdit(MrField field) {
 void CMREdit::accept() {
   if (const std::optional<MrField> field = Values().FirstFieldInError()) {
     CheckEdit(*field);
-    m_ui.Message(std::string(CardReaderSettings::Info(*field).error), MessageKind::Warning);
+    m_ui.Message(std::string(msg::Tr(CardReaderSettings::Info(*field).error)), MessageKind::Warning);
     Edit(*field)->setFocus(Qt::OtherFocusReason);
     return;
   }

@@ -24,7 +24,7 @@ template <size_t N>
 QComboBox* MakeList(const char* name, const std::string_view (&items)[N], int current, QWidget* parent) {
   auto* list = new QComboBox(parent);
   list->setObjectName(QString::fromLatin1(name));
-  for (std::string_view item : items) list->addItem(Q(item));
+  for (std::string_view item : items) list->addItem(Q(msg::Tr(item)));
   list->setCurrentIndex(current >= 0 && current < static_cast<int>(N) ? current : 0);
   return list;
 }
@@ -39,20 +39,20 @@ QCheckBox* CProperty::AddCheck(const char* name, std::string_view text, bool che
 }
 
 CProperty::CProperty(const FeatureSettings& values, QWidget* parent) : QDialog(parent), m_initial(values) {
-  setWindowTitle(Q(msg::kPropertyTitle));
+  setWindowTitle(Q(msg::Tr(msg::kPropertyTitle)));
 
-  auto* features = new QGroupBox(Q(msg::kKeyboardFeaturesGroup), this);
+  auto* features = new QGroupBox(Q(msg::Tr(msg::kKeyboardFeaturesGroup)), this);
   auto* featureLayout = new QVBoxLayout(features);
-  m_breakCodes = AddCheck("breakCodes", msg::kBreakCodesCheck, values.breakCodes, features);
-  m_keyBeep = AddCheck("keyBeep", msg::kKeyBeepCheck, values.keyBeep, features);
+  m_breakCodes = AddCheck("breakCodes", msg::Tr(msg::kBreakCodesCheck), values.breakCodes, features);
+  m_keyBeep = AddCheck("keyBeep", msg::Tr(msg::kKeyBeepCheck), values.keyBeep, features);
   m_silentUndefined =
-      AddCheck("silentUndefinedKeys", msg::kSilentUndefinedCheck, values.silentUndefinedKeys, features);
+      AddCheck("silentUndefinedKeys", msg::Tr(msg::kSilentUndefinedCheck), values.silentUndefinedKeys, features);
   m_set2Translation =
-      AddCheck("set2Translation", msg::kSet2TranslationCheck, values.set2Translation, features);
-  m_altNumber = AddCheck("altNumberEntry", msg::kAltNumberCheck, values.altNumberEntry, features);
+      AddCheck("set2Translation", msg::Tr(msg::kSet2TranslationCheck), values.set2Translation, features);
+  m_altNumber = AddCheck("altNumberEntry", msg::Tr(msg::kAltNumberCheck), values.altNumberEntry, features);
   m_typematicScan =
-      AddCheck("typematicScanCode", msg::kTypematicScanCheck, values.typematicScanCode, features);
-  m_typematicAscii = AddCheck("typematicAscii", msg::kTypematicAsciiCheck, values.typematicAscii, features);
+      AddCheck("typematicScanCode", msg::Tr(msg::kTypematicScanCheck), values.typematicScanCode, features);
+  m_typematicAscii = AddCheck("typematicAscii", msg::Tr(msg::kTypematicAsciiCheck), values.typematicAscii, features);
   for (QCheckBox* box : {m_breakCodes, m_keyBeep, m_silentUndefined, m_set2Translation, m_altNumber,
                          m_typematicScan, m_typematicAscii})
     featureLayout->addWidget(box);
@@ -65,28 +65,28 @@ CProperty::CProperty(const FeatureSettings& values, QWidget* parent) : QDialog(p
   m_delay->setMinimumWidth(70);
   auto* delayRow = new QHBoxLayout;
   delayRow->addWidget(m_delay);
-  auto* delayLabel = new QLabel(Q(msg::kInterCharDelayLabel), features);
+  auto* delayLabel = new QLabel(Q(msg::Tr(msg::kInterCharDelayLabel)), features);
   delayLabel->setBuddy(m_delay);
   delayRow->addWidget(delayLabel);
   delayRow->addStretch();
   featureLayout->addLayout(delayRow);
 
-  auto* config = new QGroupBox(Q(msg::kConfigGroup), this);
+  auto* config = new QGroupBox(Q(msg::Tr(msg::kConfigGroup)), this);
   auto* configLayout = new QVBoxLayout(config);
   m_oposJpos = AddCheck("oposJpos", msg::kOposJposCheck, values.oposJpos, config);
   configLayout->addWidget(m_oposJpos);
 
-  m_serialGroup = new QGroupBox(Q(msg::kRs232Group), this);
+  m_serialGroup = new QGroupBox(Q(msg::Tr(msg::kRs232Group)), this);
   m_serialGroup->setObjectName(QStringLiteral("rs232Group"));
   auto* serialLayout = new QFormLayout(m_serialGroup);
-  m_useSerialPort = AddCheck("useSerialPort", msg::kUseSerialPortCheck, values.useSerialPort, m_serialGroup);
+  m_useSerialPort = AddCheck("useSerialPort", msg::Tr(msg::kUseSerialPortCheck), values.useSerialPort, m_serialGroup);
   serialLayout->addRow(m_useSerialPort);
   m_baud = MakeList("baudRate", msg::kBaudRateItems, values.baudIndex, m_serialGroup);
   m_parity = MakeList("parity", msg::kParityItems, values.parityIndex, m_serialGroup);
   m_dataBits = MakeList("dataBits", msg::kDataBitsItems, values.dataBitsIndex, m_serialGroup);
-  serialLayout->addRow(Q(msg::kBaudRateLabel), m_baud);
-  serialLayout->addRow(Q(msg::kParityLabel), m_parity);
-  serialLayout->addRow(Q(msg::kDataBitsLabel), m_dataBits);
+  serialLayout->addRow(Q(msg::Tr(msg::kBaudRateLabel)), m_baud);
+  serialLayout->addRow(Q(msg::Tr(msg::kParityLabel)), m_parity);
+  serialLayout->addRow(Q(msg::Tr(msg::kDataBitsLabel)), m_dataBits);
   // Hidden and disabled unless the model has the serial port layout and the
   // keyboard is not on USB.
   m_serialGroup->setVisible(values.serialSectionShown);

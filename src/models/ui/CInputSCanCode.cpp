@@ -11,7 +11,7 @@
 
 namespace vexa {
 
-CInputSCanCode::CInputSCanCode(QWidget* parent) : CodeEntryDialog(msg::kScanCodeTitle, 160, 42, parent) {
+CInputSCanCode::CInputSCanCode(QWidget* parent) : CodeEntryDialog(msg::Tr(msg::kScanCodeTitle), 160, 42, parent) {
   m_combo = new QComboBox(this);
   m_combo->setObjectName(QStringLiteral("value"));
   m_combo->setEditable(true);
@@ -25,7 +25,7 @@ CInputSCanCode::CInputSCanCode(QWidget* parent) : CodeEntryDialog(msg::kScanCode
   m_combo->setMaxVisibleItems(12);  // the drop-down is 119 dialog units high
   const QRect field = Units(45, 7, 87, 12);
   m_combo->setGeometry(field.left(), field.top(), field.width(), m_combo->sizeHint().height());
-  QLabel* label = AddText(msg::kScanCodeLabel, Units(7, 0, 0, 0).left(), m_combo->geometry());
+  QLabel* label = AddText(msg::Tr(msg::kScanCodeLabel), Units(7, 0, 0, 0).left(), m_combo->geometry());
   if (label->geometry().right() + 4 > m_combo->x())
     m_combo->move(label->geometry().right() + 4, m_combo->y());
   // The buttons go under the combo box.

@@ -16,10 +16,10 @@ QString Q(std::string_view text) {
 }  // namespace
 
 CSelectKeyboard::CSelectKeyboard(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(Q(msg::kSelectKeyboardTitle));
+  setWindowTitle(Q(msg::Tr(msg::kSelectKeyboardTitle)));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(Q(msg::kSelectKeyboardLine1), this));
-  layout->addWidget(new QLabel(Q(msg::kSelectKeyboardLine2), this));
+  layout->addWidget(new QLabel(Q(msg::Tr(msg::kSelectKeyboardLine1)), this));
+  layout->addWidget(new QLabel(Q(msg::Tr(msg::kSelectKeyboardLine2)), this));
   auto* buttons = new QHBoxLayout;
   auto* yes = new QPushButton(QStringLiteral("Yes"), this);
   auto* no = new QPushButton(QStringLiteral("No"), this);

@@ -9,12 +9,12 @@
 namespace vexa {
 
 CShiftLevel::CShiftLevel(QWidget* parent)
-    : CodeEntryDialog(msg::kShiftLevelTitle, 186, 42, parent), m_value(CodeEntry::kShiftLevelInitial) {
+    : CodeEntryDialog(msg::Tr(msg::kShiftLevelTitle), 186, 42, parent), m_value(CodeEntry::kShiftLevelInitial) {
   const QRect field(QPoint(70, 25), QPoint(104, 44));  // (70,25)-(105,45)
   m_spin =
       AddSpin(field, CodeEntry::kShiftLevelMin, CodeEntry::kShiftLevelMax, CodeEntry::kShiftLevelInitial);
-  AddText(msg::kShiftLevelLabel, Units(7, 0, 0, 0).left(), field);
-  QLabel* range = AddText(msg::kShiftLevelRange, m_spin->geometry().right() + 6, field);
+  AddText(msg::Tr(msg::kShiftLevelLabel), Units(7, 0, 0, 0).left(), field);
+  QLabel* range = AddText(msg::Tr(msg::kShiftLevelRange), m_spin->geometry().right() + 6, field);
   PlaceButtons(129, 5, 22, range->geometry().right());
   m_spin->setFocus();
   m_spin->selectAll();

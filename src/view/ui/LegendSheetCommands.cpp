@@ -37,13 +37,13 @@ void LegendSheetCommands::Print() {
   const LegendSheetPainter sheet(BuildLegendSheet(m_doc));
   QPainter painter;
   if (!painter.begin(&printer)) {
-    m_ui.Message(std::string(msg::kPrintFailed));
+    m_ui.Message(std::string(msg::Tr(msg::kPrintFailed)));
     return;
   }
   // The painter's origin is the top left of the printable area.
   const QRectF page = printer.pageRect(QPrinter::DevicePixel);
   sheet.PaintFitted(painter, QRectF(0, 0, page.width(), page.height()));
-  if (!painter.end()) m_ui.Message(std::string(msg::kPrintFailed));
+  if (!painter.end()) m_ui.Message(std::string(msg::Tr(msg::kPrintFailed)));
 }
 
 void LegendSheetCommands::ExportPicture() {
