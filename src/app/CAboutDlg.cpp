@@ -11,8 +11,8 @@
 namespace vexa {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(
-      QString::fromLatin1(msg::Tr(msg::kAboutTitle).data(), static_cast<qsizetype>(msg::Tr(msg::kAboutTitle).size())));
+  setWindowTitle(QString::fromLatin1(msg::Tr(msg::kAboutTitle).data(),
+                                     static_cast<qsizetype>(msg::Tr(msg::kAboutTitle).size())));
   auto* row = new QHBoxLayout;
   auto* icon = new QLabel(this);
   icon->setPixmap(ToolbarIcons::Application().pixmap(32, 32));

@@ -193,7 +193,8 @@ void CMainFrame::RefreshLockIndicators() {
 }
 
 void CMainFrame::SetDocumentTitle(const std::string& title) {
-  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral("[*] - ") + Q(msg::Tr(msg::kMainWindowTitle)));
+  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral("[*] - ") +
+                 Q(msg::Tr(msg::kMainWindowTitle)));
 }
 
 void CMainFrame::CloseConfirmed() {

@@ -70,8 +70,9 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_frame->SetCloseDeferral([this] {
     if (!m_keyboardCommands->TransferRunning()) return false;
     m_closeAfterTransfer = true;
-    m_frame->statusBar()->showMessage(QString::fromLatin1(
-        msg::Tr(msg::kClosesAfterTransfer).data(), static_cast<qsizetype>(msg::Tr(msg::kClosesAfterTransfer).size())));
+    m_frame->statusBar()->showMessage(
+        QString::fromLatin1(msg::Tr(msg::kClosesAfterTransfer).data(),
+                            static_cast<qsizetype>(msg::Tr(msg::kClosesAfterTransfer).size())));
     return true;
   });
   m_keyboardCommands->SetTransferEndedHook([this] {

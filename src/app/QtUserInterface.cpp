@@ -55,9 +55,9 @@ void QtUserInterface::StatusLine(const std::string& text) {
 }
 
 SaveAnswer QtUserInterface::AskSaveChanges(const std::string& name) {
-  const QString text =
-      QString::fromLatin1(msg::Tr(msg::kSaveChanges).data(), static_cast<qsizetype>(msg::Tr(msg::kSaveChanges).size()))
-          .arg(FromLocal(name));
+  const QString text = QString::fromLatin1(msg::Tr(msg::kSaveChanges).data(),
+                                           static_cast<qsizetype>(msg::Tr(msg::kSaveChanges).size()))
+                           .arg(FromLocal(name));
   QMessageBox box(IconOf(MessageKind::Question), Caption(), text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
   box.setDefaultButton(QMessageBox::Yes);

@@ -471,9 +471,9 @@ bool ReadImage(Session& session, Io& io, Image& image) {
 bool SaveImage(const std::string& path, const Image& image, Io& io, FileMode mode = FileMode::kAsUsual) {
   std::string error;
   if (WriteFileAtomically(path, AsBytes(image), &error, mode)) return true;
-  const std::string why = error.empty()                      ? ""
+  const std::string why = error.empty()                               ? ""
                           : error == msg::Tr(msg::kLinkOfAnotherUser) ? "\n" + error
-                                                             : " (" + error + ")";
+                                                                      : " (" + error + ")";
   Refused(io, msg::FormatMessage(msg::Tr(msg::kTemplateCannotWrite), path.c_str()) + why);
   return false;
 }
@@ -613,7 +613,8 @@ int WriteAll(const Image& image, const Options& options, bool verify, bool ifDif
     if (r.failedBlock < 0) continue;
     if (r.backedUp) {
       const std::string again = backupFiles[i] + " --device " + r.keyboard.path;
-      io.err << msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious), backupFiles[i].c_str(), again.c_str()) << "\n";
+      io.err << msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious), backupFiles[i].c_str(), again.c_str())
+             << "\n";
     } else {
       tornWithoutBackup = true;
     }
@@ -671,8 +672,9 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
     if (written.failedBlock >= 0) {
       const std::string again = options.device.empty() || !backup ? std::string(backup ? *backup : "")
                                                                   : *backup + " --device " + options.device;
-      io.err << (backup ? msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious), backup->c_str(), again.c_str())
-                        : std::string(msg::Tr(msg::kBackupNextTime)))
+      io.err << (backup
+                     ? msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious), backup->c_str(), again.c_str())
+                     : std::string(msg::Tr(msg::kBackupNextTime)))
              << "\n";
     }
     return kExitRefused;
@@ -682,7 +684,8 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
   Image back{};
   if (!ReadImage(session, io, back)) return kExitRefused;
   const std::string differing = KeyboardGroupWrite::DifferingBlocks(image, back);
-  if (!differing.empty()) return Refused(io, msg::FormatMessage(msg::Tr(msg::kVerifyMismatch), differing.c_str()));
+  if (!differing.empty())
+    return Refused(io, msg::FormatMessage(msg::Tr(msg::kVerifyMismatch), differing.c_str()));
   io.err << msg::Tr(msg::kVerifiedWritten) << "\n";
   return kExitOk;
 }
@@ -710,8 +713,8 @@ class WatchReporter : public StationObserver {
       const std::string backup = r.backedUp ? m_backupOf(r.keyboard.path) : std::string();
       const std::string again = backup + " --device " + r.keyboard.path;
       m_table.Print(m_io.err, backup.empty() ? std::string(msg::Tr(msg::kBackupNextTime))
-                                             : msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious), backup.c_str(),
-                                                                  again.c_str()));
+                                             : msg::FormatMessage(msg::Tr(msg::kBackupHoldsPrevious),
+                                                                  backup.c_str(), again.c_str()));
     }
     if (!m_log) return;
     const Outcome logged = m_log->Append(
@@ -819,8 +822,8 @@ int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
   const StationSummary summary = station.Run();
   TerminationWatcher::SetInterruptHandler({});
   io.out << std::flush;
-  io.err << msg::FormatMessage(msg::Tr(msg::kStationSummary), summary.written, summary.verified, summary.unchanged,
-                               summary.failed)
+  io.err << msg::FormatMessage(msg::Tr(msg::kStationSummary), summary.written, summary.verified,
+                               summary.unchanged, summary.failed)
          << "\n";
   return summary.failed == 0 && !reporter.LogFailed() ? kExitOk : kExitRefused;
 }

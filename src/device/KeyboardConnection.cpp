@@ -40,7 +40,8 @@ TransferResult Attached(CKBIO& port, std::string_view refusal, Operation operati
 
 Outcome KeyboardConnection::NoKeyboardMessage(const CUSBport& port, bool bound) {
   if (port.KeyboardNotPermitted()) return Outcome::Failure(std::string(msg::Tr(msg::kKeyboardNotPermitted)));
-  if (bound) return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kNotTheKeyboard), port.DevicePath().c_str()));
+  if (bound)
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kNotTheKeyboard), port.DevicePath().c_str()));
   return Outcome::Failure(std::string(msg::Tr(msg::kNoKeyboardConnected)));
 }
 
@@ -204,7 +205,8 @@ Outcome KeyboardConnection::DetectPs2() {
   if (!result.outcome.ok) return result.outcome;
   Outcome found = Outcome::Success();
   if (identified == CKBIO::kNoKeyboard) found = Outcome::Failure(std::string(msg::Tr(msg::kReadNoKeyboard)));
-  if (identified == CKBIO::kDriverFailed) found = Outcome::Failure(std::string(msg::Tr(msg::kReadDriverFailed)));
+  if (identified == CKBIO::kDriverFailed)
+    found = Outcome::Failure(std::string(msg::Tr(msg::kReadDriverFailed)));
   AddDetachNotice(found, Outcome::Warning(result.outcome.message));
   return found;
 }

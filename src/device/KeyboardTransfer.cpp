@@ -62,7 +62,8 @@ void CopyBlockIn(const BlockBuffer& buffer, int block, Image& image) {
 std::string KeyboardTransfer::PercentText(int block) { return std::to_string(BlockPercentage(block)) + "%"; }
 
 std::string KeyboardTransfer::WriteFailedMessage(int block) {
-  return msg::FormatMessage(msg::Tr(msg::kDataWrittenError), block) + "\n" + std::string(msg::Tr(msg::kPartlyWritten));
+  return msg::FormatMessage(msg::Tr(msg::kDataWrittenError), block) + "\n" +
+         std::string(msg::Tr(msg::kPartlyWritten));
 }
 
 void KeyboardTransfer::Stepped(int block) { m_progress.Step(block, PercentText(block)); }
@@ -70,7 +71,8 @@ void KeyboardTransfer::Stepped(int block) { m_progress.Step(block, PercentText(b
 TransferResult KeyboardTransfer::DriverWrite(CKBIO& port, const Image& image) {
   TransferResult result;
   const bool direct = port.SystemKind() == 1;
-  if (Outcome found = IdentifyBeforeTransfer(port, msg::Tr(msg::kWriteNoKeyboard), msg::Tr(msg::kWriteDriverFailed));
+  if (Outcome found =
+          IdentifyBeforeTransfer(port, msg::Tr(msg::kWriteNoKeyboard), msg::Tr(msg::kWriteDriverFailed));
       !found.ok) {
     result.outcome = std::move(found);
     return result;
@@ -142,7 +144,9 @@ TransferResult KeyboardTransfer::UsbWrite(CUSBport& port, const Image& image) {
 TransferResult KeyboardTransfer::DriverRead(CKBIO& port) {
   TransferResult result;
   const bool direct = port.SystemKind() == 1;
-  if (Outcome found = IdentifyBeforeTransfer(port, msg::Tr(msg::kReadNoKeyboard), msg::Tr(msg::kReadDriverFailed)); !found.ok) {
+  if (Outcome found =
+          IdentifyBeforeTransfer(port, msg::Tr(msg::kReadNoKeyboard), msg::Tr(msg::kReadDriverFailed));
+      !found.ok) {
     result.outcome = std::move(found);
     return result;
   }

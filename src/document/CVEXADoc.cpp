@@ -146,7 +146,8 @@ std::string CVEXADoc::WrongKeyMessage(int keyIndex) const {
 
 std::string CVEXADoc::InvalidKeyPlace(int keyIndex, int position) const {
   if (position < 0) position = PositionOfKey(keyIndex);
-  if (position < 0) return msg::FormatMessage(msg::Tr(msg::kInvalidHiddenKey), keyIndex, Content(keyIndex).c_str());
+  if (position < 0)
+    return msg::FormatMessage(msg::Tr(msg::kInvalidHiddenKey), keyIndex, Content(keyIndex).c_str());
   return msg::FormatMessage(msg::Tr(msg::kInvalidKeyAt), position, keyIndex,
                             m_labels[static_cast<size_t>(position)].c_str(), Content(keyIndex).c_str());
 }

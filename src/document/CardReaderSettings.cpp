@@ -142,7 +142,8 @@ void CardReaderSettings::ToImage(Image& image) const {
 std::string_view CardReaderSettings::Check(MrField field, std::string_view text) {
   const MrFieldInfo& info = Info(field);
   const MrBytes converted = TextToBytes(text);
-  if (!converted.wellFormed || converted.bytes.size() > static_cast<size_t>(info.size)) return msg::Tr(info.error);
+  if (!converted.wellFormed || converted.bytes.size() > static_cast<size_t>(info.size))
+    return msg::Tr(info.error);
   return {};
 }
 

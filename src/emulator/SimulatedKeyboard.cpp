@@ -162,8 +162,8 @@ Outcome SimulatedKeyboard::LoadUnit(Unit& unit) {
   const auto bytes = ReadFileBytes(path, kImageSize + 1);
   if (!bytes) return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kSimKeyboardCannotOpen), path.c_str()));
   if (bytes->size() != static_cast<size_t>(kImageSize))
-    return Outcome::Failure(
-        msg::FormatMessage(msg::Tr(msg::kSimKeyboardWrongSize), path.c_str(), static_cast<int>(bytes->size())));
+    return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kSimKeyboardWrongSize), path.c_str(),
+                                               static_cast<int>(bytes->size())));
   std::copy(bytes->begin(), bytes->end(), unit.emulator->Memory().begin());
   unit.saved = unit.emulator->Memory();
   return Outcome::Success();

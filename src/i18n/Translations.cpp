@@ -21,9 +21,7 @@ std::string LanguageOf(std::string_view locale) {
   return name;
 }
 
-bool IsEnglish(const std::string& language) {
-  return language == "en" || language.rfind("en_", 0) == 0;
-}
+bool IsEnglish(const std::string& language) { return language == "en" || language.rfind("en_", 0) == 0; }
 
 // The translators in use: VEXA's own and Qt's (standard buttons, file
 // chooser). Held for the whole run; the core's lookups read the first.
@@ -92,7 +90,8 @@ QStringList TranslationFolders() {
 }
 
 QString LoadTranslations(QCoreApplication* app) {
-  return LoadTranslations(app, [](const char* name) { return std::getenv(name); }, TranslationFolders());
+  return LoadTranslations(
+      app, [](const char* name) { return std::getenv(name); }, TranslationFolders());
 }
 
 QString LoadTranslations(QCoreApplication* app, const Environment& env, const QStringList& folders) {
@@ -160,8 +159,9 @@ QString FromBytes(std::string_view bytes) {
       code = (code << 6) | (c & 0x3F);
     }
     // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-    if (wellFormed && ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
-                       (code >= 0xD800 && code <= 0xDFFF)))
+    if (wellFormed &&
+        ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
+         (code >= 0xD800 && code <= 0xDFFF)))
       wellFormed = false;
     if (wellFormed) {
       out += QString::fromUcs4(&code, 1);

@@ -12,7 +12,8 @@ Outcome BoundSerioRawLink::Attach() {
   std::string error;
   for (int waited = 0; !m_link.Open(error); waited += kNodeRetryMs) {
     if (waited >= kNodeWaitMs)
-      return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kPs2NodeNotAccessible), node.c_str(), error.c_str()));
+      return Outcome::Failure(
+          msg::FormatMessage(msg::Tr(msg::kPs2NodeNotAccessible), node.c_str(), error.c_str()));
     m_system.Sleep(kNodeRetryMs);
   }
   return Outcome::Success();

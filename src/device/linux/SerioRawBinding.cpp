@@ -149,7 +149,8 @@ bool SerioRawBinding::WriteState(const std::string& port, std::string& error) {
   if (::ftruncate(m_stateFd, 0) == 0 &&
       ::pwrite(m_stateFd, state.data(), state.size(), 0) == static_cast<ssize_t>(state.size()))
     return true;
-  error = msg::FormatMessage(msg::Tr(msg::kPs2StateFileFailed), m_system.StateFile().c_str(), std::strerror(errno));
+  error = msg::FormatMessage(msg::Tr(msg::kPs2StateFileFailed), m_system.StateFile().c_str(),
+                             std::strerror(errno));
   return false;
 }
 

@@ -38,7 +38,8 @@ SerioRawLink::~SerioRawLink() { Close(); }
 Outcome SerioRawLink::Attach() {
   std::string error;
   if (Open(error)) return Outcome::Success();
-  return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kPs2DeviceCannotOpen), m_path.c_str(), error.c_str()));
+  return Outcome::Failure(
+      msg::FormatMessage(msg::Tr(msg::kPs2DeviceCannotOpen), m_path.c_str(), error.c_str()));
 }
 
 Outcome SerioRawLink::Detach() {

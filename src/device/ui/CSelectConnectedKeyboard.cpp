@@ -38,8 +38,8 @@ CSelectConnectedKeyboard::CSelectConnectedKeyboard(const std::vector<KeyboardDev
     : QDialog(parent), m_keyboards(static_cast<int>(keyboards.size())) {
   setWindowTitle(Q(msg::Tr(msg::kSelectKeyboardsTitle)));
   auto* layout = new QVBoxLayout(this);
-  auto* label =
-      new QLabel(Q(offerAll ? msg::Tr(msg::kSelectKeyboardsWriteLabel) : msg::Tr(msg::kSelectKeyboardsReadLabel)), this);
+  auto* label = new QLabel(
+      Q(offerAll ? msg::Tr(msg::kSelectKeyboardsWriteLabel) : msg::Tr(msg::kSelectKeyboardsReadLabel)), this);
   layout->addWidget(label);
 
   m_list = new QListWidget(this);

@@ -53,7 +53,8 @@ class CStationDialog::Observer : public StationObserver {
     if (m_log)
       logged =
           m_log->Append(ProvisioningStation::ResultJson(r, result.startedMs, result.finishedMs, m_sha256));
-    const QString state = Text(r.outcome.ok ? msg::Tr(msg::kStationStateDone) : msg::Tr(msg::kStationStateFailed));
+    const QString state =
+        Text(r.outcome.ok ? msg::Tr(msg::kStationStateDone) : msg::Tr(msg::kStationStateFailed));
     Post([path = r.keyboard.path, state, text = Text(r.ResultText()), logged](CStationDialog& d) {
       d.SetRow(path, QString(), state, QString(), text);
       if (!logged.ok) {
@@ -133,8 +134,8 @@ CStationDialog::CStationDialog(KeyboardConnection& connection, MonitorFactory ma
   m_verify->setChecked(true);
   auto* browse = new QPushButton(QStringLiteral("..."));
   connect(browse, &QPushButton::clicked, this, [this] {
-    const QString file = QFileDialog::getOpenFileName(this, Text(msg::Tr(msg::kStationTemplateFile)), QString(),
-                                                      QStringLiteral("*.bin"));
+    const QString file = QFileDialog::getOpenFileName(this, Text(msg::Tr(msg::kStationTemplateFile)),
+                                                      QString(), QStringLiteral("*.bin"));
     if (!file.isEmpty()) {
       m_file->setText(file);
       m_useFile->setChecked(true);
@@ -188,10 +189,11 @@ void CStationDialog::Start() {
   } else {
     const std::string path = m_file->text().toLocal8Bit().toStdString();
     const auto bytes = ReadFileBytes(path, kImageSize + 1);
-    if (!bytes) return Show(Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateCannotOpen), path.c_str())));
+    if (!bytes)
+      return Show(Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateCannotOpen), path.c_str())));
     if (bytes->size() < static_cast<size_t>(kImageSize))
-      return Show(Outcome::Failure(
-          msg::FormatMessage(msg::Tr(msg::kTemplateTooShort), path.c_str(), static_cast<int>(bytes->size()))));
+      return Show(Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kTemplateTooShort), path.c_str(),
+                                                      static_cast<int>(bytes->size()))));
     if (bytes->size() > static_cast<size_t>(kImageSize))
       return Show(Outcome::Failure(
           msg::FormatMessage(msg::Tr(msg::kTemplateTooLong), path.c_str(), static_cast<int>(bytes->size()))));
@@ -242,8 +244,9 @@ void CStationDialog::Stopped() {
   if (m_thread.joinable()) m_thread.join();
   m_station.reset();
   m_monitor.reset();
-  m_status->setText(QString::fromStdString(msg::FormatMessage(
-      msg::Tr(msg::kStationSummary), m_summary.written, m_summary.verified, m_summary.unchanged, m_summary.failed)));
+  m_status->setText(
+      QString::fromStdString(msg::FormatMessage(msg::Tr(msg::kStationSummary), m_summary.written,
+                                                m_summary.verified, m_summary.unchanged, m_summary.failed)));
   m_start->setEnabled(true);
   m_stop->setEnabled(false);
   emit stopped();

@@ -84,15 +84,17 @@ CMREdit::CMREdit(const CardReaderSettings& values, UserInterface& ui, QWidget* p
     auto* group = new QGroupBox(Q(msg::Tr(msg::kTrackGroups[t])), this);
     auto* layout = new QVBoxLayout(group);
     TrackChecks& checks = m_tracks[static_cast<size_t>(t)];
-    checks.data =
-        MakeCheck(msg::Tr(msg::kEnableDataCheck), QStringLiteral("check%1").arg(1030 + idBase), track.data, group);
-    checks.startSentinel = MakeCheck(msg::Tr(msg::kStartSentinelCheck), QStringLiteral("check%1").arg(1034 + idBase),
-                                     track.startSentinel, group);
-    checks.endSentinel = MakeCheck(msg::Tr(msg::kEndSentinelCheck), QStringLiteral("check%1").arg(1038 + idBase),
-                                   track.endSentinel, group);
-    checks.lrc = MakeCheck(msg::Tr(msg::kLrcCheck), QStringLiteral("check%1").arg(1036 + idBase), track.lrc, group);
-    checks.separator = MakeCheck(msg::Tr(msg::kSeparatorChecks[t]), QStringLiteral("check%1").arg(1031 + idBase),
-                                 track.separator, group);
+    checks.data = MakeCheck(msg::Tr(msg::kEnableDataCheck), QStringLiteral("check%1").arg(1030 + idBase),
+                            track.data, group);
+    checks.startSentinel =
+        MakeCheck(msg::Tr(msg::kStartSentinelCheck), QStringLiteral("check%1").arg(1034 + idBase),
+                  track.startSentinel, group);
+    checks.endSentinel = MakeCheck(msg::Tr(msg::kEndSentinelCheck),
+                                   QStringLiteral("check%1").arg(1038 + idBase), track.endSentinel, group);
+    checks.lrc =
+        MakeCheck(msg::Tr(msg::kLrcCheck), QStringLiteral("check%1").arg(1036 + idBase), track.lrc, group);
+    checks.separator = MakeCheck(msg::Tr(msg::kSeparatorChecks[t]),
+                                 QStringLiteral("check%1").arg(1031 + idBase), track.separator, group);
     for (QCheckBox* box :
          {checks.data, checks.startSentinel, checks.endSentinel, checks.lrc, checks.separator})
       layout->addWidget(box);
@@ -110,8 +112,8 @@ CMREdit::CMREdit(const CardReaderSettings& values, UserInterface& ui, QWidget* p
 
   m_beepGoodRead =
       MakeCheck(msg::Tr(msg::kBeepGoodReadCheck), QStringLiteral("check1069"), values.beepAtGoodRead, this);
-  m_threeBeeps =
-      MakeCheck(msg::Tr(msg::kThreeBeepsErrorCheck), QStringLiteral("check1070"), values.threeBeepsAtError, this);
+  m_threeBeeps = MakeCheck(msg::Tr(msg::kThreeBeepsErrorCheck), QStringLiteral("check1070"),
+                           values.threeBeepsAtError, this);
   m_skipTrack = new QRadioButton(Q(msg::Tr(msg::kSkipTrackWithErrorRadio)), this);
   m_skipTrack->setObjectName(QStringLiteral("radio1079"));
   m_noData = new QRadioButton(Q(msg::Tr(msg::kNoDataWithErrorRadio)), this);

@@ -45,14 +45,15 @@ CProperty::CProperty(const FeatureSettings& values, QWidget* parent) : QDialog(p
   auto* featureLayout = new QVBoxLayout(features);
   m_breakCodes = AddCheck("breakCodes", msg::Tr(msg::kBreakCodesCheck), values.breakCodes, features);
   m_keyBeep = AddCheck("keyBeep", msg::Tr(msg::kKeyBeepCheck), values.keyBeep, features);
-  m_silentUndefined =
-      AddCheck("silentUndefinedKeys", msg::Tr(msg::kSilentUndefinedCheck), values.silentUndefinedKeys, features);
+  m_silentUndefined = AddCheck("silentUndefinedKeys", msg::Tr(msg::kSilentUndefinedCheck),
+                               values.silentUndefinedKeys, features);
   m_set2Translation =
       AddCheck("set2Translation", msg::Tr(msg::kSet2TranslationCheck), values.set2Translation, features);
   m_altNumber = AddCheck("altNumberEntry", msg::Tr(msg::kAltNumberCheck), values.altNumberEntry, features);
   m_typematicScan =
       AddCheck("typematicScanCode", msg::Tr(msg::kTypematicScanCheck), values.typematicScanCode, features);
-  m_typematicAscii = AddCheck("typematicAscii", msg::Tr(msg::kTypematicAsciiCheck), values.typematicAscii, features);
+  m_typematicAscii =
+      AddCheck("typematicAscii", msg::Tr(msg::kTypematicAsciiCheck), values.typematicAscii, features);
   for (QCheckBox* box : {m_breakCodes, m_keyBeep, m_silentUndefined, m_set2Translation, m_altNumber,
                          m_typematicScan, m_typematicAscii})
     featureLayout->addWidget(box);
@@ -79,7 +80,8 @@ CProperty::CProperty(const FeatureSettings& values, QWidget* parent) : QDialog(p
   m_serialGroup = new QGroupBox(Q(msg::Tr(msg::kRs232Group)), this);
   m_serialGroup->setObjectName(QStringLiteral("rs232Group"));
   auto* serialLayout = new QFormLayout(m_serialGroup);
-  m_useSerialPort = AddCheck("useSerialPort", msg::Tr(msg::kUseSerialPortCheck), values.useSerialPort, m_serialGroup);
+  m_useSerialPort =
+      AddCheck("useSerialPort", msg::Tr(msg::kUseSerialPortCheck), values.useSerialPort, m_serialGroup);
   serialLayout->addRow(m_useSerialPort);
   m_baud = MakeList("baudRate", msg::kBaudRateItems, values.baudIndex, m_serialGroup);
   m_parity = MakeList("parity", msg::kParityItems, values.parityIndex, m_serialGroup);

@@ -9,7 +9,8 @@
 
 namespace vexa {
 
-CInputASCIICode::CInputASCIICode(QWidget* parent) : CodeEntryDialog(msg::Tr(msg::kAsciiCodeTitle), 186, 42, parent) {
+CInputASCIICode::CInputASCIICode(QWidget* parent)
+    : CodeEntryDialog(msg::Tr(msg::kAsciiCodeTitle), 186, 42, parent) {
   m_field = new QLineEdit(this);
   m_field->setObjectName(QStringLiteral("value"));
   m_field->setGeometry(Units(52, 12, 36, 12));
@@ -20,7 +21,8 @@ CInputASCIICode::CInputASCIICode(QWidget* parent) : CodeEntryDialog(msg::Tr(msg:
   const int gap = Units(4, 0, 0, 0).left();
   if (m_field->geometry().left() < label->geometry().right() + 1 + gap)
     m_field->move(label->geometry().right() + 1 + gap, m_field->y());
-  QLabel* bounds = AddText(msg::Tr(msg::kAsciiCodeBounds), m_field->geometry().right() + 6, m_field->geometry());
+  QLabel* bounds =
+      AddText(msg::Tr(msg::kAsciiCodeBounds), m_field->geometry().right() + 6, m_field->geometry());
   PlaceButtons(129, 5, 22, bounds->geometry().right());
   m_showMessage = [this](const std::string& text) {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(msg::kAppTitle.data(), msg::kAppTitle.size()),

@@ -11,7 +11,8 @@
 
 namespace vexa {
 
-CInputSCanCode::CInputSCanCode(QWidget* parent) : CodeEntryDialog(msg::Tr(msg::kScanCodeTitle), 160, 42, parent) {
+CInputSCanCode::CInputSCanCode(QWidget* parent)
+    : CodeEntryDialog(msg::Tr(msg::kScanCodeTitle), 160, 42, parent) {
   m_combo = new QComboBox(this);
   m_combo->setObjectName(QStringLiteral("value"));
   m_combo->setEditable(true);

@@ -9,7 +9,8 @@
 namespace vexa {
 
 CShiftLevel::CShiftLevel(QWidget* parent)
-    : CodeEntryDialog(msg::Tr(msg::kShiftLevelTitle), 186, 42, parent), m_value(CodeEntry::kShiftLevelInitial) {
+    : CodeEntryDialog(msg::Tr(msg::kShiftLevelTitle), 186, 42, parent),
+      m_value(CodeEntry::kShiftLevelInitial) {
   const QRect field(QPoint(70, 25), QPoint(104, 44));  // (70,25)-(105,45)
   m_spin =
       AddSpin(field, CodeEntry::kShiftLevelMin, CodeEntry::kShiftLevelMax, CodeEntry::kShiftLevelInitial);

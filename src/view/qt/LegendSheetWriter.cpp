@@ -78,7 +78,8 @@ std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
 Outcome WriteLegendSheet(const LegendSheet& sheet, const std::string& path) {
   const std::optional<PictureFormat> format = PictureFormatOf(path);
   if (!format) return Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kPictureUnknownType), path.c_str()));
-  const Outcome cannotWrite = Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kPictureCannotWrite), path.c_str()));
+  const Outcome cannotWrite =
+      Outcome::Failure(msg::FormatMessage(msg::Tr(msg::kPictureCannotWrite), path.c_str()));
 
   // The picture is painted in memory, then saved as every other file is
   // (links, modes, the atomic replace), so a failed export leaves an older
@@ -105,7 +106,8 @@ Outcome WriteLegendSheet(const LegendSheet& sheet, const std::string& path) {
   std::string error;
   if (!WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
                            &error))
-    return Outcome::Failure(cannotWrite.message + (error == msg::Tr(msg::kLinkOfAnotherUser) ? "\n" + error : ""));
+    return Outcome::Failure(cannotWrite.message +
+                            (error == msg::Tr(msg::kLinkOfAnotherUser) ? "\n" + error : ""));
   return Outcome::Success();
 }
 
