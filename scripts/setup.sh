@@ -29,10 +29,13 @@ pinned_format=$(sed -n 's/^# clang-format major version: *\([0-9][0-9]*\).*/\1/p
 # qt6-svg-dev brings QtSvg (libqt6svg6) for the legend sheets; qt6-wayland
 # makes the editor a native client of a Wayland desktop, weston is the
 # compositor of the Wayland start test, at-spi2-core, dbus and python3-pyatspi
-# let that test press the dialog's buttons as assistive technology does.
+# let that test press the dialog's buttons as assistive technology does;
+# qt6-tools-dev and qt6-l10n-tools bring Qt Linguist's lupdate and lrelease
+# (the translations), qt6-translations-l10n Qt's own texts in those languages.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-wayland
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libhidapi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev

@@ -1226,5 +1226,489 @@ Try to read again please!</source>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>unknown option &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%s&apos; (put -- before an argument that begins with a dash)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --%s belongs to %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;vexa-cli --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %s is given more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vexa-cli content check TEXT...
+       vexa-cli content encode TEXT
+       vexa-cli content length TEXT
+       vexa-cli content decode HEX...
+       vexa-cli content decimal TEXT
+       vexa-cli content words
+
+Works on key contents: the text of one key, made of plain characters, the
+escapes [[ and ]] for a literal bracket, and bracketed key words such as [CR],
+[Delay5], [F1] or [PageUp]. Texts and output are raw 8-bit bytes.
+
+  check    one line per TEXT: &apos;ascii&apos; (a valid ASCII mode content, the empty
+           text too), &apos;scancode&apos; (valid in scan code mode only) or &apos;invalid&apos;
+  encode   the bytes the key stores (without its 00 terminator), as uppercase
+           hex pairs separated by a space; an empty line when there are none
+  length   the number of bytes the key takes in the keyboard memory (without
+           its terminator), as the editor counts the space left
+  decode   the content text of one stored key string, given as hex pairs
+           (spaces optional; no 00, which ends a key string)
+  decimal  the decimal display of an ASCII mode content: every character as
+           its byte value in brackets, function words unchanged
+  words    the key word list: every named scan code word with its meaning
+
+Put -- before a TEXT that begins with a dash.
+
+Examples:
+  vexa-cli content check &apos;Coffee[CR]&apos; &apos;[F1][Shift][A]&apos; &apos;[F1]a&apos;
+  vexa-cli content encode &apos;[PrintScreen][Delay5]&apos;     # FF E0 2A E0 37 FD 05
+  vexa-cli content length &apos;[ShiftLevel3]&apos;             # 4
+  vexa-cli content decode &apos;FF 3B FE 3C&apos;               # [F1][Separator][F2]
+  vexa-cli content decode 410D                        # A[CR]
+  vexa-cli content decimal &apos;Ab[CR]&apos;                   # [65][98][CR]
+  vexa-cli content encode -- &apos;-5&apos;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HEX must be pairs of hex digits: &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a hex digit in HEX: &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HEX holds 00, which ends a key string: &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;content %s&apos; takes exactly one TEXT (quote it when it holds blanks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;content&apos; needs a sub-command: check, encode, length, decode, decimal, words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;content check&apos; needs at least one TEXT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;content decode&apos; needs the HEX bytes of a key string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;content words&apos; takes no arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown sub-command &apos;%s&apos; for &apos;content&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vexa-cli keyboard list [--port usb] [--json] [--verbose]
+                              [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard detect [--port usb|ps2] [--device PATH]
+                                [--ps2-device NODE] [--json] [--verbose]
+                                [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--device PATH]
+                                      [--ps2-device NODE] [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard write IN.bin [--port usb|ps2] [--device PATH]
+                                      [--ps2-device NODE] [--verify]
+                                      [--if-different] [--backup FILE]
+                                      [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard write IN.bin --all [--port usb] [--verify]
+                                      [--if-different] [--backup DIR]
+                                      [--json] [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard watch IN.bin [--verify] [--if-different]
+                                      [--backup DIR] [--log FILE] [--json]
+                                      [--count N] [--new-only] [--verbose]
+                                      [--simulate-keyboard DIR]
+
+Talks to a connected PX series keyboard and moves its template (the 2048-byte
+memory image) as 64 blocks of 32 bytes.
+
+  list    prints one line per connected USB keyboard:
+          PATH&lt;TAB&gt;PRODUCT&lt;TAB&gt;SERIAL&lt;TAB&gt;STATE, STATE being &quot;ready&quot;,
+          &quot;no permission&quot; (see the README, &quot;USB permissions&quot;) or &quot;not
+          answering&quot;; SERIAL is empty when the keyboard has none. With no
+          keyboard it prints nothing (stderr says so) and exits 0. Each usable
+          keyboard is asked for one report: don&apos;t list while another program
+          transfers with a keyboard
+  detect  looks for the keyboard and prints &quot;found&quot; with the device path
+  read    reads the keyboard&apos;s template and writes it to OUT.bin; when any
+          block fails nothing is written
+  write   writes the template file IN.bin into the keyboard. The file is
+          checked before the keyboard is touched: 2048 bytes, key data that
+          decode, are valid and fit. A write that fails half-way leaves the
+          keyboard with a partly written template: write it again before use
+  watch   a provisioning station: checks IN.bin once, writes every keyboard
+          connected (unless --new-only), then every keyboard plugged in, each
+          once per plug-in, several at once. Plugged keyboards are found
+          through the system&apos;s device events (udev), each checked as
+          detection checks it; a keyboard done or failed is left alone until
+          it is unplugged and plugged in again. One line per finished
+          keyboard on stdout, as &apos;write --all&apos; prints it; on a terminal a
+          live table of the keyboards in work on stderr. Ctrl+C (SIGINT,
+          SIGTERM) stops the waiting, lets the writes under way finish,
+          prints the summary (written, verified, unchanged, failed) and
+          exits 0 only when none failed
+
+Over USB only the keyboard is opened: the system is asked for the HID devices
+with the keyboard&apos;s vendor and product id (0fa8:c280), and each is checked
+before anything is sent to it. A keyboard unplugged and plugged in again is
+found again, also within one command (write --verify). Without --device the
+first keyboard found is used.
+
+Several keyboards (USB): &apos;list&apos; shows them, --device PATH picks one, and
+&apos;write --all&apos; writes every connected keyboard at the same time, one worker
+per keyboard, in about the time of one. It ends with one line per keyboard
+on stdout: PATH&lt;TAB&gt;SERIAL&lt;TAB&gt;RESULT, RESULT being &quot;written&quot;, &quot;verified&quot;
+or the error (&quot;Data Written Error, Count=N&quot; and what it means). A keyboard
+that fails never stops the others; the exit status is 0 only when every
+keyboard succeeded. The PS/2 port stays one keyboard: a PC has one keyboard
+port, so --device and --all are for USB only.
+
+Options:
+  --port usb|ps2           USB (default) or the PS/2 keyboard port: the
+                           kernel&apos;s serio_raw driver takes the i8042
+                           keyboard port for the transfer and gives it
+                           back to the keyboard driver afterwards (as
+                           root, or through pkexec and an administrator&apos;s
+                           password); see the README, &quot;PS/2 on Linux&quot;
+  --device PATH            USB: use the keyboard at PATH (a hidraw node as
+                           &apos;list&apos; prints it), checked before anything is
+                           sent; a path that is not a connected keyboard
+                           is refused
+  --all                    write: every connected USB keyboard at once
+  --ps2-device NODE        PS/2 through NODE, an already bound serio_raw
+                           device (/dev/serio_rawN) or anything that
+                           speaks like one; nothing is bound; implies
+                           --port ps2
+  --if-different           read the keyboard&apos;s template first and write only
+                           when it differs; otherwise the result is
+                           &quot;unchanged&quot; (exit status 0)
+  --json                   stdout holds JSON only (messages stay on stderr):
+                           list one array of {path, product, serial,
+                           state}; detect one {found, port, path}; write
+                           --all and watch one object per keyboard and line:
+                           {path, serial, product, result, error, started,
+                           finished, sha256}, result being &quot;written&quot;,
+                           &quot;verified&quot;, &quot;unchanged&quot; or &quot;failed&quot; (then error
+                           holds the message, else it is null); times in UTC
+  --log FILE               watch: append each keyboard&apos;s JSON object to FILE,
+                           synced to the disk as it is written
+  --count N                watch: end after N keyboards
+  --new-only               watch: leave the keyboards connected at the start
+                           alone
+  --verify                 after writing, read the whole template back and
+                           compare; the blocks that differ are named
+  --backup FILE            before writing, read the keyboard&apos;s template and
+                           save it in FILE; nothing is written if that fails
+  --backup DIR             with --all: one backup per keyboard in DIR
+                           (created when missing), named after the
+                           keyboard&apos;s serial number, or its path when it
+                           has none or shares it: DIR/SERIAL.bin
+  --verbose                print the USB port&apos;s diagnostic lines (detection,
+                           identity checks) on stderr
+  --simulate-keyboard FILE use a simulated keyboard whose memory is kept in
+                           FILE (created with an empty template when missing)
+  --simulate-keyboard DIR  several simulated USB keyboards, one per .bin file
+                           in DIR, each with the file&apos;s name as its serial
+                           number (the first one is also on PS/2); with
+                           watch a .bin file that appears in DIR is a
+                           keyboard plugged in, one that goes is unplugged
+
+Progress goes to stderr: on a terminal a bar (one line per keyboard with
+--all), else plain percentages. A write takes about 16 seconds over USB;
+don&apos;t unplug the keyboard meanwhile.
+
+Examples:
+  vexa-cli keyboard detect
+  vexa-cli keyboard list
+  vexa-cli keyboard read shop.bin
+  vexa-cli keyboard write shop.bin --verify --backup before.bin
+  vexa-cli keyboard write shop.bin --device /dev/hidraw5 --verify
+  vexa-cli keyboard write shop.bin --all --verify --backup before/
+  vexa-cli keyboard write shop.bin --all --if-different --json
+  vexa-cli keyboard watch shop.bin --verify --backup before/ --log station.log
+  vexa-cli keyboard write shop.bin --port ps2
+  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0
+  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes usb or ps2, not &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--simulate-keyboard needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--ps2-device needs a device node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--ps2-device goes with --port ps2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--ps2-device and --simulate-keyboard exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device needs a device path (&apos;vexa-cli keyboard list&apos; prints them)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device names a USB keyboard: the PS/2 port has one keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list shows USB keyboards: the PS/2 port has one keyboard (&apos;keyboard detect --port ps2&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list takes no file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>detect takes no file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read takes one output file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--backup needs a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--backup needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all writes USB keyboards: the PS/2 port has one keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all and --device exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json goes with write --all: one object per keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write takes one template file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watch writes USB keyboards: the PS/2 port has one keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watch takes one template file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--log needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--count takes a positive number, not &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watch simulates keyboards with a directory: --simulate-keyboard DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keyboard needs a subcommand: list, detect, read, write or watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown keyboard subcommand &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vexa-cli layout [--model M]
+
+Lists the key layout of a keyboard model, one line per layout position, with
+tab-separated fields:
+  POS KEYINDEX LABEL LEFT TOP WIDTH HEIGHT LEFT-NEIGHBOUR RIGHT-NEIGHBOUR UP-NEIGHBOUR DOWN-NEIGHBOUR
+POS is the layout position (the line order of text templates), KEYINDEX the
+key&apos;s slot in the template (0..175), LEFT TOP WIDTH HEIGHT its rectangle in
+pixels, and the last four the positions the arrow keys move to.
+
+Options:
+  --model M  the model: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or its
+             id 2013..2018; default: the model the editor last used (PX2400
+             when none is stored)
+
+Examples:
+  vexa-cli layout --model DV3100
+  vexa-cli layout --model 2016 | cut -f1,3
+  vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%s&apos; for &apos;layout&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check, encode, measure and decode key contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the key layout of a keyboard model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>create, show, export, import, render and compare template files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list and detect keyboards, read and write their templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vexa-cli COMMAND [ARGUMENTS...]
+
+Edits and transfers the key templates of PX and DV series programmable keyboards.
+
+Commands:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  help      show the help of one command: vexa-cli help COMMAND
+
+Options:
+  --help     show this help
+  --version  show the version
+
+Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error;
+&apos;template diff&apos; as diff(1): 0 the same, 1 different, 2 trouble.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown keyboard model &apos;%s&apos; (use PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or 2013..2018)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vexa-cli template new OUT.bin
+       vexa-cli template show FILE.bin [--model M]
+       vexa-cli template export FILE.bin OUT.txt [--model M]
+       vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]
+       vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]
+       vexa-cli template diff A.bin B.bin [--model M] [--json]
+
+Works on template files (the keyboard&apos;s 2048-byte memory image) and text
+template files (one line per key: label, comma, content; backslash and comma
+escaped with a backslash; CR LF line ends).
+
+  new     writes the template file of a new, untouched template
+  show    lists the template, one line per layout position with tab-separated
+          fields POS KEYINDEX LABEL CONTENT, then &quot;Total space left (bytes): N&quot;
+  export  writes the text template file of a template file
+  import  applies a text template onto a base template (default: a new one),
+          checks every key and writes the template file. A key that is not a
+          valid content stops the import: nothing is written and the key&apos;s
+          position, label and content are reported. A wrong number of lines is
+          reported but the file is still written.
+  render  draws the legend sheet: every key of the model with its label and its
+          content, as SVG, PNG or PDF by the extension of OUT; a content too
+          long for its key is written out in the notes under the keyboard.
+          Needs no display.
+  diff    compares two template files: one line per key position whose content
+          differs, tab-separated POSITION LABEL CONTENT-IN-A CONTENT-IN-B (keys
+          the model does not show: position &quot;-&quot;, label &quot;(key index N)&quot;),
+          then one line per differing setting, NAME VALUE-IN-A VALUE-IN-B, named
+          as the settings dialogs name it. Exit status as diff(1): 0 the same,
+          1 different, 2 trouble (a file that can&apos;t be read, bad usage).
+          --json prints one object instead: {&quot;keys&quot;: [{&quot;position&quot;,
+          &quot;keyIndex&quot;, &quot;label&quot;, &quot;a&quot;, &quot;b&quot;}...], &quot;settings&quot;: [{&quot;name&quot;, &quot;a&quot;,
+          &quot;b&quot;}...]} (position null for a key the layout does not show)
+
+Options:
+  --model M      the model: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or
+                 its id 2013..2018; default: the model the editor last used
+                 (PX2400 when none is stored). Template files carry no model:
+                 it decides which keys and labels the text lines belong to.
+  --base FILE    the template the text template is applied onto
+
+Examples:
+  vexa-cli template new blank.bin
+  vexa-cli template show shop.bin --model DV3100
+  vexa-cli template export shop.bin shop.txt --model PX2400
+  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin
+  vexa-cli template render shop.bin shop-legend.pdf --model PX2400
+  vexa-cli template diff old.bin shop.bin --model PX2400
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;template new&apos; takes one file name: OUT.bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;template show&apos; takes one file name: FILE.bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;template export&apos; takes two file names: FILE.bin OUT.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;template import&apos; takes two file names: IN.txt OUT.bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;template render&apos; takes two file names: FILE.bin OUT.svg, OUT.png or OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;template diff&apos; takes two file names: A.bin B.bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;template&apos; needs a subcommand: new, show, export, import, render or diff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown template subcommand &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,8 @@
 #include <ostream>
 #include <vector>
 
+#include "base/Messages.h"
+
 namespace vexa::cli {
 namespace {
 
@@ -18,6 +20,10 @@ QString FromBytes(const std::string& bytes) {
 
 std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
 
+std::string UnknownOption(const std::string& option) {
+  return msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "unknown option '%s'")), option.c_str());
+}
+
 // An unknown option as the user typed it: QCommandLineParser reports "port"
 // for "--port=usb" and "x" for "-x.bin". A single-dash word is shown whole,
 // with the way to pass it as a file name or text.
@@ -26,14 +32,17 @@ std::string UnknownOptionText(const QString& name, const Args& args) {
   const std::string longForm = "--" + bytes;
   for (const std::string& arg : args) {
     if (arg == "--") break;
-    if (arg == longForm || arg.starts_with(longForm + "=")) return "unknown option '" + longForm + "'";
+    if (arg == longForm || arg.starts_with(longForm + "=")) return UnknownOption(longForm);
   }
   for (const std::string& arg : args) {
     if (arg == "--") break;
     if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-' && arg.find(bytes, 1) != std::string::npos)
-      return "unknown option '" + arg + "' (put -- before an argument that begins with a dash)";
+      return msg::FormatMessage(
+          msg::Tr(VEXA_TR_NOOP("vexa",
+                               "unknown option '%s' (put -- before an argument that begins with a dash)")),
+          arg.c_str());
   }
-  return "unknown option '-" + bytes + "'";
+  return UnknownOption("-" + bytes);
 }
 
 // QCommandLineParser's own text ("Missing value after '--model'.") in the
@@ -61,12 +70,13 @@ std::vector<std::string_view> Subcommands(const OptionInfo& option) {
 // "option --base belongs to 'template import'" (or to 'a' or 'b').
 std::string NotForSubcommand(const GroupSyntax& syntax, const OptionInfo& option) {
   const std::vector<std::string_view> names = Subcommands(option);
-  std::string text = std::string("option --") + option.name + " belongs to ";
+  std::string list;
   for (size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) text += i + 1 == names.size() ? " or " : ", ";
-    text += "'" + std::string(syntax.name) + " " + std::string(names[i]) + "'";
+    if (i > 0) list += i + 1 == names.size() ? msg::Tr(VEXA_TR_NOOP("vexa", " or ")) : ", ";
+    list += "'" + std::string(syntax.name) + " " + std::string(names[i]) + "'";
   }
-  return text;
+  return msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "option --%s belongs to %s")), option.name,
+                            list.c_str());
 }
 
 bool BelongsTo(const OptionInfo& option, std::string_view subcommand) {
@@ -78,8 +88,7 @@ bool BelongsTo(const OptionInfo& option, std::string_view subcommand) {
 }  // namespace
 
 int UsageError(Io& io, const std::string& text) {
-  io.err << "vexa-cli: " << text << "\n"
-         << "Try 'vexa-cli --help'.\n";
+  io.err << "vexa-cli: " << text << "\n" << msg::Tr(VEXA_TR_NOOP("vexa", "Try 'vexa-cli --help'.")) << "\n";
   return kExitUsage;
 }
 
@@ -106,7 +115,7 @@ ParsedArguments ParseArguments(const GroupSyntax& syntax, const Args& args, Io& 
     return parsed;
   }
   if (parser.isSet(help)) {
-    io.out << syntax.help;
+    io.out << msg::Tr(syntax.help);
     parsed.exit = kExitOk;
     return parsed;
   }
@@ -118,7 +127,9 @@ ParsedArguments ParseArguments(const GroupSyntax& syntax, const Args& args, Io& 
     if (!parser.isSet(name)) continue;
     const std::string shown = std::string("--") + option.name;
     if (option.valueName && parser.values(name).size() > 1) {
-      parsed.exit = UsageError(io, "option " + shown + " is given more than once");
+      parsed.exit = UsageError(
+          io, msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "option %s is given more than once")),
+                                 shown.c_str()));
       return parsed;
     }
     if (!parsed.positionals.empty() && !BelongsTo(option, parsed.positionals.front())) {

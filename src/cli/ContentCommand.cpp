@@ -9,39 +9,40 @@
 namespace vexa::cli {
 
 const char* const kContentHelp =
-    "Usage: vexa-cli content check TEXT...\n"
-    "       vexa-cli content encode TEXT\n"
-    "       vexa-cli content length TEXT\n"
-    "       vexa-cli content decode HEX...\n"
-    "       vexa-cli content decimal TEXT\n"
-    "       vexa-cli content words\n"
-    "\n"
-    "Works on key contents: the text of one key, made of plain characters, the\n"
-    "escapes [[ and ]] for a literal bracket, and bracketed key words such as [CR],\n"
-    "[Delay5], [F1] or [PageUp]. Texts and output are raw 8-bit bytes.\n"
-    "\n"
-    "  check    one line per TEXT: 'ascii' (a valid ASCII mode content, the empty\n"
-    "           text too), 'scancode' (valid in scan code mode only) or 'invalid'\n"
-    "  encode   the bytes the key stores (without its 00 terminator), as uppercase\n"
-    "           hex pairs separated by a space; an empty line when there are none\n"
-    "  length   the number of bytes the key takes in the keyboard memory (without\n"
-    "           its terminator), as the editor counts the space left\n"
-    "  decode   the content text of one stored key string, given as hex pairs\n"
-    "           (spaces optional; no 00, which ends a key string)\n"
-    "  decimal  the decimal display of an ASCII mode content: every character as\n"
-    "           its byte value in brackets, function words unchanged\n"
-    "  words    the key word list: every named scan code word with its meaning\n"
-    "\n"
-    "Put -- before a TEXT that begins with a dash.\n"
-    "\n"
-    "Examples:\n"
-    "  vexa-cli content check 'Coffee[CR]' '[F1][Shift][A]' '[F1]a'\n"
-    "  vexa-cli content encode '[PrintScreen][Delay5]'     # FF E0 2A E0 37 FD 05\n"
-    "  vexa-cli content length '[ShiftLevel3]'             # 4\n"
-    "  vexa-cli content decode 'FF 3B FE 3C'               # [F1][Separator][F2]\n"
-    "  vexa-cli content decode 410D                        # A[CR]\n"
-    "  vexa-cli content decimal 'Ab[CR]'                   # [65][98][CR]\n"
-    "  vexa-cli content encode -- '-5'\n";
+    VEXA_TR_NOOP("vexa",
+                 "Usage: vexa-cli content check TEXT...\n"
+                 "       vexa-cli content encode TEXT\n"
+                 "       vexa-cli content length TEXT\n"
+                 "       vexa-cli content decode HEX...\n"
+                 "       vexa-cli content decimal TEXT\n"
+                 "       vexa-cli content words\n"
+                 "\n"
+                 "Works on key contents: the text of one key, made of plain characters, the\n"
+                 "escapes [[ and ]] for a literal bracket, and bracketed key words such as [CR],\n"
+                 "[Delay5], [F1] or [PageUp]. Texts and output are raw 8-bit bytes.\n"
+                 "\n"
+                 "  check    one line per TEXT: 'ascii' (a valid ASCII mode content, the empty\n"
+                 "           text too), 'scancode' (valid in scan code mode only) or 'invalid'\n"
+                 "  encode   the bytes the key stores (without its 00 terminator), as uppercase\n"
+                 "           hex pairs separated by a space; an empty line when there are none\n"
+                 "  length   the number of bytes the key takes in the keyboard memory (without\n"
+                 "           its terminator), as the editor counts the space left\n"
+                 "  decode   the content text of one stored key string, given as hex pairs\n"
+                 "           (spaces optional; no 00, which ends a key string)\n"
+                 "  decimal  the decimal display of an ASCII mode content: every character as\n"
+                 "           its byte value in brackets, function words unchanged\n"
+                 "  words    the key word list: every named scan code word with its meaning\n"
+                 "\n"
+                 "Put -- before a TEXT that begins with a dash.\n"
+                 "\n"
+                 "Examples:\n"
+                 "  vexa-cli content check 'Coffee[CR]' '[F1][Shift][A]' '[F1]a'\n"
+                 "  vexa-cli content encode '[PrintScreen][Delay5]'     # FF E0 2A E0 37 FD 05\n"
+                 "  vexa-cli content length '[ShiftLevel3]'             # 4\n"
+                 "  vexa-cli content decode 'FF 3B FE 3C'               # [F1][Separator][F2]\n"
+                 "  vexa-cli content decode 410D                        # A[CR]\n"
+                 "  vexa-cli content decimal 'Ab[CR]'                   # [65][98][CR]\n"
+                 "  vexa-cli content encode -- '-5'\n");
 
 namespace {
 
@@ -71,14 +72,15 @@ bool ParseHex(const std::string& text, std::string& bytes, std::string& error) {
   for (char c : text) {
     if (c == ' ' || c == '\t') {
       if (high >= 0) {
-        error = "HEX must be pairs of hex digits: '" + text + "'";
+        error = msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "HEX must be pairs of hex digits: '%s'")),
+                                   text.c_str());
         return false;
       }
       continue;
     }
     const int digit = HexDigit(c);
     if (digit < 0) {
-      error = "not a hex digit in HEX: '" + text + "'";
+      error = msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "not a hex digit in HEX: '%s'")), text.c_str());
       return false;
     }
     if (high < 0) {
@@ -88,13 +90,15 @@ bool ParseHex(const std::string& text, std::string& bytes, std::string& error) {
     const int value = high * 16 + digit;
     high = -1;
     if (value == 0) {
-      error = "HEX holds 00, which ends a key string: '" + text + "'";
+      error = msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "HEX holds 00, which ends a key string: '%s'")),
+                                 text.c_str());
       return false;
     }
     bytes.push_back(static_cast<char>(value));
   }
   if (high >= 0) {
-    error = "HEX must be pairs of hex digits: '" + text + "'";
+    error = msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "HEX must be pairs of hex digits: '%s'")),
+                               text.c_str());
     return false;
   }
   return true;
@@ -109,7 +113,11 @@ Args Operands(const Args& args) {
 
 int ExactlyOneText(const std::string& command, const Args& texts, Io& io) {
   if (texts.size() == 1) return kExitOk;
-  return UsageError(io, "'content " + command + "' takes exactly one TEXT (quote it when it holds blanks)");
+  return UsageError(
+      io,
+      msg::FormatMessage(msg::Tr(VEXA_TR_NOOP(
+                             "vexa", "'content %s' takes exactly one TEXT (quote it when it holds blanks)")),
+                         command.c_str()));
 }
 
 }  // namespace
@@ -121,16 +129,19 @@ int RunContent(const Args& arguments, Io& io) {
   if (parsed.exit) return *parsed.exit;
   const Args& args = parsed.positionals;
   if (args.empty())
-    return UsageError(io, "'content' needs a sub-command: check, encode, length, decode, decimal, words");
+    return UsageError(
+        io, msg::Tr(VEXA_TR_NOOP(
+                "vexa", "'content' needs a sub-command: check, encode, length, decode, decimal, words")));
   const std::string& command = args.front();
   if (args.size() > 1 && (args[1] == "--help" || args[1] == "-h")) {
-    io.out << kContentHelp;
+    io.out << msg::Tr(kContentHelp);
     return kExitOk;
   }
   const Args texts = Operands(args);
 
   if (command == "check") {
-    if (texts.empty()) return UsageError(io, "'content check' needs at least one TEXT");
+    if (texts.empty())
+      return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "'content check' needs at least one TEXT")));
     for (const std::string& text : texts) {
       io.out << (IsAsciiContent(text) ? "ascii" : IsScanCodeContent(text) ? "scancode" : "invalid") << '\n';
     }
@@ -147,7 +158,9 @@ int RunContent(const Args& arguments, Io& io) {
     return kExitOk;
   }
   if (command == "decode") {
-    if (texts.empty()) return UsageError(io, "'content decode' needs the HEX bytes of a key string");
+    if (texts.empty())
+      return UsageError(
+          io, msg::Tr(VEXA_TR_NOOP("vexa", "'content decode' needs the HEX bytes of a key string")));
     std::string bytes, error;
     for (const std::string& text : texts) {
       if (!ParseHex(text, bytes, error)) return UsageError(io, error);
@@ -165,11 +178,14 @@ int RunContent(const Args& arguments, Io& io) {
     return kExitOk;
   }
   if (command == "words") {
-    if (!texts.empty()) return UsageError(io, "'content words' takes no arguments");
+    if (!texts.empty())
+      return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "'content words' takes no arguments")));
     io.out << KeyWordHelpText();
     return kExitOk;
   }
-  return UsageError(io, "unknown sub-command '" + command + "' for 'content'");
+  return UsageError(
+      io, msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "unknown sub-command '%s' for 'content'")),
+                             command.c_str()));
 }
 
 }  // namespace vexa::cli

@@ -41,138 +41,139 @@
 namespace vexa::cli {
 
 const char* const kKeyboardHelp =
-    "Usage: vexa-cli keyboard list [--port usb] [--json] [--verbose]\n"
-    "                              [--simulate-keyboard FILE|DIR]\n"
-    "       vexa-cli keyboard detect [--port usb|ps2] [--device PATH]\n"
-    "                                [--ps2-device NODE] [--json] [--verbose]\n"
-    "                                [--simulate-keyboard FILE|DIR]\n"
-    "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--device PATH]\n"
-    "                                      [--ps2-device NODE] [--verbose]\n"
-    "                                      [--simulate-keyboard FILE|DIR]\n"
-    "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--device PATH]\n"
-    "                                      [--ps2-device NODE] [--verify]\n"
-    "                                      [--if-different] [--backup FILE]\n"
-    "                                      [--verbose]\n"
-    "                                      [--simulate-keyboard FILE|DIR]\n"
-    "       vexa-cli keyboard write IN.bin --all [--port usb] [--verify]\n"
-    "                                      [--if-different] [--backup DIR]\n"
-    "                                      [--json] [--verbose]\n"
-    "                                      [--simulate-keyboard FILE|DIR]\n"
-    "       vexa-cli keyboard watch IN.bin [--verify] [--if-different]\n"
-    "                                      [--backup DIR] [--log FILE] [--json]\n"
-    "                                      [--count N] [--new-only] [--verbose]\n"
-    "                                      [--simulate-keyboard DIR]\n"
-    "\n"
-    "Talks to a connected PX series keyboard and moves its template (the 2048-byte\n"
-    "memory image) as 64 blocks of 32 bytes.\n"
-    "\n"
-    "  list    prints one line per connected USB keyboard:\n"
-    "          PATH<TAB>PRODUCT<TAB>SERIAL<TAB>STATE, STATE being \"ready\",\n"
-    "          \"no permission\" (see the README, \"USB permissions\") or \"not\n"
-    "          answering\"; SERIAL is empty when the keyboard has none. With no\n"
-    "          keyboard it prints nothing (stderr says so) and exits 0. Each usable\n"
-    "          keyboard is asked for one report: don't list while another program\n"
-    "          transfers with a keyboard\n"
-    "  detect  looks for the keyboard and prints \"found\" with the device path\n"
-    "  read    reads the keyboard's template and writes it to OUT.bin; when any\n"
-    "          block fails nothing is written\n"
-    "  write   writes the template file IN.bin into the keyboard. The file is\n"
-    "          checked before the keyboard is touched: 2048 bytes, key data that\n"
-    "          decode, are valid and fit. A write that fails half-way leaves the\n"
-    "          keyboard with a partly written template: write it again before use\n"
-    "  watch   a provisioning station: checks IN.bin once, writes every keyboard\n"
-    "          connected (unless --new-only), then every keyboard plugged in, each\n"
-    "          once per plug-in, several at once. Plugged keyboards are found\n"
-    "          through the system's device events (udev), each checked as\n"
-    "          detection checks it; a keyboard done or failed is left alone until\n"
-    "          it is unplugged and plugged in again. One line per finished\n"
-    "          keyboard on stdout, as 'write --all' prints it; on a terminal a\n"
-    "          live table of the keyboards in work on stderr. Ctrl+C (SIGINT,\n"
-    "          SIGTERM) stops the waiting, lets the writes under way finish,\n"
-    "          prints the summary (written, verified, unchanged, failed) and\n"
-    "          exits 0 only when none failed\n"
-    "\n"
-    "Over USB only the keyboard is opened: the system is asked for the HID devices\n"
-    "with the keyboard's vendor and product id (0fa8:c280), and each is checked\n"
-    "before anything is sent to it. A keyboard unplugged and plugged in again is\n"
-    "found again, also within one command (write --verify). Without --device the\n"
-    "first keyboard found is used.\n"
-    "\n"
-    "Several keyboards (USB): 'list' shows them, --device PATH picks one, and\n"
-    "'write --all' writes every connected keyboard at the same time, one worker\n"
-    "per keyboard, in about the time of one. It ends with one line per keyboard\n"
-    "on stdout: PATH<TAB>SERIAL<TAB>RESULT, RESULT being \"written\", \"verified\"\n"
-    "or the error (\"Data Written Error, Count=N\" and what it means). A keyboard\n"
-    "that fails never stops the others; the exit status is 0 only when every\n"
-    "keyboard succeeded. The PS/2 port stays one keyboard: a PC has one keyboard\n"
-    "port, so --device and --all are for USB only.\n"
-    "\n"
-    "Options:\n"
-    "  --port usb|ps2           USB (default) or the PS/2 keyboard port: the\n"
-    "                           kernel's serio_raw driver takes the i8042\n"
-    "                           keyboard port for the transfer and gives it\n"
-    "                           back to the keyboard driver afterwards (as\n"
-    "                           root, or through pkexec and an administrator's\n"
-    "                           password); see the README, \"PS/2 on Linux\"\n"
-    "  --device PATH            USB: use the keyboard at PATH (a hidraw node as\n"
-    "                           'list' prints it), checked before anything is\n"
-    "                           sent; a path that is not a connected keyboard\n"
-    "                           is refused\n"
-    "  --all                    write: every connected USB keyboard at once\n"
-    "  --ps2-device NODE        PS/2 through NODE, an already bound serio_raw\n"
-    "                           device (/dev/serio_rawN) or anything that\n"
-    "                           speaks like one; nothing is bound; implies\n"
-    "                           --port ps2\n"
-    "  --if-different           read the keyboard's template first and write only\n"
-    "                           when it differs; otherwise the result is\n"
-    "                           \"unchanged\" (exit status 0)\n"
-    "  --json                   stdout holds JSON only (messages stay on stderr):\n"
-    "                           list one array of {path, product, serial,\n"
-    "                           state}; detect one {found, port, path}; write\n"
-    "                           --all and watch one object per keyboard and line:\n"
-    "                           {path, serial, product, result, error, started,\n"
-    "                           finished, sha256}, result being \"written\",\n"
-    "                           \"verified\", \"unchanged\" or \"failed\" (then error\n"
-    "                           holds the message, else it is null); times in UTC\n"
-    "  --log FILE               watch: append each keyboard's JSON object to FILE,\n"
-    "                           synced to the disk as it is written\n"
-    "  --count N                watch: end after N keyboards\n"
-    "  --new-only               watch: leave the keyboards connected at the start\n"
-    "                           alone\n"
-    "  --verify                 after writing, read the whole template back and\n"
-    "                           compare; the blocks that differ are named\n"
-    "  --backup FILE            before writing, read the keyboard's template and\n"
-    "                           save it in FILE; nothing is written if that fails\n"
-    "  --backup DIR             with --all: one backup per keyboard in DIR\n"
-    "                           (created when missing), named after the\n"
-    "                           keyboard's serial number, or its path when it\n"
-    "                           has none or shares it: DIR/SERIAL.bin\n"
-    "  --verbose                print the USB port's diagnostic lines (detection,\n"
-    "                           identity checks) on stderr\n"
-    "  --simulate-keyboard FILE use a simulated keyboard whose memory is kept in\n"
-    "                           FILE (created with an empty template when missing)\n"
-    "  --simulate-keyboard DIR  several simulated USB keyboards, one per .bin file\n"
-    "                           in DIR, each with the file's name as its serial\n"
-    "                           number (the first one is also on PS/2); with\n"
-    "                           watch a .bin file that appears in DIR is a\n"
-    "                           keyboard plugged in, one that goes is unplugged\n"
-    "\n"
-    "Progress goes to stderr: on a terminal a bar (one line per keyboard with\n"
-    "--all), else plain percentages. A write takes about 16 seconds over USB;\n"
-    "don't unplug the keyboard meanwhile.\n"
-    "\n"
-    "Examples:\n"
-    "  vexa-cli keyboard detect\n"
-    "  vexa-cli keyboard list\n"
-    "  vexa-cli keyboard read shop.bin\n"
-    "  vexa-cli keyboard write shop.bin --verify --backup before.bin\n"
-    "  vexa-cli keyboard write shop.bin --device /dev/hidraw5 --verify\n"
-    "  vexa-cli keyboard write shop.bin --all --verify --backup before/\n"
-    "  vexa-cli keyboard write shop.bin --all --if-different --json\n"
-    "  vexa-cli keyboard watch shop.bin --verify --backup before/ --log station.log\n"
-    "  vexa-cli keyboard write shop.bin --port ps2\n"
-    "  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0\n"
-    "  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin\n";
+    VEXA_TR_NOOP("vexa",
+                 "Usage: vexa-cli keyboard list [--port usb] [--json] [--verbose]\n"
+                 "                              [--simulate-keyboard FILE|DIR]\n"
+                 "       vexa-cli keyboard detect [--port usb|ps2] [--device PATH]\n"
+                 "                                [--ps2-device NODE] [--json] [--verbose]\n"
+                 "                                [--simulate-keyboard FILE|DIR]\n"
+                 "       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--device PATH]\n"
+                 "                                      [--ps2-device NODE] [--verbose]\n"
+                 "                                      [--simulate-keyboard FILE|DIR]\n"
+                 "       vexa-cli keyboard write IN.bin [--port usb|ps2] [--device PATH]\n"
+                 "                                      [--ps2-device NODE] [--verify]\n"
+                 "                                      [--if-different] [--backup FILE]\n"
+                 "                                      [--verbose]\n"
+                 "                                      [--simulate-keyboard FILE|DIR]\n"
+                 "       vexa-cli keyboard write IN.bin --all [--port usb] [--verify]\n"
+                 "                                      [--if-different] [--backup DIR]\n"
+                 "                                      [--json] [--verbose]\n"
+                 "                                      [--simulate-keyboard FILE|DIR]\n"
+                 "       vexa-cli keyboard watch IN.bin [--verify] [--if-different]\n"
+                 "                                      [--backup DIR] [--log FILE] [--json]\n"
+                 "                                      [--count N] [--new-only] [--verbose]\n"
+                 "                                      [--simulate-keyboard DIR]\n"
+                 "\n"
+                 "Talks to a connected PX series keyboard and moves its template (the 2048-byte\n"
+                 "memory image) as 64 blocks of 32 bytes.\n"
+                 "\n"
+                 "  list    prints one line per connected USB keyboard:\n"
+                 "          PATH<TAB>PRODUCT<TAB>SERIAL<TAB>STATE, STATE being \"ready\",\n"
+                 "          \"no permission\" (see the README, \"USB permissions\") or \"not\n"
+                 "          answering\"; SERIAL is empty when the keyboard has none. With no\n"
+                 "          keyboard it prints nothing (stderr says so) and exits 0. Each usable\n"
+                 "          keyboard is asked for one report: don't list while another program\n"
+                 "          transfers with a keyboard\n"
+                 "  detect  looks for the keyboard and prints \"found\" with the device path\n"
+                 "  read    reads the keyboard's template and writes it to OUT.bin; when any\n"
+                 "          block fails nothing is written\n"
+                 "  write   writes the template file IN.bin into the keyboard. The file is\n"
+                 "          checked before the keyboard is touched: 2048 bytes, key data that\n"
+                 "          decode, are valid and fit. A write that fails half-way leaves the\n"
+                 "          keyboard with a partly written template: write it again before use\n"
+                 "  watch   a provisioning station: checks IN.bin once, writes every keyboard\n"
+                 "          connected (unless --new-only), then every keyboard plugged in, each\n"
+                 "          once per plug-in, several at once. Plugged keyboards are found\n"
+                 "          through the system's device events (udev), each checked as\n"
+                 "          detection checks it; a keyboard done or failed is left alone until\n"
+                 "          it is unplugged and plugged in again. One line per finished\n"
+                 "          keyboard on stdout, as 'write --all' prints it; on a terminal a\n"
+                 "          live table of the keyboards in work on stderr. Ctrl+C (SIGINT,\n"
+                 "          SIGTERM) stops the waiting, lets the writes under way finish,\n"
+                 "          prints the summary (written, verified, unchanged, failed) and\n"
+                 "          exits 0 only when none failed\n"
+                 "\n"
+                 "Over USB only the keyboard is opened: the system is asked for the HID devices\n"
+                 "with the keyboard's vendor and product id (0fa8:c280), and each is checked\n"
+                 "before anything is sent to it. A keyboard unplugged and plugged in again is\n"
+                 "found again, also within one command (write --verify). Without --device the\n"
+                 "first keyboard found is used.\n"
+                 "\n"
+                 "Several keyboards (USB): 'list' shows them, --device PATH picks one, and\n"
+                 "'write --all' writes every connected keyboard at the same time, one worker\n"
+                 "per keyboard, in about the time of one. It ends with one line per keyboard\n"
+                 "on stdout: PATH<TAB>SERIAL<TAB>RESULT, RESULT being \"written\", \"verified\"\n"
+                 "or the error (\"Data Written Error, Count=N\" and what it means). A keyboard\n"
+                 "that fails never stops the others; the exit status is 0 only when every\n"
+                 "keyboard succeeded. The PS/2 port stays one keyboard: a PC has one keyboard\n"
+                 "port, so --device and --all are for USB only.\n"
+                 "\n"
+                 "Options:\n"
+                 "  --port usb|ps2           USB (default) or the PS/2 keyboard port: the\n"
+                 "                           kernel's serio_raw driver takes the i8042\n"
+                 "                           keyboard port for the transfer and gives it\n"
+                 "                           back to the keyboard driver afterwards (as\n"
+                 "                           root, or through pkexec and an administrator's\n"
+                 "                           password); see the README, \"PS/2 on Linux\"\n"
+                 "  --device PATH            USB: use the keyboard at PATH (a hidraw node as\n"
+                 "                           'list' prints it), checked before anything is\n"
+                 "                           sent; a path that is not a connected keyboard\n"
+                 "                           is refused\n"
+                 "  --all                    write: every connected USB keyboard at once\n"
+                 "  --ps2-device NODE        PS/2 through NODE, an already bound serio_raw\n"
+                 "                           device (/dev/serio_rawN) or anything that\n"
+                 "                           speaks like one; nothing is bound; implies\n"
+                 "                           --port ps2\n"
+                 "  --if-different           read the keyboard's template first and write only\n"
+                 "                           when it differs; otherwise the result is\n"
+                 "                           \"unchanged\" (exit status 0)\n"
+                 "  --json                   stdout holds JSON only (messages stay on stderr):\n"
+                 "                           list one array of {path, product, serial,\n"
+                 "                           state}; detect one {found, port, path}; write\n"
+                 "                           --all and watch one object per keyboard and line:\n"
+                 "                           {path, serial, product, result, error, started,\n"
+                 "                           finished, sha256}, result being \"written\",\n"
+                 "                           \"verified\", \"unchanged\" or \"failed\" (then error\n"
+                 "                           holds the message, else it is null); times in UTC\n"
+                 "  --log FILE               watch: append each keyboard's JSON object to FILE,\n"
+                 "                           synced to the disk as it is written\n"
+                 "  --count N                watch: end after N keyboards\n"
+                 "  --new-only               watch: leave the keyboards connected at the start\n"
+                 "                           alone\n"
+                 "  --verify                 after writing, read the whole template back and\n"
+                 "                           compare; the blocks that differ are named\n"
+                 "  --backup FILE            before writing, read the keyboard's template and\n"
+                 "                           save it in FILE; nothing is written if that fails\n"
+                 "  --backup DIR             with --all: one backup per keyboard in DIR\n"
+                 "                           (created when missing), named after the\n"
+                 "                           keyboard's serial number, or its path when it\n"
+                 "                           has none or shares it: DIR/SERIAL.bin\n"
+                 "  --verbose                print the USB port's diagnostic lines (detection,\n"
+                 "                           identity checks) on stderr\n"
+                 "  --simulate-keyboard FILE use a simulated keyboard whose memory is kept in\n"
+                 "                           FILE (created with an empty template when missing)\n"
+                 "  --simulate-keyboard DIR  several simulated USB keyboards, one per .bin file\n"
+                 "                           in DIR, each with the file's name as its serial\n"
+                 "                           number (the first one is also on PS/2); with\n"
+                 "                           watch a .bin file that appears in DIR is a\n"
+                 "                           keyboard plugged in, one that goes is unplugged\n"
+                 "\n"
+                 "Progress goes to stderr: on a terminal a bar (one line per keyboard with\n"
+                 "--all), else plain percentages. A write takes about 16 seconds over USB;\n"
+                 "don't unplug the keyboard meanwhile.\n"
+                 "\n"
+                 "Examples:\n"
+                 "  vexa-cli keyboard detect\n"
+                 "  vexa-cli keyboard list\n"
+                 "  vexa-cli keyboard read shop.bin\n"
+                 "  vexa-cli keyboard write shop.bin --verify --backup before.bin\n"
+                 "  vexa-cli keyboard write shop.bin --device /dev/hidraw5 --verify\n"
+                 "  vexa-cli keyboard write shop.bin --all --verify --backup before/\n"
+                 "  vexa-cli keyboard write shop.bin --all --if-different --json\n"
+                 "  vexa-cli keyboard watch shop.bin --verify --backup before/ --log station.log\n"
+                 "  vexa-cli keyboard write shop.bin --port ps2\n"
+                 "  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0\n"
+                 "  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin\n");
 
 namespace {
 
@@ -239,14 +240,16 @@ bool CommonOptions(const ParsedArguments& parsed, Io& io, Options& options, int&
     } else if (*port == "ps2") {
       options.port = PortKind::kPs2;
     } else {
-      exitCode = UsageError(io, "--port takes usb or ps2, not '" + *port + "'");
+      exitCode = UsageError(
+          io, msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "--port takes usb or ps2, not '%s'")),
+                                 port->c_str()));
       return false;
     }
   }
   if (const std::string* simulate = parsed.Value("simulate-keyboard")) {
     // An empty name (an unset shell variable) must not fall back to the real keyboard.
     if (simulate->empty()) {
-      exitCode = UsageError(io, "--simulate-keyboard needs a file name");
+      exitCode = UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "--simulate-keyboard needs a file name")));
       return false;
     }
     options.simulate = *simulate;
@@ -255,11 +258,11 @@ bool CommonOptions(const ParsedArguments& parsed, Io& io, Options& options, int&
   if (const std::string* node = parsed.Value("ps2-device")) {
     std::string problem;
     if (node->empty())
-      problem = "--ps2-device needs a device node";
+      problem = msg::Tr(VEXA_TR_NOOP("vexa", "--ps2-device needs a device node"));
     else if (parsed.Has("port") && options.port != PortKind::kPs2)
-      problem = "--ps2-device goes with --port ps2";
+      problem = msg::Tr(VEXA_TR_NOOP("vexa", "--ps2-device goes with --port ps2"));
     else if (!options.simulate.empty())
-      problem = "--ps2-device and --simulate-keyboard exclude each other";
+      problem = msg::Tr(VEXA_TR_NOOP("vexa", "--ps2-device and --simulate-keyboard exclude each other"));
     if (!problem.empty()) {
       exitCode = UsageError(io, problem);
       return false;
@@ -270,9 +273,11 @@ bool CommonOptions(const ParsedArguments& parsed, Io& io, Options& options, int&
   if (const std::string* device = parsed.Value("device")) {
     std::string problem;
     if (device->empty())
-      problem = "--device needs a device path ('vexa-cli keyboard list' prints them)";
+      problem = msg::Tr(
+          VEXA_TR_NOOP("vexa", "--device needs a device path ('vexa-cli keyboard list' prints them)"));
     else if (options.port != PortKind::kUsb)
-      problem = "--device names a USB keyboard: the PS/2 port has one keyboard";
+      problem =
+          msg::Tr(VEXA_TR_NOOP("vexa", "--device names a USB keyboard: the PS/2 port has one keyboard"));
     if (!problem.empty()) {
       exitCode = UsageError(io, problem);
       return false;
@@ -397,8 +402,10 @@ int List(const Args& args, const ParsedArguments& parsed, Session& session) {
   if (!CommonOptions(parsed, io, options, code)) return code;
   if (options.port != PortKind::kUsb)
     return UsageError(
-        io, "list shows USB keyboards: the PS/2 port has one keyboard ('keyboard detect --port ps2')");
-  if (!args.empty()) return UsageError(io, "list takes no file");
+        io, msg::Tr(VEXA_TR_NOOP(
+                "vexa",
+                "list shows USB keyboards: the PS/2 port has one keyboard ('keyboard detect --port ps2')")));
+  if (!args.empty()) return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "list takes no file")));
   if (Outcome opened = session.OpenDevices(options); !opened.ok) return Refused(io, opened.message);
   const std::vector<KeyboardListing> keyboards = session.connection->ListKeyboards();
   // None connected is an answer, not a failure.
@@ -426,7 +433,7 @@ int Detect(const Args& args, const ParsedArguments& parsed, Session& session) {
   Options options;
   int code = kExitOk;
   if (!CommonOptions(parsed, io, options, code)) return code;
-  if (!args.empty()) return UsageError(io, "detect takes no file");
+  if (!args.empty()) return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "detect takes no file")));
   // --json: {"found": true|false, "port": "usb"|"ps2", "path" or "error"}.
   const bool asJson = parsed.Has("json");
   const char* port = options.port == PortKind::kUsb ? "usb" : "ps2";
@@ -483,7 +490,7 @@ int Read(const Args& args, const ParsedArguments& parsed, Session& session) {
   Options options;
   int code = kExitOk;
   if (!CommonOptions(parsed, io, options, code)) return code;
-  if (args.size() != 1) return UsageError(io, "read takes one output file");
+  if (args.size() != 1) return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "read takes one output file")));
   if (Outcome opened = session.Open(options); !opened.ok) return Refused(io, opened.message);
   Image image{};
   if (!ReadImage(session, io, image)) return kExitRefused;
@@ -632,16 +639,21 @@ int Write(const Args& args, const ParsedArguments& parsed, Session& session) {
   const std::string* backup = parsed.Value("backup");
   // An empty name would silently skip the backup the user asked for.
   if (backup && backup->empty())
-    return UsageError(io, all ? "--backup needs a directory" : "--backup needs a file name");
+    return UsageError(io, all ? msg::Tr(VEXA_TR_NOOP("vexa", "--backup needs a directory"))
+                              : msg::Tr(VEXA_TR_NOOP("vexa", "--backup needs a file name")));
   if (all && options.port != PortKind::kUsb)
-    return UsageError(io, "--all writes USB keyboards: the PS/2 port has one keyboard");
-  if (all && !options.device.empty()) return UsageError(io, "--all and --device exclude each other");
+    return UsageError(
+        io, msg::Tr(VEXA_TR_NOOP("vexa", "--all writes USB keyboards: the PS/2 port has one keyboard")));
+  if (all && !options.device.empty())
+    return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "--all and --device exclude each other")));
   const bool verify = parsed.Has("verify");
   const bool ifDifferent = parsed.Has("if-different");
   WriteOutput output;
   output.json = parsed.Has("json");
-  if (output.json && !all) return UsageError(io, "--json goes with write --all: one object per keyboard");
-  if (args.size() != 1) return UsageError(io, "write takes one template file");
+  if (output.json && !all)
+    return UsageError(io,
+                      msg::Tr(VEXA_TR_NOOP("vexa", "--json goes with write --all: one object per keyboard")));
+  if (args.size() != 1) return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "write takes one template file")));
 
   Image image{};
   if (Outcome checked = LoadTemplateForWrite(args[0], image); !checked.ok)
@@ -752,18 +764,25 @@ int Watch(const Args& args, const ParsedArguments& parsed, Session& session) {
   int code = kExitOk;
   if (!CommonOptions(parsed, io, options, code)) return code;
   if (options.port != PortKind::kUsb)
-    return UsageError(io, "watch writes USB keyboards: the PS/2 port has one keyboard");
-  if (args.size() != 1) return UsageError(io, "watch takes one template file");
+    return UsageError(
+        io, msg::Tr(VEXA_TR_NOOP("vexa", "watch writes USB keyboards: the PS/2 port has one keyboard")));
+  if (args.size() != 1) return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "watch takes one template file")));
   const std::string* backupDir = parsed.Value("backup");
-  if (backupDir && backupDir->empty()) return UsageError(io, "--backup needs a directory");
+  if (backupDir && backupDir->empty())
+    return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "--backup needs a directory")));
   const std::string* logFile = parsed.Value("log");
-  if (logFile && logFile->empty()) return UsageError(io, "--log needs a file name");
+  if (logFile && logFile->empty())
+    return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "--log needs a file name")));
   ProvisioningStation::Options stationOptions;
   if (const std::string* count = parsed.Value("count"); count && !ParseCount(*count, stationOptions.count))
-    return UsageError(io, "--count takes a positive number, not '" + *count + "'");
+    return UsageError(
+        io, msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "--count takes a positive number, not '%s'")),
+                               count->c_str()));
   std::error_code ec;
   if (!options.simulate.empty() && !std::filesystem::is_directory(options.simulate, ec))
-    return UsageError(io, "watch simulates keyboards with a directory: --simulate-keyboard DIR");
+    return UsageError(
+        io,
+        msg::Tr(VEXA_TR_NOOP("vexa", "watch simulates keyboards with a directory: --simulate-keyboard DIR")));
   stationOptions.newOnly = parsed.Has("new-only");
   stationOptions.write.verify = parsed.Has("verify");
   stationOptions.write.ifDifferent = parsed.Has("if-different");
@@ -834,7 +853,9 @@ int RunKeyboard(const Args& arguments, Io& io) {
   const ParsedArguments parsed = ParseArguments({"keyboard", kKeyboardHelp, kKeyboardOptions}, arguments, io);
   if (parsed.exit) return *parsed.exit;
   const Args& words = parsed.positionals;
-  if (words.empty()) return UsageError(io, "keyboard needs a subcommand: list, detect, read, write or watch");
+  if (words.empty())
+    return UsageError(
+        io, msg::Tr(VEXA_TR_NOOP("vexa", "keyboard needs a subcommand: list, detect, read, write or watch")));
   const std::string& sub = words[0];
   const Args files(words.begin() + 1, words.end());
   Session session(io);
@@ -843,7 +864,8 @@ int RunKeyboard(const Args& arguments, Io& io) {
   if (sub == "read") return session.Checked(Read(files, parsed, session));
   if (sub == "write") return session.Checked(Write(files, parsed, session));
   if (sub == "watch") return session.Checked(Watch(files, parsed, session));
-  return UsageError(io, "unknown keyboard subcommand '" + sub + "'");
+  return UsageError(
+      io, msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "unknown keyboard subcommand '%s'")), sub.c_str()));
 }
 
 }  // namespace vexa::cli

@@ -1,6 +1,7 @@
 #include <optional>
 #include <ostream>
 
+#include "base/Messages.h"
 #include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "cli/ModelOption.h"
@@ -9,7 +10,8 @@
 
 namespace vexa::cli {
 
-const char* const kLayoutHelp =
+const char* const kLayoutHelp = VEXA_TR_NOOP(
+    "vexa",
     "Usage: vexa-cli layout [--model M]\n"
     "\n"
     "Lists the key layout of a keyboard model, one line per layout position, with\n"
@@ -27,7 +29,7 @@ const char* const kLayoutHelp =
     "Examples:\n"
     "  vexa-cli layout --model DV3100\n"
     "  vexa-cli layout --model 2016 | cut -f1,3\n"
-    "  vexa-cli layout --model PX2400 | awk -F'\\t' '$3 == \"Enter\"'\n";
+    "  vexa-cli layout --model PX2400 | awk -F'\\t' '$3 == \"Enter\"'\n");
 
 namespace {
 
@@ -41,7 +43,9 @@ int RunLayout(const Args& arguments, Io& io) {
   const ParsedArguments parsed = ParseArguments({"layout", kLayoutHelp, kLayoutOptions}, arguments, io);
   if (parsed.exit) return *parsed.exit;
   if (!parsed.positionals.empty())
-    return UsageError(io, "unexpected argument '" + parsed.positionals.front() + "' for 'layout'");
+    return UsageError(
+        io, msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "unexpected argument '%s' for 'layout'")),
+                               parsed.positionals.front().c_str()));
   std::string error;
   const int modelId = ResolveModel(parsed.Value("model"), error);
   if (!error.empty()) return UsageError(io, error);

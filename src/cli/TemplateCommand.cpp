@@ -17,54 +17,55 @@
 namespace vexa::cli {
 
 const char* const kTemplateHelp =
-    "Usage: vexa-cli template new OUT.bin\n"
-    "       vexa-cli template show FILE.bin [--model M]\n"
-    "       vexa-cli template export FILE.bin OUT.txt [--model M]\n"
-    "       vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]\n"
-    "       vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]\n"
-    "       vexa-cli template diff A.bin B.bin [--model M] [--json]\n"
-    "\n"
-    "Works on template files (the keyboard's 2048-byte memory image) and text\n"
-    "template files (one line per key: label, comma, content; backslash and comma\n"
-    "escaped with a backslash; CR LF line ends).\n"
-    "\n"
-    "  new     writes the template file of a new, untouched template\n"
-    "  show    lists the template, one line per layout position with tab-separated\n"
-    "          fields POS KEYINDEX LABEL CONTENT, then \"Total space left (bytes): N\"\n"
-    "  export  writes the text template file of a template file\n"
-    "  import  applies a text template onto a base template (default: a new one),\n"
-    "          checks every key and writes the template file. A key that is not a\n"
-    "          valid content stops the import: nothing is written and the key's\n"
-    "          position, label and content are reported. A wrong number of lines is\n"
-    "          reported but the file is still written.\n"
-    "  render  draws the legend sheet: every key of the model with its label and its\n"
-    "          content, as SVG, PNG or PDF by the extension of OUT; a content too\n"
-    "          long for its key is written out in the notes under the keyboard.\n"
-    "          Needs no display.\n"
-    "  diff    compares two template files: one line per key position whose content\n"
-    "          differs, tab-separated POSITION LABEL CONTENT-IN-A CONTENT-IN-B (keys\n"
-    "          the model does not show: position \"-\", label \"(key index N)\"),\n"
-    "          then one line per differing setting, NAME VALUE-IN-A VALUE-IN-B, named\n"
-    "          as the settings dialogs name it. Exit status as diff(1): 0 the same,\n"
-    "          1 different, 2 trouble (a file that can't be read, bad usage).\n"
-    "          --json prints one object instead: {\"keys\": [{\"position\",\n"
-    "          \"keyIndex\", \"label\", \"a\", \"b\"}...], \"settings\": [{\"name\", \"a\",\n"
-    "          \"b\"}...]} (position null for a key the layout does not show)\n"
-    "\n"
-    "Options:\n"
-    "  --model M      the model: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or\n"
-    "                 its id 2013..2018; default: the model the editor last used\n"
-    "                 (PX2400 when none is stored). Template files carry no model:\n"
-    "                 it decides which keys and labels the text lines belong to.\n"
-    "  --base FILE    the template the text template is applied onto\n"
-    "\n"
-    "Examples:\n"
-    "  vexa-cli template new blank.bin\n"
-    "  vexa-cli template show shop.bin --model DV3100\n"
-    "  vexa-cli template export shop.bin shop.txt --model PX2400\n"
-    "  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin\n"
-    "  vexa-cli template render shop.bin shop-legend.pdf --model PX2400\n"
-    "  vexa-cli template diff old.bin shop.bin --model PX2400\n";
+    VEXA_TR_NOOP("vexa",
+                 "Usage: vexa-cli template new OUT.bin\n"
+                 "       vexa-cli template show FILE.bin [--model M]\n"
+                 "       vexa-cli template export FILE.bin OUT.txt [--model M]\n"
+                 "       vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]\n"
+                 "       vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]\n"
+                 "       vexa-cli template diff A.bin B.bin [--model M] [--json]\n"
+                 "\n"
+                 "Works on template files (the keyboard's 2048-byte memory image) and text\n"
+                 "template files (one line per key: label, comma, content; backslash and comma\n"
+                 "escaped with a backslash; CR LF line ends).\n"
+                 "\n"
+                 "  new     writes the template file of a new, untouched template\n"
+                 "  show    lists the template, one line per layout position with tab-separated\n"
+                 "          fields POS KEYINDEX LABEL CONTENT, then \"Total space left (bytes): N\"\n"
+                 "  export  writes the text template file of a template file\n"
+                 "  import  applies a text template onto a base template (default: a new one),\n"
+                 "          checks every key and writes the template file. A key that is not a\n"
+                 "          valid content stops the import: nothing is written and the key's\n"
+                 "          position, label and content are reported. A wrong number of lines is\n"
+                 "          reported but the file is still written.\n"
+                 "  render  draws the legend sheet: every key of the model with its label and its\n"
+                 "          content, as SVG, PNG or PDF by the extension of OUT; a content too\n"
+                 "          long for its key is written out in the notes under the keyboard.\n"
+                 "          Needs no display.\n"
+                 "  diff    compares two template files: one line per key position whose content\n"
+                 "          differs, tab-separated POSITION LABEL CONTENT-IN-A CONTENT-IN-B (keys\n"
+                 "          the model does not show: position \"-\", label \"(key index N)\"),\n"
+                 "          then one line per differing setting, NAME VALUE-IN-A VALUE-IN-B, named\n"
+                 "          as the settings dialogs name it. Exit status as diff(1): 0 the same,\n"
+                 "          1 different, 2 trouble (a file that can't be read, bad usage).\n"
+                 "          --json prints one object instead: {\"keys\": [{\"position\",\n"
+                 "          \"keyIndex\", \"label\", \"a\", \"b\"}...], \"settings\": [{\"name\", \"a\",\n"
+                 "          \"b\"}...]} (position null for a key the layout does not show)\n"
+                 "\n"
+                 "Options:\n"
+                 "  --model M      the model: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or\n"
+                 "                 its id 2013..2018; default: the model the editor last used\n"
+                 "                 (PX2400 when none is stored). Template files carry no model:\n"
+                 "                 it decides which keys and labels the text lines belong to.\n"
+                 "  --base FILE    the template the text template is applied onto\n"
+                 "\n"
+                 "Examples:\n"
+                 "  vexa-cli template new blank.bin\n"
+                 "  vexa-cli template show shop.bin --model DV3100\n"
+                 "  vexa-cli template export shop.bin shop.txt --model PX2400\n"
+                 "  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin\n"
+                 "  vexa-cli template render shop.bin shop-legend.pdf --model PX2400\n"
+                 "  vexa-cli template diff old.bin shop.bin --model PX2400\n");
 
 namespace {
 
@@ -92,14 +93,16 @@ int Refused(Io& io, const std::string& message) {
 }
 
 int RunNew(Args& args, int modelId, Io& io) {
-  if (args.size() != 1) return UsageError(io, "'template new' takes one file name: OUT.bin");
+  if (args.size() != 1)
+    return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "'template new' takes one file name: OUT.bin")));
   CliDocument cli(modelId);
   const Outcome saved = cli.doc.SaveTemplate(args[0]);
   return saved.ok ? kExitOk : Refused(io, saved.message);
 }
 
 int RunShow(Args& args, int modelId, Io& io) {
-  if (args.size() != 1) return UsageError(io, "'template show' takes one file name: FILE.bin");
+  if (args.size() != 1)
+    return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "'template show' takes one file name: FILE.bin")));
   CliDocument cli(modelId);
   CVEXADoc& doc = cli.doc;
   if (const Outcome opened = doc.OpenTemplate(args[0]); !opened.ok) return Refused(io, opened.message);
@@ -113,7 +116,9 @@ int RunShow(Args& args, int modelId, Io& io) {
 }
 
 int RunExport(Args& args, int modelId, Io& io) {
-  if (args.size() != 2) return UsageError(io, "'template export' takes two file names: FILE.bin OUT.txt");
+  if (args.size() != 2)
+    return UsageError(
+        io, msg::Tr(VEXA_TR_NOOP("vexa", "'template export' takes two file names: FILE.bin OUT.txt")));
   CliDocument cli(modelId);
   if (const Outcome opened = cli.doc.OpenTemplate(args[0]); !opened.ok) return Refused(io, opened.message);
   const Outcome exported = cli.doc.ExportTextTemplate(args[1]);
@@ -123,7 +128,9 @@ int RunExport(Args& args, int modelId, Io& io) {
 }
 
 int RunImport(Args& args, int modelId, const std::string* base, Io& io) {
-  if (args.size() != 2) return UsageError(io, "'template import' takes two file names: IN.txt OUT.bin");
+  if (args.size() != 2)
+    return UsageError(
+        io, msg::Tr(VEXA_TR_NOOP("vexa", "'template import' takes two file names: IN.txt OUT.bin")));
   CliDocument cli(modelId);
   CVEXADoc& doc = cli.doc;
   if (base) {
@@ -148,7 +155,9 @@ int RunImport(Args& args, int modelId, const std::string* base, Io& io) {
 // so it runs on the offscreen platform and needs no display.
 int RunRender(Args& args, int modelId, Io& io) {
   if (args.size() != 2)
-    return UsageError(io, "'template render' takes two file names: FILE.bin OUT.svg, OUT.png or OUT.pdf");
+    return UsageError(
+        io, msg::Tr(VEXA_TR_NOOP(
+                "vexa", "'template render' takes two file names: FILE.bin OUT.svg, OUT.png or OUT.pdf")));
   if (!PictureFormatOf(args[1]))
     return Refused(io, msg::FormatMessage(msg::Tr(msg::kPictureUnknownType), args[1].c_str()));
   CliDocument cli(modelId);
@@ -201,7 +210,8 @@ std::string DiffJson(const TemplateDifferences& differences) {
 
 // Exit status as diff(1): 0 the same, 1 different, 2 trouble.
 int RunDiff(Args& args, int modelId, bool asJson, Io& io) {
-  if (args.size() != 2) return UsageError(io, "'template diff' takes two file names: A.bin B.bin");
+  if (args.size() != 2)
+    return UsageError(io, msg::Tr(VEXA_TR_NOOP("vexa", "'template diff' takes two file names: A.bin B.bin")));
   CliDocument a(modelId);
   CliDocument b(modelId);
   for (auto [doc, path] : {std::pair{&a.doc, &args[0]}, std::pair{&b.doc, &args[1]}}) {
@@ -235,7 +245,9 @@ int RunTemplate(const Args& arguments, Io& io) {
   if (parsed.exit) return *parsed.exit;
   Args args = parsed.positionals;
   if (args.empty())
-    return UsageError(io, "'template' needs a subcommand: new, show, export, import, render or diff");
+    return UsageError(
+        io, msg::Tr(VEXA_TR_NOOP(
+                "vexa", "'template' needs a subcommand: new, show, export, import, render or diff")));
   const std::string sub = args.front();
   args.erase(args.begin());
   std::string error;
@@ -248,7 +260,8 @@ int RunTemplate(const Args& arguments, Io& io) {
   if (sub == "import") return RunImport(args, modelId, parsed.Value("base"), io);
   if (sub == "render") return RunRender(args, modelId, io);
   if (sub == "diff") return RunDiff(args, modelId, parsed.Has("json"), io);
-  return UsageError(io, "unknown template subcommand '" + sub + "'");
+  return UsageError(
+      io, msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "unknown template subcommand '%s'")), sub.c_str()));
 }
 
 }  // namespace vexa::cli
