@@ -29,6 +29,7 @@ expect ./usr/share/icons/hicolor/scalable/apps/vexa.svg
 expect ./usr/share/man/man1/vexa-cli.1.gz
 expect ./usr/share/doc/vexa/copyright
 expect ./usr/share/doc/vexa/changelog.gz
+for language in de fr es; do expect ./usr/share/vexa/translations/vexa_$language.qm; done
 if [ -n "${VEXA_BIN:-}" ]; then
   expect ./usr/bin/vexa
   expect ./usr/share/man/man1/vexa.1.gz
@@ -71,6 +72,10 @@ grep -q 'udevadm control --reload' "$work/postinst" || { echo "postinst does not
 dpkg-deb -x "$deb" "$work/root"
 version=$("$work/root/usr/bin/vexa-cli" --version)
 [ "$version" = "vexa-cli $project_version" ] || { echo "unexpected version line: $version"; exit 1; }
+# The installed program finds its translations beside it (share/vexa/translations).
+LANG=de_DE.UTF-8 "$work/root/usr/bin/vexa-cli" --help >"$work/help.de"
+LANG=C "$work/root/usr/bin/vexa-cli" --help >"$work/help.en"
+cmp -s "$work/help.de" "$work/help.en" && { echo "the installed vexa-cli finds no German translation"; exit 1; }
 if [ -n "${VEXA_BIN:-}" ]; then
   # Answers without a display, as from a shell or a package check.
   version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/vexa" --version) ||
