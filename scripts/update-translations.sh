@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Brings translations/vexa_LANG.ts up to date with the texts in src/: new texts
 # are added as unfinished, texts no longer in the code are dropped. Then open a
-# file in Qt Linguist (linguist6, package qttools6-dev-tools... see the README,
-# "Languages") and translate what is unfinished.
+# file in Qt Linguist (/usr/lib/qt6/bin/linguist, package linguist-qt6; see the
+# README, "Languages") and translate what is unfinished.
 #
 #   bash scripts/update-translations.sh [LANG...]    (default: every shipped language)
 #   bash scripts/update-translations.sh --new LANG   start a new language
