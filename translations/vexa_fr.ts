@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>QtUserInterface</name>
+    <message>
+        <source>Open</source>
+        <extracomment>The title of the file chooser that opens a template.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Use a simulated keyboard whose memory is kept in &lt;file&gt;; a directory: one USB keyboard per .bin file in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PS/2 through &lt;node&gt;, an already bound serio_raw device (/dev/serio_rawN): nothing is bound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key definition editor for programmable point-of-sale keyboards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template file to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vexa</name>
     <message>
         <source>Tessaly  Programmable Keyboard</source>
@@ -1708,6 +1759,115 @@ Examples:
     </message>
     <message>
         <source>unknown template subcommand &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::CAboutDlg</name>
+    <message>
+        <source>Keyboard Editor Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::CKeyWordTable</name>
+    <message>
+        <source>Special Function Key Word Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::CMainFrame</name>
+    <message>
+        <source>Open this document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <extracomment>Status bar indicator: Caps Lock is on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <extracomment>Status bar indicator: Num Lock is on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <extracomment>Status bar indicator: Scroll Lock is on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::CSelectConnectedKeyboard</name>
+    <message>
+        <source>serial %1</source>
+        <extracomment>A connected keyboard&apos;s serial number in the list of keyboards.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::CSelectKeyboard</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::CSelectPort</name>
+    <message>
+        <source>Port Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::CTextFileNamePath</name>
+    <message>
+        <source>Text File Template Import/Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text file template(*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <extracomment>The accept button of the text template file chooser.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::CodeEntryDialog</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,20 +7,19 @@
 
 #include "app/ToolbarIcons.h"
 #include "base/Messages.h"
+#include "base/Version.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromLatin1(msg::Tr(msg::kAboutTitle).data(),
-                                     static_cast<qsizetype>(msg::Tr(msg::kAboutTitle).size())));
+  setWindowTitle(i18n::FromBytes(msg::Tr(msg::kAboutTitle)));
   auto* row = new QHBoxLayout;
   auto* icon = new QLabel(this);
   icon->setPixmap(ToolbarIcons::Application().pixmap(32, 32));
   row->addWidget(icon);
-  row->addWidget(new QLabel(
-      QString::fromLatin1(msg::kAboutVersion.data(), static_cast<qsizetype>(msg::kAboutVersion.size())),
-      this));
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  row->addWidget(new QLabel(tr("Keyboard Editor Version %1").arg(QStringLiteral(VEXA_VERSION)), this));
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);

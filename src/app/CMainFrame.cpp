@@ -16,14 +16,14 @@
 #include "commands/CommandRouter.h"
 #include "commands/CommandTable.h"
 #include "document/SettingsStore.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+// A core text (menu titles and items, prompts, tips) in the user's language.
+QString Q(std::string_view text) { return i18n::FromBytes(msg::Tr(text)); }
 
 }  // namespace
 
@@ -101,7 +101,7 @@ void CMainFrame::RebuildRecentFiles() {
     const int id = cmd::kRecentFile1 + static_cast<int>(i);
     auto* action =
         new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromLocal8Bit(files[i])), this);
-    action->setStatusTip(QStringLiteral("Open this document"));
+    action->setStatusTip(tr("Open this document"));
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
     m_actions[id] = action;
@@ -115,7 +115,7 @@ void CMainFrame::RebuildRecentFiles() {
 }
 
 void CMainFrame::BuildToolBar() {
-  m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+  m_toolBar = new QToolBar(tr("Toolbar"), this);
   m_toolBar->setObjectName(QStringLiteral("toolbar"));
   m_toolBar->setIconSize(QSize(16, 16));
   m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -135,7 +135,8 @@ void CMainFrame::BuildToolBar() {
 void CMainFrame::BuildAccelerators() {
   for (const Accelerator& accelerator : Accelerators()) {
     auto* action = new QAction(this);
-    action->setShortcut(QKeySequence(Q(accelerator.keys)));
+    action->setShortcut(QKeySequence(
+        QString::fromLatin1(accelerator.keys.data(), static_cast<qsizetype>(accelerator.keys.size()))));
     action->setShortcutContext(Qt::WindowShortcut);
     const int id = accelerator.id;
     // Keys without a handler are still taken here, so they never reach the
@@ -146,21 +147,33 @@ void CMainFrame::BuildAccelerators() {
 }
 
 void CMainFrame::BuildStatusBar() {
-  m_messagePane = new QLabel(Q(msg::Tr(msg::kReady)), this);
+  m_messagePane = new QLabel(Q(msg::kReady), this);
   statusBar()->addWidget(m_messagePane, 1);
-  const char* names[3] = {"CAP", "NUM", "SCRL"};
   for (int i = 0; i < 3; ++i) {
-    m_indicators[i] = new QLabel(QString::fromLatin1(names[i]), this);
+    m_indicators[i] = new QLabel(IndicatorName(i), this);
     m_indicators[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_indicators[i]->setAlignment(Qt::AlignCenter);
-    m_indicators[i]->setMinimumWidth(
-        m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+    m_indicators[i]->setMinimumWidth(m_indicators[i]->fontMetrics().horizontalAdvance(IndicatorName(2)) + 8);
     statusBar()->addPermanentWidget(m_indicators[i]);
   }
   m_router.Register(
       cmd::kToggleStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); }, {},
       [this] { return !statusBar()->isHidden(); });
   RefreshLockIndicators();
+}
+
+QString CMainFrame::IndicatorName(int lock) {
+  switch (lock) {
+    case 0:
+      //: Status bar indicator: Caps Lock is on.
+      return tr("CAP");
+    case 1:
+      //: Status bar indicator: Num Lock is on.
+      return tr("NUM");
+    default:
+      //: Status bar indicator: Scroll Lock is on.
+      return tr("SCRL");
+  }
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -187,14 +200,12 @@ void CMainFrame::RefreshCommandStates() {
 void CMainFrame::RefreshLockIndicators() {
   const LockStates locks = m_locks.Read();
   const bool on[3] = {locks.caps, locks.num, locks.scroll};
-  const char* names[3] = {"CAP", "NUM", "SCRL"};
   // An indicator that is off shows an empty pane, as the status bar always did.
-  for (int i = 0; i < 3; ++i) m_indicators[i]->setText(on[i] ? QString::fromLatin1(names[i]) : QString());
+  for (int i = 0; i < 3; ++i) m_indicators[i]->setText(on[i] ? IndicatorName(i) : QString());
 }
 
 void CMainFrame::SetDocumentTitle(const std::string& title) {
-  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral("[*] - ") +
-                 Q(msg::Tr(msg::kMainWindowTitle)));
+  setWindowTitle(QString::fromLocal8Bit(title) + QStringLiteral("[*] - ") + Q(msg::kMainWindowTitle));
 }
 
 void CMainFrame::CloseConfirmed() {

@@ -65,6 +65,8 @@ class CMainFrame : public QMainWindow {
   void BuildAccelerators();
   void BuildStatusBar();
   void RebuildRecentFiles();
+  // The status bar's name of a lock key: 0 Caps, 1 Num, 2 Scroll Lock.
+  static QString IndicatorName(int lock);
 
   CommandRouter& m_router;
   SettingsStore& m_settings;

@@ -17,6 +17,7 @@
 #include "device/ui/KeyboardCommands.h"
 #include "device/ui/TransferProgressDisplay.h"
 #include "document/CVEXADoc.h"
+#include "i18n/Translations.h"
 #include "view/ui/CVEXAView.h"
 #include "view/ui/KeyEditing.h"
 #include "view/ui/LegendSheetCommands.h"
@@ -70,9 +71,7 @@ CVEXAApp::CVEXAApp(SettingsStore& settings, UserInterface& ui, std::string start
   m_frame->SetCloseDeferral([this] {
     if (!m_keyboardCommands->TransferRunning()) return false;
     m_closeAfterTransfer = true;
-    m_frame->statusBar()->showMessage(
-        QString::fromLatin1(msg::Tr(msg::kClosesAfterTransfer).data(),
-                            static_cast<qsizetype>(msg::Tr(msg::kClosesAfterTransfer).size())));
+    m_frame->statusBar()->showMessage(i18n::FromBytes(msg::Tr(msg::kClosesAfterTransfer)));
     return true;
   });
   m_keyboardCommands->SetTransferEndedHook([this] {

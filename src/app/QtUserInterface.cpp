@@ -1,5 +1,6 @@
 #include "app/QtUserInterface.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "app/CAboutDlg.h"
@@ -8,6 +9,7 @@
 #include "device/ui/CSelectPort.h"
 #include "document/ui/CMREdit.h"
 #include "document/ui/CProperty.h"
+#include "i18n/Translations.h"
 #include "models/ui/CDelayTime.h"
 #include "models/ui/CInputASCIICode.h"
 #include "models/ui/CInputSCanCode.h"
@@ -26,8 +28,6 @@ QString Caption() {
 // Messages carry file paths (UTF-8 on this system) and 8-bit key texts.
 QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text); }
 std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
-const QString kAllFiles = QStringLiteral("All Files (*)");
 
 }  // namespace
 
@@ -55,9 +55,7 @@ void QtUserInterface::StatusLine(const std::string& text) {
 }
 
 SaveAnswer QtUserInterface::AskSaveChanges(const std::string& name) {
-  const QString text = QString::fromLatin1(msg::Tr(msg::kSaveChanges).data(),
-                                           static_cast<qsizetype>(msg::Tr(msg::kSaveChanges).size()))
-                           .arg(FromLocal(name));
+  const QString text = i18n::FromBytes(msg::Tr(msg::kSaveChanges)).arg(FromLocal(name));
   QMessageBox box(IconOf(MessageKind::Question), Caption(), text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
   box.setDefaultButton(QMessageBox::Yes);
@@ -77,22 +75,23 @@ bool QtUserInterface::ConfirmModelSwitch() {
 }
 
 std::optional<std::string> QtUserInterface::ChooseOpenFile() {
-  const QString path = QFileDialog::getOpenFileName(m_parent, QStringLiteral("Open"), QString(), kAllFiles);
+  const QString path = QFileDialog::getOpenFileName(
+      //: The title of the file chooser that opens a template.
+      m_parent, QCoreApplication::translate("QtUserInterface", "Open"), QString(),
+      QCoreApplication::translate("QtUserInterface", "All Files (*)"));
   if (path.isEmpty()) return std::nullopt;
   return ToLocal(path);
 }
 
 std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& suggested) {
-  QFileDialog dialog(m_parent, QStringLiteral("Save As"));
+  QFileDialog dialog(m_parent, QCoreApplication::translate("QtUserInterface", "Save As"));
   ConfigureSaveChooser(dialog, suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return ToLocal(dialog.selectedFiles().constFirst());
 }
 
 void QtUserInterface::ConfigureSaveChooser(QFileDialog& dialog, const std::string& suggested) {
-  auto q = [](std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  };
+  auto q = [](std::string_view text) { return i18n::FromBytes(text); };
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters({q(msg::Tr(msg::kTemplateFilesFilter)), q(msg::Tr(msg::kAllFilesFilter))});
   // The chooser adds the extension itself, so its overwrite question is asked
@@ -109,10 +108,11 @@ std::optional<std::string> QtUserInterface::ChooseTextFile(TextFileUse use) {
 }
 
 std::optional<std::string> QtUserInterface::ChoosePictureFile(const std::string& suggested) {
-  const QStringList filters{QStringLiteral("PDF document (*.pdf)"), QStringLiteral("SVG picture (*.svg)"),
-                            QStringLiteral("PNG picture (*.png)")};
+  const QStringList filters{QCoreApplication::translate("QtUserInterface", "PDF document (*.pdf)"),
+                            QCoreApplication::translate("QtUserInterface", "SVG picture (*.svg)"),
+                            QCoreApplication::translate("QtUserInterface", "PNG picture (*.png)")};
   const QStringList suffixes{QStringLiteral("pdf"), QStringLiteral("svg"), QStringLiteral("png")};
-  QFileDialog dialog(m_parent, QStringLiteral("Export Picture"));
+  QFileDialog dialog(m_parent, QCoreApplication::translate("QtUserInterface", "Export Picture"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(suffixes.front());

@@ -15,6 +15,7 @@
 #include "device/RealPortGuard.h"
 #include "device/linux/TerminationWatcher.h"
 #include "document/qt/QtSettingsStore.h"
+#include "i18n/Translations.h"
 
 namespace {
 
@@ -24,15 +25,32 @@ void DescribeApplication() {
   QCoreApplication::setApplicationVersion(QStringLiteral(VEXA_VERSION));
 }
 
-void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& simulate,
-                     const QCommandLineOption& ps2Device) {
+// The command line's options. Their descriptions are looked up once the
+// translations are loaded, so --help answers in the user's language.
+struct Options {
+  QCommandLineOption simulate{
+      QStringLiteral("simulate-keyboard"),
+      QCoreApplication::translate("main",
+                                  "Use a simulated keyboard whose memory is kept in <file>; a "
+                                  "directory: one USB keyboard per .bin file in it."),
+      QStringLiteral("file")};
+  QCommandLineOption ps2Device{
+      QStringLiteral("ps2-device"),
+      QCoreApplication::translate("main",
+                                  "PS/2 through <node>, an already bound serio_raw device (/dev/serio_rawN): "
+                                  "nothing is bound."),
+      QStringLiteral("node")};
+};
+
+void DescribeOptions(QCommandLineParser& parser, const Options& options) {
   parser.setApplicationDescription(
-      QStringLiteral("Key definition editor for programmable point-of-sale keyboards"));
+      QCoreApplication::translate("main", "Key definition editor for programmable point-of-sale keyboards"));
   parser.addHelpOption();
   parser.addVersionOption();
-  parser.addOption(simulate);
-  parser.addOption(ps2Device);
-  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Template file to open."),
+  parser.addOption(options.simulate);
+  parser.addOption(options.ps2Device);
+  parser.addPositionalArgument(QStringLiteral("file"),
+                               QCoreApplication::translate("main", "Template file to open."),
                                QStringLiteral("[file]"));
 }
 
@@ -55,28 +73,25 @@ int main(int argc, char** argv) {
   // First, before Qt starts any thread: SIGINT, SIGTERM and SIGHUP give the
   // PS/2 keyboard port back before the program ends, and SIGPIPE is ignored.
   const vexa::TerminationWatcher watcher;
-  QCommandLineOption simulate(QStringLiteral("simulate-keyboard"),
-                              QStringLiteral("Use a simulated keyboard whose memory is kept in <file>; a "
-                                             "directory: one USB keyboard per .bin file in it."),
-                              QStringLiteral("file"));
-  QCommandLineOption ps2Device(
-      QStringLiteral("ps2-device"),
-      QStringLiteral("PS/2 through <node>, an already bound serio_raw device (/dev/serio_rawN): nothing is "
-                     "bound."),
-      QStringLiteral("node"));
   if (AsksForHelpOrVersion(argc, argv)) {
     QCoreApplication info(argc, argv);
+    vexa::i18n::LoadTranslations(&info);
     DescribeApplication();
+    const Options described;
     QCommandLineParser parser;
-    DescribeOptions(parser, simulate, ps2Device);
+    DescribeOptions(parser, described);
     parser.process(info);  // prints the text and ends the program
   }
 
   QApplication app(argc, argv);
+  vexa::i18n::LoadTranslations(&app);
   DescribeApplication();
   vexa::ApplyPaletteFromEnvironment();  // a test aid: see DarkPalette.h
+  const Options described;
+  const QCommandLineOption& simulate = described.simulate;
+  const QCommandLineOption& ps2Device = described.ps2Device;
   QCommandLineParser parser;
-  DescribeOptions(parser, simulate, ps2Device);
+  DescribeOptions(parser, described);
   parser.process(app);
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {

@@ -101,7 +101,10 @@ QString LoadTranslations(QCoreApplication* app, const Environment& env, const QS
     auto translator = std::make_unique<QTranslator>();
     bool found = false;
     for (const QString& folder : folders) {
-      if (translator->load(QStringLiteral("vexa_") + name, folder)) {
+      // Exactly this language's file: QTranslator would otherwise strip
+      // "_YY" itself and report a language other than the one it loaded
+      // (the list above already falls back from de_DE to de).
+      if (translator->load(QStringLiteral("vexa_") + name, folder, QStringLiteral(""))) {
         found = true;
         break;
       }

@@ -8,6 +8,7 @@
 #include "base/Messages.h"
 #include "device/KeyCodeOutput.h"
 #include "device/ui/CKeyCodeOutEdit.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
@@ -15,9 +16,7 @@ namespace {
 
 constexpr int kHintWidth = 230;  // between the title and the Quit box
 
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return i18n::FromBytes(text); }
 
 // Left, top, right, bottom with right and bottom outside the rectangle.
 QRect ToQRect(const KeyCodeOutput::Box& box) {

@@ -7,30 +7,27 @@
 #include <QVBoxLayout>
 
 #include "base/Messages.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return i18n::FromBytes(text); }
 
 }  // namespace
 
 QString CSelectConnectedKeyboard::Describe(const KeyboardDevice& keyboard) {
-  const QString serial = keyboard.serialNumber.empty()
-                             ? QString::fromLatin1(msg::Tr(msg::kNoSerialNumber))
-                             : QStringLiteral("serial ") + QString::fromLatin1(keyboard.serialNumber.c_str());
+  //: A connected keyboard's serial number in the list of keyboards.
+  const QString serial = keyboard.serialNumber.empty() ? Q(msg::Tr(msg::kNoSerialNumber))
+                                                       : tr("serial %1").arg(Q(keyboard.serialNumber));
   return QStringLiteral("%1   %2   %3")
-      .arg(QString::fromLatin1(keyboard.product.c_str()), serial,
-           QString::fromLocal8Bit(keyboard.path.c_str()));
+      .arg(Q(keyboard.product), serial, QString::fromLocal8Bit(keyboard.path.c_str()));
 }
 
 QString CSelectConnectedKeyboard::ShortName(const KeyboardDevice& keyboard) {
   if (keyboard.serialNumber.empty()) return Describe(keyboard);
-  return QStringLiteral("%1   serial %2")
-      .arg(QString::fromLatin1(keyboard.product.c_str()), QString::fromLatin1(keyboard.serialNumber.c_str()));
+  return QStringLiteral("%1   %2").arg(Q(keyboard.product), tr("serial %1").arg(Q(keyboard.serialNumber)));
 }
 
 CSelectConnectedKeyboard::CSelectConnectedKeyboard(const std::vector<KeyboardDevice>& keyboards,

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "base/Messages.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
@@ -32,9 +33,7 @@ class DialogUnits {
   double m_baseY = 13;
 };
 
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return i18n::FromBytes(text); }
 
 }  // namespace
 
@@ -42,7 +41,7 @@ CSelectPort::CSelectPort(PortKind initial, QWidget* parent) : QDialog(parent) {
   setWindowTitle(Q(msg::Tr(msg::kSelectPortTitle)));
   const DialogUnits du(font());
 
-  auto* label = new QLabel(QStringLiteral("Port Name:"), this);
+  auto* label = new QLabel(tr("Port Name:"), this);
   // The label reaches up to the list, so a wider font's text still fits.
   label->setGeometry(du.X(9), du.Y(9), du.X(48 - 9 - 1), std::max(du.Y(8), label->sizeHint().height()));
 
@@ -59,11 +58,11 @@ CSelectPort::CSelectPort(PortKind initial, QWidget* parent) : QDialog(parent) {
   m_dontAsk->setObjectName(QStringLiteral("dontAskAtStart"));
   m_dontAsk->setGeometry(du.X(9), du.Y(27), du.X(130), std::max(du.Y(10), m_dontAsk->sizeHint().height()));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("okButton"));
   ok->setGeometry(du.Rect(146, 7, 50, 14));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName(QStringLiteral("cancelButton"));
   cancel->setGeometry(du.Rect(146, 22, 50, 14));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

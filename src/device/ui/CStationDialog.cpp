@@ -19,13 +19,12 @@
 #include "base/Messages.h"
 #include "device/StationBackups.h"
 #include "document/FileIo.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Text(std::string_view text) { return i18n::FromBytes(text); }
 
 enum Column { kSerial, kState, kProgress, kResult, kColumns };
 
@@ -55,7 +54,10 @@ class CStationDialog::Observer : public StationObserver {
           m_log->Append(ProvisioningStation::ResultJson(r, result.startedMs, result.finishedMs, m_sha256));
     const QString state =
         Text(r.outcome.ok ? msg::Tr(msg::kStationStateDone) : msg::Tr(msg::kStationStateFailed));
-    Post([path = r.keyboard.path, state, text = Text(r.ResultText()), logged](CStationDialog& d) {
+    // A keyboard written shows the result word (kept English in the log) in
+    // the user's language; a failure's message is translated already.
+    const QString text = Text(r.outcome.ok ? msg::Tr(r.ResultText()) : std::string_view(r.ResultText()));
+    Post([path = r.keyboard.path, state, text, logged](CStationDialog& d) {
       d.SetRow(path, QString(), state, QString(), text);
       if (!logged.ok) {
         // No keyboard is programmed without its record in the log.

@@ -10,6 +10,7 @@
 
 #include "base/Messages.h"
 #include "document/MemoryImage.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
@@ -27,9 +28,7 @@ constexpr int kPercentX = 260;
 constexpr int kNameX = 310;      // after "100%"
 constexpr int kWarningRise = 2;  // the warning line's top is this far above the list's end
 
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return i18n::FromBytes(text); }
 
 // Arial 16 in normal weight, or the nearest proportional sans serif face the
 // system has (Liberation Sans is Arial's metric twin). Never a fixed-pitch

@@ -13,14 +13,13 @@
 
 #include "base/Messages.h"
 #include "commands/UserInterface.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return i18n::FromBytes(text); }
 
 const QColor kWarningColour(255, 0, 0);
 

@@ -11,14 +11,13 @@
 #include <QVBoxLayout>
 
 #include "base/Messages.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return i18n::FromBytes(text); }
 
 template <size_t N>
 QComboBox* MakeList(const char* name, const std::string_view (&items)[N], int current, QWidget* parent) {

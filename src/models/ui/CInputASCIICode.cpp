@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "base/Messages.h"
+#include "i18n/Translations.h"
 #include "models/CodeEntry.h"
 
 namespace vexa {
@@ -26,8 +27,7 @@ CInputASCIICode::CInputASCIICode(QWidget* parent)
   PlaceButtons(129, 5, 22, bounds->geometry().right());
   m_showMessage = [this](const std::string& text) {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(msg::kAppTitle.data(), msg::kAppTitle.size()),
-                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                    this);
+                    i18n::FromBytes(text), QMessageBox::Ok, this);
     box.exec();
   };
   SetValue(0);

@@ -9,7 +9,7 @@
 namespace vexa {
 
 CKeyWordTable::CKeyWordTable(QWidget* parent) : QDialog(parent), m_text(new QTextEdit(this)) {
-  setWindowTitle(QStringLiteral("Special Function Key Word Table"));
+  setWindowTitle(tr("Special Function Key Word Table"));
   setFixedSize(612, 490);
   m_text->setGeometry(10, 10, 590, 470);
   m_text->setAcceptRichText(false);

@@ -6,13 +6,12 @@
 #include <QVBoxLayout>
 
 #include "base/Messages.h"
+#include "i18n/Translations.h"
 
 namespace vexa {
 
 namespace {
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return i18n::FromBytes(text); }
 }  // namespace
 
 CSelectKeyboard::CSelectKeyboard(QWidget* parent) : QDialog(parent) {
@@ -21,8 +20,8 @@ CSelectKeyboard::CSelectKeyboard(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel(Q(msg::Tr(msg::kSelectKeyboardLine1)), this));
   layout->addWidget(new QLabel(Q(msg::Tr(msg::kSelectKeyboardLine2)), this));
   auto* buttons = new QHBoxLayout;
-  auto* yes = new QPushButton(QStringLiteral("Yes"), this);
-  auto* no = new QPushButton(QStringLiteral("No"), this);
+  auto* yes = new QPushButton(tr("Yes"), this);
+  auto* no = new QPushButton(tr("No"), this);
   yes->setObjectName(QStringLiteral("yes"));
   no->setObjectName(QStringLiteral("no"));
   yes->setDefault(true);

@@ -7,13 +7,14 @@ CTextFileNamePath::CTextFileNamePath(Use use, QWidget* parent) : QFileDialog(par
   setOption(QFileDialog::DontUseNativeDialog, true);
   setOption(QFileDialog::DontConfirmOverwrite, true);
   setOption(QFileDialog::ReadOnly, false);
-  setWindowTitle(QStringLiteral("Text File Template Import/Export"));
+  setWindowTitle(tr("Text File Template Import/Export"));
   setAcceptMode(QFileDialog::AcceptOpen);
   setFileMode(QFileDialog::AnyFile);
-  setNameFilter(QStringLiteral("Text file template(*.txt)"));
+  setNameFilter(tr("Text file template(*.txt)"));
   setDefaultSuffix(QStringLiteral("txt"));
   selectFile(QStringLiteral("*.txt"));
-  setLabelText(QFileDialog::Accept, use == Use::Import ? QStringLiteral("Import") : QStringLiteral("Export"));
+  //: The accept button of the text template file chooser.
+  setLabelText(QFileDialog::Accept, use == Use::Import ? tr("Import") : tr("Export"));
 }
 
 }  // namespace vexa

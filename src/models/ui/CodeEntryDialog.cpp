@@ -7,18 +7,16 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "i18n/Translations.h"
+
 namespace vexa {
 
 namespace {
-QString Q(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return i18n::FromBytes(text); }
 }  // namespace
 
 CodeEntryDialog::CodeEntryDialog(std::string_view title, int width, int height, QWidget* parent)
-    : QDialog(parent),
-      m_ok(new QPushButton(QStringLiteral("OK"), this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+    : QDialog(parent), m_ok(new QPushButton(tr("OK"), this)), m_cancel(new QPushButton(tr("Cancel"), this)) {
   const QFontMetrics metrics(font());
   m_unitX = std::max(1, metrics.averageCharWidth() * 100 / 4);  // hundredths of a pixel
   m_unitY = std::max(1, metrics.height() * 100 / 8);
