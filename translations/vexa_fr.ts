@@ -1590,7 +1590,25 @@ Examples:
   vexa-cli layout --model 2016 | cut -f1,3
   vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vexa-cli layout [--model M]
+
+Liste la disposition des touches d&apos;un modèle, une ligne par position, avec
+des champs séparés par des tabulations :
+  POS KEYINDEX LABEL LEFT TOP WIDTH HEIGHT LEFT-NEIGHBOUR RIGHT-NEIGHBOUR UP-NEIGHBOUR DOWN-NEIGHBOUR
+POS est la position (l&apos;ordre des lignes des modèles texte), KEYINDEX
+l&apos;emplacement de la touche dans le modèle (0..175), LEFT TOP WIDTH HEIGHT son
+rectangle en pixels, et les quatre derniers les positions où mènent les flèches.
+
+Options :
+  --model M  le modèle : PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 ou son
+             id 2013..2018 ; par défaut : le dernier modèle de l&apos;éditeur
+             (PX2400 si aucun n&apos;est enregistré)
+
+Exemples :
+  vexa-cli layout --model DV3100
+  vexa-cli layout --model 2016 | cut -f1,3
+  vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos; for &apos;layout&apos;</source>
@@ -1619,7 +1637,12 @@ Edits and transfers the key templates of PX and DV series programmable keyboards
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vexa-cli COMMAND [ARGUMENTS...]
+
+Édite et transfère les modèles de touches des claviers programmables PX et DV.
+
+Commandes :
+</translation>
     </message>
     <message>
         <source>  help      show the help of one command: vexa-cli help COMMAND
@@ -1631,7 +1654,15 @@ Options:
 Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error;
 &apos;template diff&apos; as diff(1): 0 the same, 1 different, 2 trouble.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  help      afficher l&apos;aide d&apos;une commande : vexa-cli help COMMAND
+
+Options :
+  --help     afficher cette aide
+  --version  afficher la version
+
+Code de sortie : 0 succès, 1 refus/échec (message sur stderr), 2 erreur d&apos;usage ;
+&apos;template diff&apos; comme diff(1) : 0 identiques, 1 différents, 2 problème.
+</translation>
     </message>
     <message>
         <source>unknown command &apos;%s&apos;</source>
