@@ -56,1250 +56,1265 @@
     <name>vexa</name>
     <message>
         <source>Tessaly  Programmable Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier programmable Tessaly</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>About VEXA</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de VEXA</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>Wrong function word or scan code word!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de fonction ou mot de code de balayage erroné !!</translation>
     </message>
     <message>
         <source>Wrong ASCII or function word!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot ASCII ou mot de fonction erroné !!</translation>
     </message>
     <message>
         <source>Not enough keyboard memory: the key data is %d bytes too long!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire du clavier insuffisante : les données des touches dépassent de %d octets !!</translation>
     </message>
     <message>
         <source>Key %s: %s is not a function word or scan code word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %s : %s n&apos;est ni un mot de fonction ni un mot de code de balayage.</translation>
     </message>
     <message>
         <source>Key %s: %s must be the whole content of the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %s : %s doit constituer tout le contenu de la touche.</translation>
     </message>
     <message>
         <source>Key %s: the scan code word %s can&apos;t be mixed with characters or ASCII mode words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %s : le mot de code de balayage %s ne peut pas être mêlé à des caractères ou à des mots du mode ASCII.</translation>
     </message>
     <message>
         <source>Key %s: %s has no closing bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %s : %s n&apos;a pas de crochet fermant.</translation>
     </message>
     <message>
         <source>Key %s: a ] closes no word (a bracket character is written twice: ]]).</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %s : un ] ne ferme aucun mot (un crochet littéral s&apos;écrit en double : ]]).</translation>
     </message>
     <message>
         <source>Key %s: the content holds a zero byte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %s : le contenu comporte un octet nul.</translation>
     </message>
     <message>
         <source>key index %d</source>
-        <translation type="unfinished"></translation>
+        <translation>touche d&apos;indice %d</translation>
     </message>
     <message>
         <source>position %d, key index %d, label &quot;%s&quot;: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>position %d, indice de touche %d, libellé « %s » : %s</translation>
     </message>
     <message>
         <source>key index %d (not on the layout): %s</source>
-        <translation type="unfinished"></translation>
+        <translation>indice de touche %d (absente de la disposition) : %s</translation>
     </message>
     <message>
         <source>A shift level code is the whole content of its key: clear the key to type into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code de niveau de majuscule constitue tout le contenu de sa touche : effacez la touche pour y saisir du texte.</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; is too short (%d bytes; a template has 2048)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier modèle : &lt;%s&gt; est trop court (%d octets ; un modèle en compte 2048) !!</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; can&apos;t be opened !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier modèle : &lt;%s&gt; ne peut pas être ouvert !!</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier modèle : &lt;%s&gt; ne peut pas être écrit !!</translation>
     </message>
     <message>
         <source>The text file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier texte : &lt;%s&gt; ne peut pas être écrit !!</translation>
     </message>
     <message>
         <source>The text file: &lt;%s&gt; is NOT in the directory !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier texte : &lt;%s&gt; n&apos;est PAS dans le dossier !!</translation>
     </message>
     <message>
         <source>The text file: &lt;%s&gt; is too large for a text template !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier texte : &lt;%s&gt; est trop grand pour un modèle texte !!</translation>
     </message>
     <message>
         <source>The text file: &lt;%s&gt; is written, but the key at position %d holds a line feed, which a text file can&apos;t carry: importing it will misplace the keys after it !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier texte : &lt;%s&gt; est écrit, mais la touche à la position %d contient un saut de ligne, qu&apos;un fichier texte ne peut pas porter : son importation décalera les touches suivantes !!</translation>
     </message>
     <message>
         <source>The number of rows in the text file is wrong
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de lignes du fichier texte est incorrect
+</translation>
     </message>
     <message>
         <source>It is a link that another user made in a folder that others may write to: VEXA does not write through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un lien créé par un autre utilisateur dans un dossier où d&apos;autres peuvent écrire : VEXA n&apos;écrit pas à travers lui.</translation>
     </message>
     <message>
         <source>Template files (*.bin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers modèles (*.bin)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The picture file: &lt;%s&gt; must be named .svg, .png or .pdf !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier image : &lt;%s&gt; doit se terminer par .svg, .png ou .pdf !!</translation>
     </message>
     <message>
         <source>The picture file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier image : &lt;%s&gt; ne peut pas être écrit !!</translation>
     </message>
     <message>
         <source>The legend sheet can&apos;t be printed !!</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille de légendes ne peut pas être imprimée !!</translation>
     </message>
     <message>
         <source>Select Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le clavier</translation>
     </message>
     <message>
         <source>Are you sure to select another keyboard?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment choisir un autre clavier ?</translation>
     </message>
     <message>
         <source>This will clear the active template data !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela effacera les données du modèle actif !!!</translation>
     </message>
     <message>
         <source>Please enter an integer between 0 and 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un entier entre 0 et 255.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un entier entre %1 et %2.</translation>
     </message>
     <message>
         <source>Put Delay Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un délai</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source> x 0.1 second</source>
-        <translation type="unfinished"></translation>
+        <translation> x 0,1 seconde</translation>
     </message>
     <message>
         <source>Put Shift Level Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un code de niveau</translation>
     </message>
     <message>
         <source>Level No:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de niveau :</translation>
     </message>
     <message>
         <source>(1--9)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1--9)</translation>
     </message>
     <message>
         <source>Input ASCII Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un code ASCII</translation>
     </message>
     <message>
         <source>ASCII code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ASCII :</translation>
     </message>
     <message>
         <source>(1--240)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1--240)</translation>
     </message>
     <message>
         <source>Input Scan Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un code de balayage</translation>
     </message>
     <message>
         <source>Scan Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de balayage :</translation>
     </message>
     <message>
         <source>Get wrong system information
 Exit.Then, try again please</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations système erronées
+Quittez, puis réessayez</translation>
     </message>
     <message>
         <source>Can&apos;t open the KB driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le pilote du clavier</translation>
     </message>
     <message>
         <source>the kernel has no i8042 keyboard port (no serio port &quot;i8042 KBD port&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>le noyau n&apos;a pas de port clavier i8042 (aucun port serio « i8042 KBD port »)</translation>
     </message>
     <message>
         <source>the serio_raw module is not loaded: run &quot;sudo modprobe serio_raw&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le module serio_raw n&apos;est pas chargé : lancez « sudo modprobe serio_raw »</translation>
     </message>
     <message>
         <source>not running as root, and the helper %s or pkexec is missing: install the vexa package or run as root (see the README, &quot;PS/2 on Linux&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>exécution sans les droits root, et l&apos;assistant %s ou pkexec est absent : installez le paquet vexa ou lancez en root (voir le README, « PS/2 on Linux »)</translation>
     </message>
     <message>
         <source>the device %s can&apos;t be opened (%s): install the udev rule 70-vexa-keyboard.rules (see the README, &quot;PS/2 on Linux&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>le périphérique %s ne peut pas être ouvert (%s) : installez la règle udev 70-vexa-keyboard.rules (voir le README, « PS/2 on Linux »)</translation>
     </message>
     <message>
         <source>the device %s can&apos;t be opened (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>le périphérique %s ne peut pas être ouvert (%s)</translation>
     </message>
     <message>
         <source>the kernel is locked down (Secure Boot): direct port access is not allowed; PS/2 uses the serio_raw driver instead, which needs the kernel&apos;s i8042 keyboard port</source>
-        <translation type="unfinished"></translation>
+        <translation>le noyau est verrouillé (Secure Boot) : l&apos;accès direct aux ports est interdit ; le PS/2 passe alors par le pilote serio_raw, qui nécessite le port clavier i8042 du noyau</translation>
     </message>
     <message>
         <source>the kernel refused direct access to the keyboard controller&apos;s ports (this needs root on an x86 PC)</source>
-        <translation type="unfinished"></translation>
+        <translation>le noyau a refusé l&apos;accès direct aux ports du contrôleur de clavier (cela nécessite root sur un PC x86)</translation>
     </message>
     <message>
         <source>direct access to the keyboard controller&apos;s ports is switched off (CI or VEXA_NO_REAL_PORTS is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;accès direct aux ports du contrôleur de clavier est désactivé (CI ou VEXA_NO_REAL_PORTS est défini)</translation>
     </message>
     <message>
         <source>another VEXA run is using the PS/2 keyboard port: try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre exécution de VEXA utilise le port clavier PS/2 : réessayez quand elle sera terminée</translation>
     </message>
     <message>
         <source>the keyboard port %s was not handed to serio_raw: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>le port clavier %s n&apos;a pas été confié à serio_raw : %s</translation>
     </message>
     <message>
         <source>serio_raw took the keyboard port %s, but gave no device</source>
-        <translation type="unfinished"></translation>
+        <translation>serio_raw a pris le port clavier %s, mais n&apos;a fourni aucun périphérique</translation>
     </message>
     <message>
         <source>the keyboard port %s could not be given back to the keyboard (%s); it stays silent until you run: echo -n atkbd | sudo tee /sys/bus/serio/devices/%s/drvctl</source>
-        <translation type="unfinished"></translation>
+        <translation>le port clavier %s n&apos;a pas pu être rendu au clavier (%s) ; il reste muet jusqu&apos;à ce que vous lanciez : echo -n atkbd | sudo tee /sys/bus/serio/devices/%s/drvctl</translation>
     </message>
     <message>
         <source>the state file %s can&apos;t be written (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier d&apos;état %s ne peut pas être écrit (%s)</translation>
     </message>
     <message>
         <source>an administrator&apos;s authorisation was not given</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;autorisation d&apos;un administrateur n&apos;a pas été donnée</translation>
     </message>
     <message>
         <source>the helper vexa-serio-helper ended with status %d</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;assistant vexa-serio-helper s&apos;est terminé avec le code %d</translation>
     </message>
     <message>
         <source>more than one serio port is called &quot;i8042 KBD port&quot;: nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>plusieurs ports serio s&apos;appellent « i8042 KBD port » : rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the keyboard port %s is bound to &quot;%s&quot; instead of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>le port clavier %s est lié à « %s » au lieu de %s</translation>
     </message>
     <message>
         <source>the keyboard port&apos;s lock can&apos;t be opened (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>le verrou du port clavier ne peut pas être ouvert (%s)</translation>
     </message>
     <message>
         <source>the program is ending</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme se termine</translation>
     </message>
     <message>
         <source>vexa-cli: the output could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>vexa-cli : la sortie n&apos;a pas pu être écrite</translation>
     </message>
     <message>
         <source>There is no PX series keyboard connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun clavier de la série PX n&apos;est connecté !</translation>
     </message>
     <message>
         <source>There is no PX series keyboard connected!
 A PX series keyboard was found, but this user may not open it: install the udev rule 70-vexa-keyboard.rules (see the README, &quot;USB permissions&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun clavier de la série PX n&apos;est connecté !
+Un clavier de la série PX a été trouvé, mais cet utilisateur ne peut pas l&apos;ouvrir : installez la règle udev 70-vexa-keyboard.rules (voir le README, « USB permissions »).</translation>
     </message>
     <message>
         <source>No Programmable Keyboard detected!
 Please check the keyboard connection!
 
 Try to write Keyboard again please!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun clavier programmable détecté !
+Veuillez vérifier la connexion du clavier !
+
+Veuillez réessayer d&apos;écrire dans le clavier !</translation>
     </message>
     <message>
         <source>Can&apos;t access programmable keyboard!
 Please check the driver setup!
 
 Try to write Keyboard again please!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;accéder au clavier programmable !
+Veuillez vérifier l&apos;installation du pilote !
+
+Veuillez réessayer d&apos;écrire dans le clavier !</translation>
     </message>
     <message>
         <source>No Programmable Keyboard detected!
 Please check the keyboard connection!
 
 Try to read again please!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun clavier programmable détecté !
+Veuillez vérifier la connexion du clavier !
+
+Veuillez réessayer de lire !</translation>
     </message>
     <message>
         <source>Can&apos;t access programmable keyboard!
 Please to check the driver setup!
 
 Try to read again please!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;accéder au clavier programmable !
+Veuillez vérifier l&apos;installation du pilote !
+
+Veuillez réessayer de lire !</translation>
     </message>
     <message>
         <source>Data Written Error, Count=%d</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;écriture des données, Count=%d</translation>
     </message>
     <message>
         <source>The keyboard now holds a partly written template and must be written again before use!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier contient maintenant un modèle écrit en partie et doit être réécrit avant usage !</translation>
     </message>
     <message>
         <source>Data Read Error, Count=%d</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture des données, Count=%d</translation>
     </message>
     <message>
         <source>Writing data into keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des données dans le clavier</translation>
     </message>
     <message>
         <source>Reading data from keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des données depuis le clavier</translation>
     </message>
     <message>
         <source>Please don&apos;t use mouse and/or keyboard!</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;utilisez ni la souris ni le clavier !</translation>
     </message>
     <message>
         <source>Select Communication Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le port de communication</translation>
     </message>
     <message>
         <source>Don&apos;t ask at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus demander au démarrage</translation>
     </message>
     <message>
         <source>The device &lt;%s&gt; is not a PX series keyboard connected to this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique &lt;%s&gt; n&apos;est pas un clavier de la série PX connecté à cet ordinateur !</translation>
     </message>
     <message>
         <source>The PX series keyboard at &lt;%s&gt; does not answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier de la série PX sur &lt;%s&gt; ne répond pas !</translation>
     </message>
     <message>
         <source>ready</source>
-        <translation type="unfinished"></translation>
+        <translation>ready</translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation type="unfinished"></translation>
+        <translation>no permission</translation>
     </message>
     <message>
         <source>not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>not answering</translation>
     </message>
     <message>
         <source>written</source>
-        <translation type="unfinished"></translation>
+        <translation>written</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verified</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>unchanged</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>failed</translation>
     </message>
     <message>
         <source>Select Connected Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le clavier connecté</translation>
     </message>
     <message>
         <source>Several keyboards are connected. Read the template from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs claviers sont connectés. Lire le modèle depuis :</translation>
     </message>
     <message>
         <source>Several keyboards are connected. Write the template into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs claviers sont connectés. Écrire le modèle dans :</translation>
     </message>
     <message>
         <source>All connected keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les claviers connectés</translation>
     </message>
     <message>
         <source>no serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>sans numéro de série</translation>
     </message>
     <message>
         <source>The template was written into all %d keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle a été écrit dans les %d claviers.</translation>
     </message>
     <message>
         <source>The template was written into %d of %d keyboards:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle a été écrit dans %d claviers sur %d :</translation>
     </message>
     <message>
         <source>The backup directory: &lt;%s&gt; can&apos;t be created !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sauvegarde : &lt;%s&gt; ne peut pas être créé !!</translation>
     </message>
     <message>
         <source>The backup directory: &lt;%s&gt; is not yours alone: it must belong to you and no one else may write to it !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sauvegarde : &lt;%s&gt; n&apos;est pas à vous seul : il doit vous appartenir et personne d&apos;autre ne doit pouvoir y écrire !!</translation>
     </message>
     <message>
         <source>The keyboard&apos;s template could not be read for its backup: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle du clavier n&apos;a pas pu être lu pour sa sauvegarde : rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>The template was written, but reading it back failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle a été écrit, mais sa relecture a échoué.</translation>
     </message>
     <message>
         <source>A PX series keyboard was found, but this user may not open it: install the udev rule 70-vexa-keyboard.rules (see the README, &quot;USB permissions&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clavier de la série PX a été trouvé, mais cet utilisateur ne peut pas l&apos;ouvrir : installez la règle udev 70-vexa-keyboard.rules (voir le README, « USB permissions »).</translation>
     </message>
     <message>
         <source>The template was written into the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle a été écrit dans le clavier.</translation>
     </message>
     <message>
         <source>The template was written into the keyboard %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle a été écrit dans le clavier %s.</translation>
     </message>
     <message>
         <source>The template was read from the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle a été lu depuis le clavier.</translation>
     </message>
     <message>
         <source>The window closes when the transfer with the keyboard has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre se ferme à la fin du transfert avec le clavier.</translation>
     </message>
     <message>
         <source>The simulated keyboard file: &lt;%s&gt; can&apos;t be opened !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de clavier simulé : &lt;%s&gt; ne peut pas être ouvert !!</translation>
     </message>
     <message>
         <source>The simulated keyboard file: &lt;%s&gt; is not a keyboard memory (%d bytes; it must have 2048)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de clavier simulé : &lt;%s&gt; n&apos;est pas une mémoire de clavier (%d octets ; il en faut 2048) !!</translation>
     </message>
     <message>
         <source>The simulated keyboard file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de clavier simulé : &lt;%s&gt; ne peut pas être écrit !!</translation>
     </message>
     <message>
         <source>The simulated keyboard directory: &lt;%s&gt; holds no .bin file !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de claviers simulés : &lt;%s&gt; ne contient aucun fichier .bin !!</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; is too long (%d bytes; a template has 2048)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier modèle : &lt;%s&gt; est trop long (%d octets ; un modèle en compte 2048) !!</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; holds key data that can&apos;t be decoded (key slot %d)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier modèle : &lt;%s&gt; contient des données de touche indécodables (emplacement %d) !!</translation>
     </message>
     <message>
         <source>The keyboard holds other data than was written: block(s) %s differ!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier contient d&apos;autres données que celles écrites : le(s) bloc(s) %s diffère(nt) !!</translation>
     </message>
     <message>
         <source>The template the keyboard held before is in %s: &apos;vexa-cli keyboard write %s&apos; puts it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle que contenait le clavier auparavant est dans %s : &apos;vexa-cli keyboard write %s&apos; le rétablit.</translation>
     </message>
     <message>
         <source>Write it again, or another template; --backup FILE saves the keyboard&apos;s template before a write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez-le de nouveau, ou un autre modèle ; --backup FILE sauvegarde le modèle du clavier avant une écriture.</translation>
     </message>
     <message>
         <source>%d PX series keyboards are connected; this uses %s. --device PATH picks another (&apos;vexa-cli keyboard list&apos; shows them), &apos;write --all&apos; writes them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d claviers de la série PX sont connectés ; celui-ci utilise %s. --device PATH en choisit un autre (&apos;vexa-cli keyboard list&apos; les affiche), &apos;write --all&apos; les écrit tous.</translation>
     </message>
     <message>
         <source>&apos;vexa-cli keyboard list&apos; shows the keyboards connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;vexa-cli keyboard list&apos; affiche les claviers connectés.</translation>
     </message>
     <message>
         <source>The simulated keyboard saw a protocol violation: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Le clavier simulé a constaté une violation du protocole : %s</translation>
     </message>
     <message>
         <source>Waiting for keyboards: plug one in to write it; Ctrl+C stops (the writes under way are finished).</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de claviers : branchez-en un pour l&apos;écrire ; Ctrl+C arrête (les écritures en cours sont terminées).</translation>
     </message>
     <message>
         <source>Stopping: the writes under way are finished first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt : les écritures en cours sont d&apos;abord terminées.</translation>
     </message>
     <message>
         <source>%d written, %d verified, %d unchanged, %d failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d written, %d verified, %d unchanged, %d failed.</translation>
     </message>
     <message>
         <source>The log file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier journal : &lt;%s&gt; ne peut pas être écrit !!</translation>
     </message>
     <message>
         <source>Plugged keyboards can&apos;t be watched: the system&apos;s device events are not available (%s)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de surveiller les claviers branchés : les événements de périphériques du système ne sont pas disponibles (%s) !!</translation>
     </message>
     <message>
         <source>Not a keyboard plugged in: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un clavier qui a été branché : %s</translation>
     </message>
     <message>
         <source>unchanged: the keyboard already holds this template; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>unchanged : le clavier contient déjà ce modèle ; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>verified: the keyboard holds the 2048 bytes written</source>
-        <translation type="unfinished"></translation>
+        <translation>verified : le clavier contient les 2048 octets écrits</translation>
     </message>
     <message>
         <source>Program Keyboards as Plugged In</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer les claviers à leur branchement</translation>
     </message>
     <message>
         <source>Program Keyboards as Plugged &amp;In...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer les claviers à leur &amp;branchement...</translation>
     </message>
     <message>
         <source>The current template</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle actuel</translation>
     </message>
     <message>
         <source>A template file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier modèle :</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier après l&apos;écriture</translation>
     </message>
     <message>
         <source>Back up each keyboard&apos;s template into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder le modèle de chaque clavier dans :</translation>
     </message>
     <message>
         <source>Log into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal dans :</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>writing</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>terminé</translation>
     </message>
     <message>
         <source>Write a template into every keyboard as it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire un modèle dans chaque clavier dès son branchement</translation>
     </message>
     <message>
         <source>Keyboards are programmed as they are plugged in over USB only: choose the USB port at start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les claviers ne sont programmés à leur branchement qu&apos;en USB : choisissez le port USB au démarrage.</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de série</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Card data prefix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le préfixe des données de carte !</translation>
     </message>
     <message>
         <source>Card data suffix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le suffixe des données de carte !</translation>
     </message>
     <message>
         <source>Track1 prefix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le préfixe de la piste 1 !</translation>
     </message>
     <message>
         <source>Track1 suffix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le suffixe de la piste 1 !</translation>
     </message>
     <message>
         <source>Track1 field terminator error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le terminateur de champ de la piste 1 !</translation>
     </message>
     <message>
         <source>Track2 prefix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le préfixe de la piste 2 !</translation>
     </message>
     <message>
         <source>Track2 suffix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le suffixe de la piste 2 !</translation>
     </message>
     <message>
         <source>Track2 field terminator error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le terminateur de champ de la piste 2 !</translation>
     </message>
     <message>
         <source>Track3 prefix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le préfixe de la piste 3 !</translation>
     </message>
     <message>
         <source>Track3 suffix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le suffixe de la piste 3 !</translation>
     </message>
     <message>
         <source>Track3 field terminator error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans le terminateur de champ de la piste 3 !</translation>
     </message>
     <message>
         <source>Config KB properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du clavier</translation>
     </message>
     <message>
         <source>Send break-code for scan code mode key</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le code de relâchement (touches code de balayage)</translation>
     </message>
     <message>
         <source>Enable beeping when a key typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip à chaque frappe de touche</translation>
     </message>
     <message>
         <source>No beeping if a key is not defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de bip si la touche n&apos;est pas définie</translation>
     </message>
     <message>
         <source>Translate scan code set#2 for PC/AT</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduire le jeu de codes n° 2 pour PC/AT</translation>
     </message>
     <message>
         <source>Use &lt;Alt&gt;+number key to make ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Alt&gt;+chiffre pour produire un code ASCII</translation>
     </message>
     <message>
         <source>Enable typematic for scan code</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition auto. en code de balayage</translation>
     </message>
     <message>
         <source>Enable typematic for ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition auto. en code ASCII</translation>
     </message>
     <message>
         <source>Use port</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le port</translation>
     </message>
     <message>
         <source>7 Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>7 bits</translation>
     </message>
     <message>
         <source>8 Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Keyboard features</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions du clavier</translation>
     </message>
     <message>
         <source>RS232 port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port RS232</translation>
     </message>
     <message>
         <source>Inter-character delay(mS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai inter-caractère (ms)</translation>
     </message>
     <message>
         <source>Baud rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit en bauds :</translation>
     </message>
     <message>
         <source>Parity check:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de parité :</translation>
     </message>
     <message>
         <source>Bit number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de bits :</translation>
     </message>
     <message>
         <source>Config MR properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du lecteur de cartes (MR)</translation>
     </message>
     <message>
         <source>Card Data Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe des données :</translation>
     </message>
     <message>
         <source>Card Data Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffixe des données :</translation>
     </message>
     <message>
         <source>Enable beep at good read</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip à la lecture réussie</translation>
     </message>
     <message>
         <source>Enable 3 beepsat card read error</source>
-        <translation type="unfinished"></translation>
+        <translation>3 bips en cas d&apos;erreur de lecture</translation>
     </message>
     <message>
         <source>Skip output of track with error</source>
-        <translation type="unfinished"></translation>
+        <translation>Omettre une piste en erreur</translation>
     </message>
     <message>
         <source>No data output with any error</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée en cas d&apos;erreur</translation>
     </message>
     <message>
         <source>Track1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de la piste 1</translation>
     </message>
     <message>
         <source>Track2 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de la piste 2</translation>
     </message>
     <message>
         <source>Track3 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de la piste 3</translation>
     </message>
     <message>
         <source>Enable data</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les données</translation>
     </message>
     <message>
         <source>Enable start sentinel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentinelle de début</translation>
     </message>
     <message>
         <source>Enable end sentinel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentinelle de fin</translation>
     </message>
     <message>
         <source>Enable LRC output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie du LRC</translation>
     </message>
     <message>
         <source>Enable separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le séparateur</translation>
     </message>
     <message>
         <source>Enable seperator</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le séparateur</translation>
     </message>
     <message>
         <source>Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe :</translation>
     </message>
     <message>
         <source>Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffixe :</translation>
     </message>
     <message>
         <source>Field Terminator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de champ :</translation>
     </message>
     <message>
         <source>Key Code Test Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie du test des codes de touche :</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Esc three times: Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Échap trois fois : quitter</translation>
     </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau	Ctrl+N</translation>
     </message>
     <message>
         <source>Create a new Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau modèle</translation>
     </message>
     <message>
         <source>New Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau modèle</translation>
     </message>
     <message>
         <source>&amp;Load...	Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger...	Ctrl+L</translation>
     </message>
     <message>
         <source>Load from template file</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger depuis un fichier modèle</translation>
     </message>
     <message>
         <source>Load Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un modèle</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer	Ctrl+S</translation>
     </message>
     <message>
         <source>Save to template file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans le fichier modèle</translation>
     </message>
     <message>
         <source>Save Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le modèle</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save the active Template with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le modèle actif sous un nouveau nom</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Load &amp;Default	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger le modèle par &amp;défaut	Ctrl+D</translation>
     </message>
     <message>
         <source>Load default template</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger le modèle par défaut</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>&amp;Import Text Data	Ctrl+I</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des données texte	Ctrl+I</translation>
     </message>
     <message>
         <source>Import template data from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les données du modèle depuis un fichier texte</translation>
     </message>
     <message>
         <source>Import text data</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des données texte</translation>
     </message>
     <message>
         <source>&amp;Export Text Data	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter des données texte	Ctrl+E</translation>
     </message>
     <message>
         <source>Export template data from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les données du modèle dans un fichier texte</translation>
     </message>
     <message>
         <source>Export text data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter des données texte</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>Print the keys with their labels and contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les touches avec leurs libellés et leurs contenus</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Export Pic&amp;ture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une ima&amp;ge...</translation>
     </message>
     <message>
         <source>Save the keys with their labels and contents as an SVG, PNG or PDF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les touches avec leurs libellés et leurs contenus comme image SVG, PNG ou PDF</translation>
     </message>
     <message>
         <source>Export picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une image</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application ; propose d&apos;enregistrer les documents</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Select PX2100 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le clavier PX2100</translation>
     </message>
     <message>
         <source>Select PX2200 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le clavier PX2200</translation>
     </message>
     <message>
         <source>Select PX2400 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le clavier PX2400</translation>
     </message>
     <message>
         <source>Select DV3300 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le clavier DV3300</translation>
     </message>
     <message>
         <source>Select DV3500 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le clavier DV3500</translation>
     </message>
     <message>
         <source>Select DV3100 Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le clavier DV3100</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
     </message>
     <message>
         <source>Undo the last change of the template</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification du modèle</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir	Ctrl+Y</translation>
     </message>
     <message>
         <source>Redo the change undone last</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la dernière modification annulée</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>&amp;Clear Current Key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer la touche courante</translation>
     </message>
     <message>
         <source>Clear current key content</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le contenu de la touche courante</translation>
     </message>
     <message>
         <source>Clear Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la touche</translation>
     </message>
     <message>
         <source>Set &amp;ASCII Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer en mode AS&amp;CII</translation>
     </message>
     <message>
         <source>Set key to ASCII code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer la touche en mode ASCII</translation>
     </message>
     <message>
         <source>ASCII code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode ASCII</translation>
     </message>
     <message>
         <source>Set &amp;ScanCode Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer en mode code de &amp;balayage</translation>
     </message>
     <message>
         <source>Set key to scan code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer la touche en mode code de balayage</translation>
     </message>
     <message>
         <source>Scan code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode code de balayage</translation>
     </message>
     <message>
         <source>Insert Ca&amp;ps Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le code &amp;Majuscules</translation>
     </message>
     <message>
         <source>Insert a Caps function code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un code de fonction Majuscules</translation>
     </message>
     <message>
         <source>Insert caps code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le code Majuscules</translation>
     </message>
     <message>
         <source>Insert &amp;Delay Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un &amp;délai</translation>
     </message>
     <message>
         <source>Insert inter-string delay time function code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un code de fonction de délai entre chaînes</translation>
     </message>
     <message>
         <source>Insert Delay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un délai</translation>
     </message>
     <message>
         <source>Enter &amp;Level Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le &amp;séparateur de niveaux</translation>
     </message>
     <message>
         <source>Enter level-separator function code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le code de fonction séparateur de niveaux</translation>
     </message>
     <message>
         <source>Enter Level separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le séparateur de niveaux</translation>
     </message>
     <message>
         <source>Enter S&amp;hift Level code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un code de &amp;niveau de majuscule</translation>
     </message>
     <message>
         <source>Enter multi-level function code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un code de fonction multiniveau</translation>
     </message>
     <message>
         <source>Multi-level code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code multiniveau</translation>
     </message>
     <message>
         <source>&amp;Enter ASCII Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;isir un code ASCII</translation>
     </message>
     <message>
         <source>Enter ASCII code as decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un code ASCII en décimal</translation>
     </message>
     <message>
         <source>Enter ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un code ASCII</translation>
     </message>
     <message>
         <source>S&amp;witch ASCII Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hanger le mode d&apos;affichage ASCII</translation>
     </message>
     <message>
         <source>Switch ASCII display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le mode d&apos;affichage ASCII</translation>
     </message>
     <message>
         <source>Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;affichage</translation>
     </message>
     <message>
         <source>Select Scan C&amp;ode</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un c&amp;ode de balayage</translation>
     </message>
     <message>
         <source>Enter scan code from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un code de balayage depuis la liste</translation>
     </message>
     <message>
         <source>Enter Scan code</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un code de balayage</translation>
     </message>
     <message>
         <source>&amp;Read From KB</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire depuis le clavier</translation>
     </message>
     <message>
         <source>Read data from keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les données depuis le clavier</translation>
     </message>
     <message>
         <source>Read data</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les données</translation>
     </message>
     <message>
         <source>&amp;Write Into KB</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;crire dans le clavier</translation>
     </message>
     <message>
         <source>Write data into keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les données dans le clavier</translation>
     </message>
     <message>
         <source>Write data</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les données</translation>
     </message>
     <message>
         <source>Config &amp;KB Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du cla&amp;vier</translation>
     </message>
     <message>
         <source>Config &amp;MR properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du lecteur de cartes (&amp;MR)</translation>
     </message>
     <message>
         <source>Config MR</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur MR</translation>
     </message>
     <message>
         <source>Config RS232 protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer le protocole RS232</translation>
     </message>
     <message>
         <source>Config RS232</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer RS232</translation>
     </message>
     <message>
         <source>Communication &amp;Port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port de communication...</translation>
     </message>
     <message>
         <source>Choose the port to the keyboard: PS/2 or USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le port vers le clavier : PS/2 ou USB</translation>
     </message>
     <message>
         <source>Communication port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de communication</translation>
     </message>
     <message>
         <source>Keyboard Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie du clavier</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;outils</translation>
     </message>
     <message>
         <source>Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;état</translation>
     </message>
     <message>
         <source>Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>&amp;About VEXA...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de VEXA...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Key Word &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste des mots-clés</translation>
     </message>
     <message>
         <source>Special Function Key Word Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des mots-clés des fonctions spéciales</translation>
     </message>
     <message>
         <source>Key Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots-clés</translation>
     </message>
     <message>
         <source>&amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modèle</translation>
     </message>
     <message>
         <source>Key&amp;board</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clavier</translation>
     </message>
     <message>
         <source>&amp;Key Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition des touches</translation>
     </message>
     <message>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figuration</translation>
     </message>
     <message>
         <source>T&amp;esting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tests</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>unknown option &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue &apos;%s&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%s&apos; (put -- before an argument that begins with a dash)</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue &apos;%s&apos; (mettez -- avant un argument qui commence par un tiret)</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>option --%s belongs to %s</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option --%s appartient à %s</translation>
     </message>
     <message>
         <source>Try &apos;vexa-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez &apos;vexa-cli --help&apos;.</translation>
     </message>
     <message>
         <source>option %s is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option %s est donnée plusieurs fois</translation>
     </message>
     <message>
         <source>Usage: vexa-cli content check TEXT...
@@ -1340,39 +1355,39 @@ Examples:
     </message>
     <message>
         <source>HEX must be pairs of hex digits: &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX doit être formé de paires de chiffres hexadécimaux : &apos;%s&apos;</translation>
     </message>
     <message>
         <source>not a hex digit in HEX: &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>caractère non hexadécimal dans HEX : &apos;%s&apos;</translation>
     </message>
     <message>
         <source>HEX holds 00, which ends a key string: &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX contient 00, qui termine une chaîne de touche : &apos;%s&apos;</translation>
     </message>
     <message>
         <source>&apos;content %s&apos; takes exactly one TEXT (quote it when it holds blanks)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content %s&apos; prend exactement un TEXT (mettez-le entre guillemets s&apos;il contient des blancs)</translation>
     </message>
     <message>
         <source>&apos;content&apos; needs a sub-command: check, encode, length, decode, decimal, words</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content&apos; nécessite une sous-commande : check, encode, length, decode, decimal, words</translation>
     </message>
     <message>
         <source>&apos;content check&apos; needs at least one TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content check&apos; nécessite au moins un TEXT</translation>
     </message>
     <message>
         <source>&apos;content decode&apos; needs the HEX bytes of a key string</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content decode&apos; nécessite les octets HEX d&apos;une chaîne de touche</translation>
     </message>
     <message>
         <source>&apos;content words&apos; takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content words&apos; ne prend aucun argument</translation>
     </message>
     <message>
         <source>unknown sub-command &apos;%s&apos; for &apos;content&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>sous-commande inconnue &apos;%s&apos; pour &apos;content&apos;</translation>
     </message>
     <message>
         <source>Usage: vexa-cli keyboard list [--port usb] [--json] [--verbose]
@@ -1512,99 +1527,99 @@ Examples:
     </message>
     <message>
         <source>--port takes usb or ps2, not &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--port prend usb ou ps2, pas &apos;%s&apos;</translation>
     </message>
     <message>
         <source>--simulate-keyboard needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--simulate-keyboard nécessite un nom de fichier</translation>
     </message>
     <message>
         <source>--ps2-device needs a device node</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device nécessite un nœud de périphérique</translation>
     </message>
     <message>
         <source>--ps2-device goes with --port ps2</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device va avec --port ps2</translation>
     </message>
     <message>
         <source>--ps2-device and --simulate-keyboard exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device et --simulate-keyboard s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>--device needs a device path (&apos;vexa-cli keyboard list&apos; prints them)</source>
-        <translation type="unfinished"></translation>
+        <translation>--device nécessite un chemin de périphérique (&apos;vexa-cli keyboard list&apos; les affiche)</translation>
     </message>
     <message>
         <source>--device names a USB keyboard: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--device désigne un clavier USB : le port PS/2 n&apos;a qu&apos;un clavier</translation>
     </message>
     <message>
         <source>list shows USB keyboards: the PS/2 port has one keyboard (&apos;keyboard detect --port ps2&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>list affiche les claviers USB : le port PS/2 n&apos;a qu&apos;un clavier (&apos;keyboard detect --port ps2&apos;)</translation>
     </message>
     <message>
         <source>list takes no file</source>
-        <translation type="unfinished"></translation>
+        <translation>list ne prend pas de fichier</translation>
     </message>
     <message>
         <source>detect takes no file</source>
-        <translation type="unfinished"></translation>
+        <translation>detect ne prend pas de fichier</translation>
     </message>
     <message>
         <source>read takes one output file</source>
-        <translation type="unfinished"></translation>
+        <translation>read prend un fichier de sortie</translation>
     </message>
     <message>
         <source>--backup needs a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--backup nécessite un dossier</translation>
     </message>
     <message>
         <source>--backup needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--backup nécessite un nom de fichier</translation>
     </message>
     <message>
         <source>--all writes USB keyboards: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--all écrit des claviers USB : le port PS/2 n&apos;a qu&apos;un clavier</translation>
     </message>
     <message>
         <source>--all and --device exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--all et --device s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>--json goes with write --all: one object per keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--json va avec write --all : un objet par clavier</translation>
     </message>
     <message>
         <source>write takes one template file</source>
-        <translation type="unfinished"></translation>
+        <translation>write prend un fichier modèle</translation>
     </message>
     <message>
         <source>watch writes USB keyboards: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>watch écrit des claviers USB : le port PS/2 n&apos;a qu&apos;un clavier</translation>
     </message>
     <message>
         <source>watch takes one template file</source>
-        <translation type="unfinished"></translation>
+        <translation>watch prend un fichier modèle</translation>
     </message>
     <message>
         <source>--log needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--log nécessite un nom de fichier</translation>
     </message>
     <message>
         <source>--count takes a positive number, not &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--count prend un nombre positif, pas &apos;%s&apos;</translation>
     </message>
     <message>
         <source>watch simulates keyboards with a directory: --simulate-keyboard DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>watch simule des claviers avec un dossier : --simulate-keyboard DIR</translation>
     </message>
     <message>
         <source>keyboard needs a subcommand: list, detect, read, write or watch</source>
-        <translation type="unfinished"></translation>
+        <translation>keyboard nécessite une sous-commande : list, detect, read, write ou watch</translation>
     </message>
     <message>
         <source>unknown keyboard subcommand &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>sous-commande de keyboard inconnue &apos;%s&apos;</translation>
     </message>
     <message>
         <source>Usage: vexa-cli layout [--model M]
@@ -1626,27 +1641,45 @@ Examples:
   vexa-cli layout --model 2016 | cut -f1,3
   vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vexa-cli layout [--model M]
+
+Liste la disposition des touches d&apos;un modèle, une ligne par position, avec
+des champs séparés par des tabulations :
+  POS KEYINDEX LABEL LEFT TOP WIDTH HEIGHT LEFT-NEIGHBOUR RIGHT-NEIGHBOUR UP-NEIGHBOUR DOWN-NEIGHBOUR
+POS est la position (l&apos;ordre des lignes des modèles texte), KEYINDEX
+l&apos;emplacement de la touche dans le modèle (0..175), LEFT TOP WIDTH HEIGHT son
+rectangle en pixels, et les quatre derniers les positions où mènent les flèches.
+
+Options :
+  --model M  le modèle : PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 ou son
+             id 2013..2018 ; par défaut : le dernier modèle de l&apos;éditeur
+             (PX2400 si aucun n&apos;est enregistré)
+
+Exemples :
+  vexa-cli layout --model DV3100
+  vexa-cli layout --model 2016 | cut -f1,3
+  vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos; for &apos;layout&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu &apos;%s&apos; pour &apos;layout&apos;</translation>
     </message>
     <message>
         <source>check, encode, measure and decode key contents</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifier, encoder, mesurer et décoder des contenus de touche</translation>
     </message>
     <message>
         <source>list the key layout of a keyboard model</source>
-        <translation type="unfinished"></translation>
+        <translation>lister la disposition des touches d&apos;un modèle de clavier</translation>
     </message>
     <message>
         <source>create, show, export, import, render and compare template files</source>
-        <translation type="unfinished"></translation>
+        <translation>créer, afficher, exporter, importer, dessiner et comparer des fichiers modèles</translation>
     </message>
     <message>
         <source>list and detect keyboards, read and write their templates</source>
-        <translation type="unfinished"></translation>
+        <translation>lister et détecter les claviers, lire et écrire leurs modèles</translation>
     </message>
     <message>
         <source>Usage: vexa-cli COMMAND [ARGUMENTS...]
@@ -1655,7 +1688,12 @@ Edits and transfers the key templates of PX and DV series programmable keyboards
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vexa-cli COMMAND [ARGUMENTS...]
+
+Édite et transfère les modèles de touches des claviers programmables PX et DV.
+
+Commandes :
+</translation>
     </message>
     <message>
         <source>  help      show the help of one command: vexa-cli help COMMAND
@@ -1667,15 +1705,23 @@ Options:
 Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error;
 &apos;template diff&apos; as diff(1): 0 the same, 1 different, 2 trouble.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  help      afficher l&apos;aide d&apos;une commande : vexa-cli help COMMAND
+
+Options :
+  --help     afficher cette aide
+  --version  afficher la version
+
+Code de sortie : 0 succès, 1 refus/échec (message sur stderr), 2 erreur d&apos;usage ;
+&apos;template diff&apos; comme diff(1) : 0 identiques, 1 différents, 2 problème.
+</translation>
     </message>
     <message>
         <source>unknown command &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue &apos;%s&apos;</translation>
     </message>
     <message>
         <source>unknown keyboard model &apos;%s&apos; (use PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or 2013..2018)</source>
-        <translation type="unfinished"></translation>
+        <translation>modèle de clavier inconnu &apos;%s&apos; (utilisez PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 ou 2013..2018)</translation>
     </message>
     <message>
         <source>Usage: vexa-cli template new OUT.bin
@@ -1731,35 +1777,35 @@ Examples:
     </message>
     <message>
         <source>&apos;template new&apos; takes one file name: OUT.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template new&apos; prend un nom de fichier : OUT.bin</translation>
     </message>
     <message>
         <source>&apos;template show&apos; takes one file name: FILE.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template show&apos; prend un nom de fichier : FILE.bin</translation>
     </message>
     <message>
         <source>&apos;template export&apos; takes two file names: FILE.bin OUT.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template export&apos; prend deux noms de fichier : FILE.bin OUT.txt</translation>
     </message>
     <message>
         <source>&apos;template import&apos; takes two file names: IN.txt OUT.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template import&apos; prend deux noms de fichier : IN.txt OUT.bin</translation>
     </message>
     <message>
         <source>&apos;template render&apos; takes two file names: FILE.bin OUT.svg, OUT.png or OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template render&apos; prend deux noms de fichier : FILE.bin OUT.svg, OUT.png ou OUT.pdf</translation>
     </message>
     <message>
         <source>&apos;template diff&apos; takes two file names: A.bin B.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template diff&apos; prend deux noms de fichier : A.bin B.bin</translation>
     </message>
     <message>
         <source>&apos;template&apos; needs a subcommand: new, show, export, import, render or diff</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template&apos; nécessite une sous-commande : new, show, export, import, render ou diff</translation>
     </message>
     <message>
         <source>unknown template subcommand &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>sous-commande de template inconnue &apos;%s&apos;</translation>
     </message>
 </context>
 <context>
