@@ -14,7 +14,7 @@
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Speichern unter</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
@@ -2048,7 +2048,7 @@ Beispiele:
     <name>vexa::CKeyWordTable</name>
     <message>
         <source>Special Function Key Word Table</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tabelle der Schlüsselwörter für Sonderfunktionen</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,7 @@
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Enregistrer sous</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
@@ -1823,7 +1823,7 @@ Examples:
     <name>vexa::CKeyWordTable</name>
     <message>
         <source>Special Function Key Word Table</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Table des mots-clés des fonctions spéciales</translation>
     </message>
 </context>
 <context>
