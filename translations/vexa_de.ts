@@ -6,50 +6,50 @@
     <message>
         <source>Open</source>
         <extracomment>The title of the file chooser that opens a template.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished">Speichern unter</translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Bild (*.svg)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Use a simulated keyboard whose memory is kept in &lt;file&gt;; a directory: one USB keyboard per .bin file in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine simulierte Tastatur verwenden, deren Speicher in &lt;file&gt; liegt; ein Verzeichnis: eine USB-Tastatur je .bin-Datei darin.</translation>
     </message>
     <message>
         <source>PS/2 through &lt;node&gt;, an already bound serio_raw device (/dev/serio_rawN): nothing is bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>PS/2 über &lt;node&gt;, ein bereits gebundenes serio_raw-Gerät (/dev/serio_rawN): es wird nichts gebunden.</translation>
     </message>
     <message>
         <source>Key definition editor for programmable point-of-sale keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor für die Tastenbelegung programmierbarer Kassentastaturen</translation>
     </message>
     <message>
         <source>Template file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu öffnende Vorlagendatei.</translation>
     </message>
 </context>
 <context>
@@ -2037,44 +2037,44 @@ Beispiele:
     <name>vexa::CAboutDlg</name>
     <message>
         <source>Keyboard Editor Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatureditor Version %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vexa::CKeyWordTable</name>
     <message>
         <source>Special Function Key Word Table</source>
-        <translation type="unfinished">Tabelle der Schlüsselwörter für Sonderfunktionen</translation>
+        <translation>Tabelle der Schlüsselwörter für Sonderfunktionen</translation>
     </message>
 </context>
 <context>
     <name>vexa::CMainFrame</name>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument öffnen</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>CAP</source>
         <extracomment>Status bar indicator: Caps Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GROSS</translation>
     </message>
     <message>
         <source>NUM</source>
         <extracomment>Status bar indicator: Num Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
         <extracomment>Status bar indicator: Scroll Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ROLL</translation>
     </message>
 </context>
 <context>
@@ -2082,64 +2082,64 @@ Beispiele:
     <message>
         <source>serial %1</source>
         <extracomment>A connected keyboard&apos;s serial number in the list of keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seriennr. %1</translation>
     </message>
 </context>
 <context>
     <name>vexa::CSelectKeyboard</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>vexa::CSelectPort</name>
     <message>
         <source>Port Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>vexa::CTextFileNamePath</name>
     <message>
         <source>Text File Template Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Textvorlage importieren/exportieren</translation>
     </message>
     <message>
         <source>Text file template(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textvorlagendatei (*.txt)</translation>
     </message>
     <message>
         <source>Import</source>
         <extracomment>The accept button of the text template file chooser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
 </context>
 <context>
     <name>vexa::CodeEntryDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

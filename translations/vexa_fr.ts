@@ -6,50 +6,50 @@
     <message>
         <source>Open</source>
         <extracomment>The title of the file chooser that opens a template.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished">Enregistrer sous</translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une image</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Use a simulated keyboard whose memory is kept in &lt;file&gt;; a directory: one USB keyboard per .bin file in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un clavier simulé dont la mémoire est conservée dans &lt;file&gt; ; un répertoire : un clavier USB par fichier .bin qu&apos;il contient.</translation>
     </message>
     <message>
         <source>PS/2 through &lt;node&gt;, an already bound serio_raw device (/dev/serio_rawN): nothing is bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>PS/2 par &lt;node&gt;, un périphérique serio_raw déjà lié (/dev/serio_rawN) : rien n&apos;est lié.</translation>
     </message>
     <message>
         <source>Key definition editor for programmable point-of-sale keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur des définitions de touches des claviers programmables de point de vente</translation>
     </message>
     <message>
         <source>Template file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier modèle à ouvrir.</translation>
     </message>
 </context>
 <context>
@@ -1812,44 +1812,44 @@ Examples:
     <name>vexa::CAboutDlg</name>
     <message>
         <source>Keyboard Editor Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de clavier version %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vexa::CKeyWordTable</name>
     <message>
         <source>Special Function Key Word Table</source>
-        <translation type="unfinished">Table des mots-clés des fonctions spéciales</translation>
+        <translation>Table des mots-clés des fonctions spéciales</translation>
     </message>
 </context>
 <context>
     <name>vexa::CMainFrame</name>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ce document</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>CAP</source>
         <extracomment>Status bar indicator: Caps Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>NUM</source>
         <extracomment>Status bar indicator: Num Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
         <extracomment>Status bar indicator: Scroll Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DÉFIL</translation>
     </message>
 </context>
 <context>
@@ -1857,64 +1857,64 @@ Examples:
     <message>
         <source>serial %1</source>
         <extracomment>A connected keyboard&apos;s serial number in the list of keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n° de série %1</translation>
     </message>
 </context>
 <context>
     <name>vexa::CSelectKeyboard</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
     <name>vexa::CSelectPort</name>
     <message>
         <source>Port Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>vexa::CTextFileNamePath</name>
     <message>
         <source>Text File Template Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer/exporter un modèle texte</translation>
     </message>
     <message>
         <source>Text file template(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier modèle texte (*.txt)</translation>
     </message>
     <message>
         <source>Import</source>
         <extracomment>The accept button of the text template file chooser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
 </context>
 <context>
     <name>vexa::CodeEntryDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>
