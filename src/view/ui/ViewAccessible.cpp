@@ -18,6 +18,18 @@ namespace {
 
 namespace va = view_accessibility;
 
+AccessibilityEventSink g_sink = nullptr;
+
+bool AnnouncementsWanted() { return g_sink != nullptr || QAccessible::isActive(); }
+
+void Send(QAccessibleEvent& event) {
+  if (g_sink != nullptr) {
+    g_sink(&event);
+  } else {
+    Send(event);
+  }
+}
+
 QString FromCp1252(const std::string& bytes) { return QString::fromStdU16String(Cp1252ToUtf16(bytes)); }
 
 QString ModeWord(va::KeyMode mode) {
@@ -179,14 +191,16 @@ QAccessibleInterface* LayoutViewAccessibleFactory(const QString&, QObject* objec
   return nullptr;
 }
 
+void SetAccessibilityEventSink(AccessibilityEventSink sink) { g_sink = sink; }
+
 void ViewAnnouncer::SendForChild(int type, int child) {
   QAccessibleEvent event(&m_view, static_cast<QAccessible::Event>(type));
   event.setChild(child);
-  QAccessible::updateAccessibility(&event);
+  Send(event);
 }
 
 void ViewAnnouncer::StateChanged() {
-  if (!QAccessible::isActive()) {
+  if (!AnnouncementsWanted()) {
     m_valid = false;
     return;
   }
@@ -206,7 +220,7 @@ void ViewAnnouncer::StateChanged() {
       case Kind::Reset: {
         reset = true;
         QAccessibleEvent event(&m_view, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&event);
+        Send(event);
         break;
       }
       case Kind::NameChanged:
@@ -216,7 +230,7 @@ void ViewAnnouncer::StateChanged() {
         QAccessibleValueChangeEvent value(&m_view,
                                           FromCp1252(m_last.keys[static_cast<size_t>(a.child)].content));
         value.setChild(a.child);
-        QAccessible::updateAccessibility(&value);
+        Send(value);
         SendForChild(QAccessible::DescriptionChanged, a.child);
         break;
       }
@@ -230,11 +244,11 @@ void ViewAnnouncer::StateChanged() {
             previous != a.child) {
           QAccessibleStateChangeEvent was(&m_view, selected);
           was.setChild(previous);
-          QAccessible::updateAccessibility(&was);
+          Send(was);
         }
         QAccessibleStateChangeEvent is(&m_view, selected);
         is.setChild(a.child);
-        QAccessible::updateAccessibility(&is);
+        Send(is);
         SendForChild(QAccessible::Selection, a.child);
         if (m_view.hasFocus()) SendForChild(QAccessible::Focus, a.child);
         break;
@@ -244,7 +258,7 @@ void ViewAnnouncer::StateChanged() {
 }
 
 void ViewAnnouncer::FocusIn() {
-  if (!QAccessible::isActive()) return;
+  if (!AnnouncementsWanted()) return;
   SendForChild(QAccessible::Focus, m_view.State().selectedPosition);
 }
 

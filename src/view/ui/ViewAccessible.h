@@ -8,6 +8,7 @@
 #include "view/ViewAccessibility.h"
 
 class QObject;
+class QAccessibleEvent;
 class QAccessibleInterface;
 class QString;
 
@@ -18,6 +19,13 @@ class CVEXAView;
 // The accessible interface of a layout view; nullptr for any other object.
 // Registered with QAccessible::installFactory by CVEXAView (once a process).
 QAccessibleInterface* LayoutViewAccessibleFactory(const QString& className, QObject* object);
+
+// Where the announcer's events go: by default QAccessible::updateAccessibility
+// while assistive technology is active. A recorder put here gets every event
+// (the widget tests, whose offscreen platform has no accessibility bridge);
+// nullptr restores the default.
+using AccessibilityEventSink = void (*)(QAccessibleEvent* event);
+void SetAccessibilityEventSink(AccessibilityEventSink sink);
 
 // Sends the accessibility events for what changed in a view since the last
 // look. The first look after assistive technology became active only
