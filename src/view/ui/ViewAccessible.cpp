@@ -26,7 +26,7 @@ void Send(QAccessibleEvent& event) {
   if (g_sink != nullptr) {
     g_sink(&event);
   } else {
-    Send(event);
+    QAccessible::updateAccessibility(&event);
   }
 }
 
@@ -104,7 +104,9 @@ class KeyAccessible : public QAccessibleInterface, public QAccessibleActionInter
     s.selectable = true;
     s.focusable = true;
     s.selected = va::IsSelectedChild(m_view->Document(), m_view->State(), m_position);
-    s.focused = s.selected && m_view->hasFocus();
+    // The upper block of the Enter key is drawn selected with it; the focus
+    // is the selected key's alone.
+    s.focused = m_position == m_view->State().selectedPosition && m_view->hasFocus();
     s.invisible = !m_view->isVisible();
     s.disabled = m_view->InputBlocked();
     return s;
