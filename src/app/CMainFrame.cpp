@@ -123,7 +123,11 @@ void CMainFrame::BuildToolBar() {
     if (id == cmd::kSeparator) {
       m_toolBar->addSeparator();
     } else {
-      m_toolBar->addAction(MakeAction(id));
+      QAction* action = MakeAction(id);
+      m_toolBar->addAction(action);
+      // A command without a menu entry has no text: its button is named by
+      // its tooltip for a screen reader.
+      if (action->text().isEmpty()) m_toolBar->widgetForAction(action)->setAccessibleName(action->toolTip());
     }
   }
   addToolBar(Qt::TopToolBarArea, m_toolBar);
@@ -147,6 +151,7 @@ void CMainFrame::BuildAccelerators() {
 
 void CMainFrame::BuildStatusBar() {
   m_messagePane = new QLabel(Q(msg::kReady), this);
+  m_messagePane->setAccessibleName(tr("Status"));
   statusBar()->addWidget(m_messagePane, 1);
   const char* names[3] = {"CAP", "NUM", "SCRL"};
   for (int i = 0; i < 3; ++i) {
@@ -157,6 +162,11 @@ void CMainFrame::BuildStatusBar() {
         m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
     statusBar()->addPermanentWidget(m_indicators[i]);
   }
+  // An indicator that is off is an empty pane: its name tells which lock it
+  // is, its description whether the lock is on.
+  m_indicators[0]->setAccessibleName(tr("Caps Lock"));
+  m_indicators[1]->setAccessibleName(tr("Num Lock"));
+  m_indicators[2]->setAccessibleName(tr("Scroll Lock"));
   m_router.Register(
       cmd::kToggleStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); }, {},
       [this] { return !statusBar()->isHidden(); });
@@ -189,7 +199,10 @@ void CMainFrame::RefreshLockIndicators() {
   const bool on[3] = {locks.caps, locks.num, locks.scroll};
   const char* names[3] = {"CAP", "NUM", "SCRL"};
   // An indicator that is off shows an empty pane, as the status bar always did.
-  for (int i = 0; i < 3; ++i) m_indicators[i]->setText(on[i] ? QString::fromLatin1(names[i]) : QString());
+  for (int i = 0; i < 3; ++i) {
+    m_indicators[i]->setText(on[i] ? QString::fromLatin1(names[i]) : QString());
+    m_indicators[i]->setAccessibleDescription(on[i] ? tr("on") : tr("off"));
+  }
 }
 
 void CMainFrame::SetDocumentTitle(const std::string& title) {

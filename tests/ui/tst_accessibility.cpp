@@ -5,11 +5,29 @@
 // changes.
 #include <QAccessible>
 #include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
 #include <QtTest>
+#include <functional>
+#include <memory>
 #include <vector>
 
+#include "AccessibleNames.h"
 #include "EditorFixture.h"
+#include "device/ui/CSelectConnectedKeyboard.h"
+#include "device/ui/CSelectPort.h"
+#include "document/CardReaderSettings.h"
+#include "document/FeatureSettings.h"
+#include "document/ui/CMREdit.h"
+#include "document/ui/CProperty.h"
 #include "models/ModelTable.h"
+#include "models/ui/CDelayTime.h"
+#include "models/ui/CInputASCIICode.h"
+#include "models/ui/CInputSCanCode.h"
+#include "models/ui/CKeyWordTable.h"
+#include "models/ui/CSelectKeyboard.h"
+#include "models/ui/CShiftLevel.h"
 #include "view/Cp1252.h"
 #include "view/ui/ViewAccessible.h"
 
@@ -51,6 +69,8 @@ void ShowAndFocus(EditorFixture& e) {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(std::function<QWidget*()>)
 
 class AccessibilityTest : public QObject {
   Q_OBJECT
@@ -130,6 +150,36 @@ class AccessibilityTest : public QObject {
     QVERIFY(view->child(41)->state().selected);
   }
 
+  // Without a mouse: the layout view has the keyboard focus when the window
+  // comes up, Tab brings it back from elsewhere in the window, and taking it
+  // back announces the selected key.
+  void viewTakesTheFocusByKeyboard() {
+    EditorFixture e;
+    e.app->Show();
+    e.frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&e.frame()));
+    QTRY_VERIFY(e.view().hasFocus());
+    QCOMPARE(QAccessible::queryAccessibleInterface(&e.view())->focusChild(),
+             QAccessible::queryAccessibleInterface(&e.view())->child(0));
+    auto* scroller = e.frame().findChild<QWidget*>(QStringLiteral("viewScroller"));
+    QVERIFY(scroller != nullptr);
+    scroller->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(!e.view().hasFocus());
+    g_events.clear();
+    QWidget* from = QApplication::focusWidget();
+    QVERIFY(from != nullptr);
+    QTest::keyClick(from, Qt::Key_Tab);
+    QTRY_VERIFY(e.view().hasFocus());
+    QCOMPARE(ChildrenWith(&e.view(), QAccessible::Focus), QList<int>{0});
+    // Inside the view Tab (from a real keyboard: with its scan code) is a key
+    // of the key editor, not a way out.
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent tab(type, Qt::Key_Tab, Qt::NoModifier, 15 + 8, 0xff09, 0, QStringLiteral("\t"));
+      QApplication::sendEvent(&e.view(), &tab);
+    }
+    QVERIFY(e.view().hasFocus());
+  }
+
   // Arrow keys move the selection: the newly selected key gets the focus and
   // the selection event; the state of both keys is told to have changed.
   void arrowMoveAnnouncesTheSelection() {
@@ -191,6 +241,65 @@ class AccessibilityTest : public QObject {
     QCOMPARE(ChildrenWith(&e.view(), QAccessible::DescriptionChanged), QList<int>{0});
     QVERIFY(ChildrenWith(&e.view(), QAccessible::ValueChanged).isEmpty());
     QCOMPARE(key->text(QAccessible::Description), QStringLiteral("scan code mode"));
+  }
+
+  // Every field of every dialog is named for a screen reader, by its label
+  // where it has one.
+  void dialogFieldsAreNamed_data() {
+    QTest::addColumn<std::function<QWidget*()>>("make");
+    QTest::newRow("delay time") << std::function<QWidget*()>([] { return new CDelayTime; });
+    QTest::newRow("shift level") << std::function<QWidget*()>([] { return new CShiftLevel; });
+    QTest::newRow("ASCII code") << std::function<QWidget*()>([] { return new CInputASCIICode; });
+    QTest::newRow("scan code") << std::function<QWidget*()>([] { return new CInputSCanCode; });
+    QTest::newRow("key word table") << std::function<QWidget*()>([] { return new CKeyWordTable; });
+    QTest::newRow("select keyboard") << std::function<QWidget*()>([] { return new CSelectKeyboard; });
+    QTest::newRow("select port") << std::function<QWidget*()>([] { return new CSelectPort; });
+    QTest::newRow("connected keyboards") << std::function<QWidget*()>([] {
+      return new CSelectConnectedKeyboard({{"/dev/hidraw3", "PX2400U", "A0001"}}, true);
+    });
+    QTest::newRow("properties") << std::function<QWidget*()>([] { return new CProperty(FeatureSettings{}); });
+    QTest::newRow("card reader") << std::function<QWidget*()>([] {
+      static ScriptedUserInterface ui;
+      return new CMREdit(CardReaderSettings{}, ui);
+    });
+  }
+  void dialogFieldsAreNamed() {
+    QFETCH(std::function<QWidget*()>, make);
+    std::unique_ptr<QWidget> dialog(make());
+    const QStringList unnamed = UnnamedFields(*dialog);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+  }
+
+  // The status bar's panes are named, the empty lock indicators too.
+  void statusBarIsNamed() {
+    EditorFixture e;
+    ShowAndFocus(e);
+    const QStringList unnamed = UnnamedFields(e.frame());
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QStringList names;
+    for (QLabel* label : e.frame().statusBar()->findChildren<QLabel*>()) {
+      names << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+    }
+    for (const char* name : {"Status", "Caps Lock", "Num Lock", "Scroll Lock"}) {
+      QVERIFY2(names.contains(QString::fromLatin1(name)), qPrintable(names.join(QLatin1Char('|'))));
+    }
+  }
+
+  // The view's own description reads the information area.
+  void viewDescribesTheInformationArea() {
+    EditorFixture e;
+    ShowAndFocus(e);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Tea[CR]"));
+    QTest::keyClick(&e.view(), Qt::Key_V, Qt::ControlModifier);
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&e.view());
+    const QString expected =
+        QStringLiteral("Key name: %1, key content: Tea[CR], ASCII mode, total space left: %2 bytes")
+            .arg(Label(e.doc(), 0))
+            .arg(e.doc().SpaceLeft());
+    QCOMPARE(view->text(QAccessible::Description), expected);
+    bool told = false;
+    for (const Seen& s : g_events) told |= s.type == QAccessible::DescriptionChanged && s.child < 0;
+    QVERIFY(told);
   }
 };
 

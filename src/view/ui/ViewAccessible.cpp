@@ -170,13 +170,14 @@ class LayoutViewAccessible : public QAccessibleWidget {
     return child(View()->State().selectedPosition);
   }
   // The view's own description reads out its information area: the
-  // selected key's name, the key mode and the space left.
+  // selected key's name, its content and mode, and the space left.
   [[nodiscard]] QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Description) return QAccessibleWidget::text(t);
     CVEXAView* view = View();
     const va::KeyFacts facts = va::FactsOf(view->Document(), view->State(), view->State().selectedPosition);
-    return QCoreApplication::translate("LayoutView", "Key name: %1, %2, total space left: %3 bytes")
-        .arg(FromCp1252(facts.name), ModeWord(facts.mode))
+    return QCoreApplication::translate("LayoutView",
+                                       "Key name: %1, key content: %2, total space left: %3 bytes")
+        .arg(FromCp1252(facts.name), Description(facts))
         .arg(view->Document().SpaceLeft());
   }
 
@@ -216,6 +217,11 @@ void ViewAnnouncer::StateChanged() {
   const int previous = m_last.selectedPosition;
   m_last = std::move(now);
   using Kind = va::Announcement::Kind;
+  if (!announcements.empty()) {
+    // The information area shows the selected key and the space left.
+    QAccessibleEvent described(&m_view, QAccessible::DescriptionChanged);
+    Send(described);
+  }
   bool reset = false;
   for (const va::Announcement& a : announcements) {
     switch (a.kind) {
