@@ -123,7 +123,11 @@ void CMainFrame::BuildToolBar() {
     if (id == cmd::kSeparator) {
       m_toolBar->addSeparator();
     } else {
-      m_toolBar->addAction(MakeAction(id));
+      QAction* action = MakeAction(id);
+      m_toolBar->addAction(action);
+      // A command without a menu entry has no text: its button is named by
+      // its tooltip for a screen reader.
+      if (action->text().isEmpty()) m_toolBar->widgetForAction(action)->setAccessibleName(action->toolTip());
     }
   }
   addToolBar(Qt::TopToolBarArea, m_toolBar);
@@ -148,6 +152,7 @@ void CMainFrame::BuildAccelerators() {
 
 void CMainFrame::BuildStatusBar() {
   m_messagePane = new QLabel(Q(msg::kReady), this);
+  m_messagePane->setAccessibleName(tr("Status"));
   statusBar()->addWidget(m_messagePane, 1);
   for (int i = 0; i < 3; ++i) {
     m_indicators[i] = new QLabel(IndicatorName(i), this);
@@ -156,6 +161,11 @@ void CMainFrame::BuildStatusBar() {
     m_indicators[i]->setMinimumWidth(m_indicators[i]->fontMetrics().horizontalAdvance(IndicatorName(2)) + 8);
     statusBar()->addPermanentWidget(m_indicators[i]);
   }
+  // An indicator that is off is an empty pane: its name tells which lock it
+  // is, its description whether the lock is on.
+  m_indicators[0]->setAccessibleName(tr("Caps Lock"));
+  m_indicators[1]->setAccessibleName(tr("Num Lock"));
+  m_indicators[2]->setAccessibleName(tr("Scroll Lock"));
   m_router.Register(
       cmd::kToggleStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); }, {},
       [this] { return !statusBar()->isHidden(); });
@@ -201,7 +211,10 @@ void CMainFrame::RefreshLockIndicators() {
   const LockStates locks = m_locks.Read();
   const bool on[3] = {locks.caps, locks.num, locks.scroll};
   // An indicator that is off shows an empty pane, as the status bar always did.
-  for (int i = 0; i < 3; ++i) m_indicators[i]->setText(on[i] ? IndicatorName(i) : QString());
+  for (int i = 0; i < 3; ++i) {
+    m_indicators[i]->setText(on[i] ? IndicatorName(i) : QString());
+    m_indicators[i]->setAccessibleDescription(on[i] ? tr("on") : tr("off"));
+  }
 }
 
 void CMainFrame::SetDocumentTitle(const std::string& title) {

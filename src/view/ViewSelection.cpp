@@ -44,8 +44,11 @@ ClickResult LeftButtonDown(const CVEXADoc& doc, ViewState& state, int x, int y) 
     content_window::Click(x, doc, state);
     return ClickResult::ContentBox;
   }
-  int position = HitTest(doc, x, y);
-  if (position < 0) return ClickResult::Nothing;
+  return SelectKey(doc, state, HitTest(doc, x, y));
+}
+
+ClickResult SelectKey(const CVEXADoc& doc, ViewState& state, int position) {
+  if (position < 0 || position >= doc.KeyCount()) return ClickResult::Nothing;
   if (!SelectedContentIsValid(doc, state)) return ClickResult::Refused;
 
   // The upper block of the L-shaped Enter key belongs to the Enter key.

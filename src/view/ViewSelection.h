@@ -27,6 +27,10 @@ namespace view_selection {
 [[nodiscard]] bool SelectedContentIsValid(const CVEXADoc& doc, const ViewState& state);
 
 [[nodiscard]] ClickResult LeftButtonDown(const CVEXADoc& doc, ViewState& state, int x, int y);
+// Selects the key at a layout position as a click on it does (the upper block
+// of the L-shaped Enter key selects the Enter key): Refused while the selected
+// key's content is invalid, Nothing for a position outside the layout.
+[[nodiscard]] ClickResult SelectKey(const CVEXADoc& doc, ViewState& state, int position);
 // Direction 0 left, 1 right, 2 up, 3 down. Returns false (and sets the error
 // flag) when the move is refused.
 bool MoveSelection(const CVEXADoc& doc, ViewState& state, int direction);

@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "AccessibleNames.h"
 #include "base/Messages.h"
 #include "device/linux/SimulatedHotplugMonitor.h"
 #include "device/ui/CStationDialog.h"
@@ -101,6 +102,8 @@ void StationTest::keyboardsAreWrittenAsTheyArePluggedIn() {
   const QString log = rig.dir.filePath(QStringLiteral("station.log"));
   rig.dialog->LogEdit()->setText(log);
   rig.dialog->show();
+  const QStringList unnamed = UnnamedFields(*rig.dialog);  // for a screen reader
+  QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
   QVERIFY(rig.dialog->VerifyCheck()->isChecked());
   QTest::mouseClick(rig.dialog->StartButton(), Qt::LeftButton);
   QVERIFY(rig.dialog->Running());

@@ -196,6 +196,12 @@ void TransferManyTest::writeIntoAllShowsTheirProgressTogether() {
     QVERIFY(display.Bar(row) != nullptr);
     QCOMPARE(display.Bar(row)->mapTo(&rig.view, QPoint(0, 0)), QPoint(200, 380 + row * 20));
     QCOMPARE(display.Bar(row)->size(), QSize(255, 15));
+    // A screen reader names each row by the transfer and its keyboard.
+    const QString name = display.Bar(row)->accessibleName();
+    QVERIFY2(
+        name.startsWith(display.Title() + QStringLiteral(": ")) && name.size() > display.Title().size() + 2,
+        qPrintable(name));
+    if (row > 0) QVERIFY(name != display.Bar(row - 1)->accessibleName());
   }
   const QImage during = rig.view.grab().toImage();
   QVERIFY(HasInk(during, QRect(250, 360, 150, 16)));  // the title

@@ -49,6 +49,8 @@ CSelectConnectedKeyboard::CSelectConnectedKeyboard(const std::vector<KeyboardDev
   m_list->setFixedHeight(m_list->sizeHintForRow(0) * shown + 2 * m_list->frameWidth());
   m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 24);
   label->setBuddy(m_list);
+  // A list takes no name from its buddy label.
+  m_list->setAccessibleName(label->text());
   layout->addWidget(m_list);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

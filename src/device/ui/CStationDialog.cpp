@@ -151,13 +151,22 @@ CStationDialog::CStationDialog(KeyboardConnection& connection, MonitorFactory ma
   options->addWidget(m_verify, 2, 0, 1, 3);
   options->addWidget(m_backup, 3, 0);
   options->addWidget(m_backupDir, 3, 1, 1, 2);
-  options->addWidget(new QLabel(Text(msg::Tr(msg::kStationLog))), 4, 0);
+  auto* logLabel = new QLabel(Text(msg::Tr(msg::kStationLog)));
+  logLabel->setBuddy(m_log);
+  options->addWidget(logLabel, 4, 0);
   options->addWidget(m_log, 4, 1, 1, 2);
   QStringList columns;
   for (std::string_view column : msg::kStationColumns) columns << Text(msg::Tr(column));
   m_table->setHorizontalHeaderLabels(columns);
   m_table->horizontalHeader()->setStretchLastSection(true);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The fields beside a radio button or a check box have no label of their
+  // own; the texts shown only as a "..." or without any caption get a name.
+  m_file->setAccessibleName(tr("Template file"));
+  browse->setAccessibleName(tr("Choose the template file"));
+  m_backupDir->setAccessibleName(tr("Backup folder"));
+  m_table->setAccessibleName(tr("Keyboards"));
+  m_status->setAccessibleName(tr("Station status"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(m_status, 1);
   buttons->addWidget(m_start);

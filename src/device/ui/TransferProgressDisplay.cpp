@@ -167,6 +167,7 @@ void TransferProgressDisplay::Show(const QStringList& names) {
     bar->reset();  // position 0: below the range, an empty bar
     bar->show();
     m_rows[static_cast<size_t>(i)].bar = bar;
+    NameRow(i);
   }
   Layout();
   m_list->verticalScrollBar()->setValue(0);
@@ -222,6 +223,7 @@ void TransferProgressDisplay::RowBegin(int row, std::string_view title) {
   RowState& r = m_rows.at(static_cast<size_t>(row));
   r.percent.clear();
   if (r.bar) r.bar->reset();
+  NameRow(row);
   update();
   m_pane->update();
 }
@@ -231,8 +233,22 @@ void TransferProgressDisplay::RowStep(int row, int block, std::string_view perce
   RowState& r = m_rows[static_cast<size_t>(row)];
   if (r.bar) r.bar->setValue(block + 1);
   r.percent = Q(percentText);
+  if (r.bar) r.bar->setAccessibleDescription(r.percent);
   m_pane->update(QRect(0, row * S(kRowPitch), m_pane->width(), S(kRowPitch)));
   if (m_observer) m_observer(block);
+}
+
+// The bar of a row stands for the row: its name says what is transferred and
+// to which keyboard, its description the percentage drawn beside it.
+void TransferProgressDisplay::NameRow(int row) {
+  RowState& r = m_rows.at(static_cast<size_t>(row));
+  if (!r.bar) return;
+  if (r.name.isEmpty()) {
+    r.bar->setAccessibleName(m_title.isEmpty() ? tr("Transfer progress") : m_title);
+  } else {
+    r.bar->setAccessibleName(m_title.isEmpty() ? r.name : tr("%1: %2").arg(m_title, r.name));
+  }
+  r.bar->setAccessibleDescription(r.percent);
 }
 
 void TransferProgressDisplay::DrawText(QPainter& painter, QPoint at, const QString& text) const {

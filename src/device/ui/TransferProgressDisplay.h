@@ -94,6 +94,7 @@ class TransferProgressDisplay : public QWidget, public ProgressSink {
   void Show(const QStringList& names);
   void RowBegin(int row, std::string_view title);
   void RowStep(int row, int block, std::string_view percentText);
+  void NameRow(int row);
   void Clear();
   // Sizes the display and its list for the rows shown.
   void Layout();

@@ -43,6 +43,22 @@ constexpr MrField kTrackFields[3][3] = {
     {MrField::Track3Prefix, MrField::Track3Suffix, MrField::Track3Terminator},
 };
 
+// Each edit sits in a box with its warning line, so the row's label names
+// the box: the edit gets the label's text as its accessible name, and the
+// label's mnemonic focuses the edit.
+void NameEditsByRowLabels(QFormLayout& form) {
+  for (int row = 0; row < form.rowCount(); ++row) {
+    QLayoutItem* labelItem = form.itemAt(row, QFormLayout::LabelRole);
+    QLayoutItem* fieldItem = form.itemAt(row, QFormLayout::FieldRole);
+    auto* label = labelItem ? qobject_cast<QLabel*>(labelItem->widget()) : nullptr;
+    QLineEdit* edit =
+        fieldItem && fieldItem->widget() ? fieldItem->widget()->findChild<QLineEdit*>() : nullptr;
+    if (!label || !edit) continue;
+    label->setBuddy(edit);
+    edit->setAccessibleName(label->text().remove(QLatin1Char('&')));
+  }
+}
+
 }  // namespace
 
 QWidget* CMREdit::MakeEdit(MrField field, const CardReaderSettings& values, QWidget* parent) {
@@ -101,6 +117,7 @@ CMREdit::CMREdit(const CardReaderSettings& values, UserInterface& ui, QWidget* p
     form->addRow(Q(msg::Tr(msg::kTrackPrefixLabel)), MakeEdit(kTrackFields[t][0], values, group));
     form->addRow(Q(msg::Tr(msg::kTrackSuffixLabel)), MakeEdit(kTrackFields[t][1], values, group));
     form->addRow(Q(msg::Tr(msg::kFieldTerminatorLabel)), MakeEdit(kTrackFields[t][2], values, group));
+    NameEditsByRowLabels(*form);
     layout->addLayout(form);
     trackRow->addWidget(group);
   }
@@ -108,6 +125,7 @@ CMREdit::CMREdit(const CardReaderSettings& values, UserInterface& ui, QWidget* p
   auto* card = new QFormLayout;
   card->addRow(Q(msg::Tr(msg::kCardDataPrefixLabel)), MakeEdit(MrField::CardDataPrefix, values, this));
   card->addRow(Q(msg::Tr(msg::kCardDataSuffixLabel)), MakeEdit(MrField::CardDataSuffix, values, this));
+  NameEditsByRowLabels(*card);
 
   m_beepGoodRead =
       MakeCheck(msg::Tr(msg::kBeepGoodReadCheck), QStringLiteral("check1069"), values.beepAtGoodRead, this);

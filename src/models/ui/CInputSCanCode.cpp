@@ -27,6 +27,7 @@ CInputSCanCode::CInputSCanCode(QWidget* parent)
   const QRect field = Units(45, 7, 87, 12);
   m_combo->setGeometry(field.left(), field.top(), field.width(), m_combo->sizeHint().height());
   QLabel* label = AddText(msg::Tr(msg::kScanCodeLabel), Units(7, 0, 0, 0).left(), m_combo->geometry());
+  label->setBuddy(m_combo);
   if (label->geometry().right() + 4 > m_combo->x())
     m_combo->move(label->geometry().right() + 4, m_combo->y());
   // The buttons go under the combo box.

@@ -14,6 +14,7 @@ CKeyWordTable::CKeyWordTable(QWidget* parent) : QDialog(parent), m_text(new QTex
   m_text->setGeometry(10, 10, 590, 470);
   m_text->setAcceptRichText(false);
   m_text->setReadOnly(true);
+  m_text->setAccessibleName(tr("Special function key words"));
   m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_text->setLineWrapMode(QTextEdit::NoWrap);
   // Two columns: the key words, then from one tab stop past the longest of

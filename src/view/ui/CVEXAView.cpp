@@ -1,5 +1,6 @@
 #include "view/ui/CVEXAView.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,7 +11,6 @@
 #include "view/ContentWindow.h"
 #include "view/Cp1252.h"
 #include "view/ViewPaintModel.h"
-#include "view/ViewSelection.h"
 #include "view/ui/ViewKeyHandler.h"
 
 namespace vexa {
@@ -86,6 +86,15 @@ CVEXAView::CVEXAView(CVEXADoc& doc, UserInterface& ui, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Tall enough for the progress display of a transfer, whose last line sits at y = 398.
   setMinimumSize(ViewZoom::kLogicalWidth, ViewZoom::kLogicalHeight);
+  // The keys are drawn, not widgets: assistive technology learns of them
+  // through the view's accessible interface and the announcer.
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(LayoutViewAccessibleFactory);
+    return true;
+  }();
+  (void)factoryInstalled;
+  setAccessibleName(tr("Keyboard layout"));
+  connect(this, &CVEXAView::stateChanged, this, [this] { m_announcer.StateChanged(); });
 }
 
 QRect CVEXAView::ToDevice(const QRect& logical) const {
@@ -113,6 +122,11 @@ void CVEXAView::changeEvent(QEvent* event) {
     update();
   }
   QWidget::changeEvent(event);
+}
+
+void CVEXAView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  m_announcer.FocusIn();
 }
 
 void CVEXAView::Repaint(vexa::Repaint area) {
@@ -166,6 +180,31 @@ void CVEXAView::MoveSelection(int direction) {
   (void)view_selection::MoveSelection(m_doc, m_state, direction);
   update();
   emit stateChanged();
+}
+
+void CVEXAView::SelectKey(int position) {
+  if (m_inputBlocked) return;
+  TakeClickResult(view_selection::SelectKey(m_doc, m_state, position));
+  // Typing goes to the key next, as after a click.
+  setFocus(Qt::OtherFocusReason);
+}
+
+void CVEXAView::TakeClickResult(ClickResult result) {
+  switch (result) {
+    case ClickResult::Nothing:
+      break;
+    case ClickResult::ContentBox:
+      update(ToDevice(ContentBoxArea()).adjusted(-1, -1, 1, 1));
+      emit stateChanged();
+      break;
+    case ClickResult::Selected:
+      update();
+      emit stateChanged();
+      break;
+    case ClickResult::Refused:
+      m_ui.Message(m_doc.WrongKeyMessage(m_state.selectedKey));
+      break;
+  }
 }
 
 void CVEXAView::PaintView(QPainter& painter, const QRect& dirty) {
@@ -251,21 +290,7 @@ void CVEXAView::paintEvent(QPaintEvent* event) {
 void CVEXAView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     const QPoint at = ToLogical(event->position().toPoint());
-    switch (view_selection::LeftButtonDown(m_doc, m_state, at.x(), at.y())) {
-      case ClickResult::Nothing:
-        break;
-      case ClickResult::ContentBox:
-        update(ToDevice(ContentBoxArea()).adjusted(-1, -1, 1, 1));
-        emit stateChanged();
-        break;
-      case ClickResult::Selected:
-        update();
-        emit stateChanged();
-        break;
-      case ClickResult::Refused:
-        m_ui.Message(m_doc.WrongKeyMessage(m_state.selectedKey));
-        break;
-    }
+    TakeClickResult(view_selection::LeftButtonDown(m_doc, m_state, at.x(), at.y()));
   }
   setFocus(Qt::MouseFocusReason);
   QWidget::mousePressEvent(event);

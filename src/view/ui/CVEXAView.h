@@ -12,8 +12,10 @@
 
 #include "view/KeyEditor.h"
 #include "view/ViewColours.h"
+#include "view/ViewSelection.h"
 #include "view/ViewState.h"
 #include "view/ViewZoom.h"
+#include "view/ui/ViewAccessible.h"
 
 namespace vexa {
 
@@ -52,6 +54,9 @@ class CVEXAView : public QWidget {
 
   // Arrow navigation: 0 left, 1 right, 2 up, 3 down.
   void MoveSelection(int direction);
+  // Selects the key at a layout position as a click on it does (assistive
+  // technology pressing a key).
+  void SelectKey(int position);
 
   // Paints the view into `painter` (also used for offscreen rendering). With a
   // `dirty` rectangle only what meets it is drawn: a keystroke repaints the
@@ -88,6 +93,7 @@ class CVEXAView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   // Tab and Shift+Tab are keys of the key editor ([Tab]), not focus moves.
@@ -105,6 +111,9 @@ class CVEXAView : public QWidget {
   bool m_inputBlocked = false;
   std::function<bool(ViewState&)> m_startupHook;
   ViewKeyHandler* m_keyHandler = nullptr;
+  ViewAnnouncer m_announcer{*this};
+
+  void TakeClickResult(ClickResult result);
 };
 
 }  // namespace vexa

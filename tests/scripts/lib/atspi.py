@@ -1,12 +1,20 @@
 #!/usr/bin/python3
 """Drives the editor as assistive technology does, over AT-SPI (the session's
 accessibility bus): waits for windows by name and presses buttons and menu
-entries through their actions. Works on X11 and Wayland alike, since AT-SPI
+entries through their actions, and reads the keys of the drawn keyboard. Works on X11 and Wayland alike, since AT-SPI
 runs over D-Bus and not over the display.
 
   atspi.py wait APP WINDOW-REGEX [SECONDS]   wait until a showing window matches
   atspi.py press APP WINDOW-REGEX NAME       press a push button or menu entry
   atspi.py windows APP                       list the showing windows, one a line
+  atspi.py keys APP                          list the keys of the layout view, one a
+                                             line in position order: NAME, SELECTED
+                                             (1 or 0), LEFT TOP WIDTH HEIGHT on the
+                                             screen and DESCRIPTION, tab-separated
+  atspi.py selected APP                      the selected key: NAME tab DESCRIPTION
+  atspi.py describe APP NAME                 ROLE tab DESCRIPTION of the first object
+                                             named NAME
+  atspi.py presskey APP NAME                 press the first key named NAME
 
 Exit status 0 on success, 1 with a message on stderr otherwise.
 """
@@ -85,6 +93,68 @@ def press(window, button_name):
     sys.exit("atspi: button %r offers no press action" % button_name)
 
 
+LAYOUT_VIEW = "Keyboard layout"  # the accessible name of the layout view
+
+
+def find_named(node, name, depth=0):
+    if node is None or depth > 12:
+        return None
+    try:
+        if node.name == name:
+            return node
+        for child in node:
+            hit = find_named(child, name, depth + 1)
+            if hit is not None:
+                return hit
+    except Exception:
+        return None
+    return None
+
+
+def layout_view(app_name):
+    app = application(app_name)
+    if app is None:
+        sys.exit("atspi: no application %r" % app_name)
+    for window in showing_windows(app):
+        view = find_named(window, LAYOUT_VIEW)
+        if view is not None:
+            return view
+    sys.exit("atspi: %s shows no %r" % (app_name, LAYOUT_VIEW))
+
+
+def key_line(key):
+    selected = 1 if key.getState().contains(pyatspi.STATE_SELECTED) else 0
+    box = key.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return "%s\t%d\t%d\t%d\t%d\t%d\t%s" % (key.name, selected, box.x, box.y, box.width, box.height,
+                                          key.description)
+
+
+def keys(view):
+    return [view.getChildAtIndex(i) for i in range(view.childCount)]
+
+
+def selected_key(view):
+    # The upper block of the L-shaped Enter key is selected with the Enter
+    # key; the focused child is the key itself.
+    chosen = [k for k in keys(view) if k.getState().contains(pyatspi.STATE_SELECTED)]
+    if not chosen:
+        sys.exit("atspi: no key is selected")
+    focused = [k for k in chosen if k.getState().contains(pyatspi.STATE_FOCUSED)]
+    return (focused or chosen)[0]
+
+
+def press_key(view, name):
+    for key in keys(view):
+        if key.name == name:
+            action = key.queryAction()
+            for i in range(action.nActions):
+                if action.getName(i) in ("Press", "press", "click"):
+                    action.doAction(i)
+                    return
+            sys.exit("atspi: key %r offers no press action" % name)
+    sys.exit("atspi: the layout view has no key %r" % name)
+
+
 def main(argv):
     if len(argv) >= 3 and argv[0] == "wait":
         wait_window(argv[1], argv[2], int(argv[3]) if len(argv) > 3 else 20)
@@ -94,6 +164,20 @@ def main(argv):
         app = application(argv[1])
         for window in showing_windows(app) if app is not None else []:
             print(window.name)
+    elif len(argv) == 2 and argv[0] == "keys":
+        for key in keys(layout_view(argv[1])):
+            print(key_line(key))
+    elif len(argv) == 2 and argv[0] == "selected":
+        key = selected_key(layout_view(argv[1]))
+        print("%s\t%s" % (key.name, key.description))
+    elif len(argv) == 3 and argv[0] == "describe":
+        app = application(argv[1])
+        hit = find_named(app, argv[2]) if app is not None else None
+        if hit is None:
+            sys.exit("atspi: %s has no object named %r" % (argv[1], argv[2]))
+        print("%s\t%s" % (hit.getRoleName(), hit.description))
+    elif len(argv) == 3 and argv[0] == "presskey":
+        press_key(layout_view(argv[1]), argv[2])
     else:
         sys.exit(__doc__)
 
