@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>LayoutView</name>
+    <message>
+        <source>ASCII mode</source>
+        <translation>ASCII-Modus</translation>
+    </message>
+    <message>
+        <source>scan code mode</source>
+        <translation>Scancode-Modus</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Key name: %1, key content: %2, total space left: %3 bytes</source>
+        <translation>Tastenname: %1, Tasteninhalt: %2, freier Speicher insgesamt: %3 Byte</translation>
+    </message>
+</context>
+<context>
     <name>QtUserInterface</name>
     <message>
         <source>Open</source>
@@ -2050,6 +2073,10 @@ Beispiele:
         <source>Special Function Key Word Table</source>
         <translation>Tabelle der Schlüsselwörter für Sonderfunktionen</translation>
     </message>
+    <message>
+        <source>Special function key words</source>
+        <translation>Schlüsselwörter für Sonderfunktionen</translation>
+    </message>
 </context>
 <context>
     <name>vexa::CMainFrame</name>
@@ -2075,6 +2102,30 @@ Beispiele:
         <source>SCRL</source>
         <extracomment>Status bar indicator: Scroll Lock is on.</extracomment>
         <translation>ROLL</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num-Taste</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen-Taste</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
     </message>
 </context>
 <context>
@@ -2112,6 +2163,29 @@ Beispiele:
     </message>
 </context>
 <context>
+    <name>vexa::CStationDialog</name>
+    <message>
+        <source>Template file</source>
+        <translation>Vorlagendatei</translation>
+    </message>
+    <message>
+        <source>Choose the template file</source>
+        <translation>Vorlagendatei wählen</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>Keyboards</source>
+        <translation>Tastaturen</translation>
+    </message>
+    <message>
+        <source>Station status</source>
+        <translation>Stationsstatus</translation>
+    </message>
+</context>
+<context>
     <name>vexa::CTextFileNamePath</name>
     <message>
         <source>Text File Template Import/Export</source>
@@ -2132,6 +2206,13 @@ Beispiele:
     </message>
 </context>
 <context>
+    <name>vexa::CVEXAView</name>
+    <message>
+        <source>Keyboard layout</source>
+        <translation>Tastaturlayout</translation>
+    </message>
+</context>
+<context>
     <name>vexa::CodeEntryDialog</name>
     <message>
         <source>OK</source>
@@ -2140,6 +2221,17 @@ Beispiele:
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>vexa::TransferProgressDisplay</name>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Übertragungsfortschritt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

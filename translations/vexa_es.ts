@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>LayoutView</name>
+    <message>
+        <source>ASCII mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scan code mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key name: %1, key content: %2, total space left: %3 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtUserInterface</name>
     <message>
         <source>Open</source>
@@ -1779,6 +1802,10 @@ Examples:
         <source>Special Function Key Word Table</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Special function key words</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vexa::CMainFrame</name>
@@ -1803,6 +1830,30 @@ Examples:
     <message>
         <source>SCRL</source>
         <extracomment>Status bar indicator: Scroll Lock is on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1841,6 +1892,29 @@ Examples:
     </message>
 </context>
 <context>
+    <name>vexa::CStationDialog</name>
+    <message>
+        <source>Template file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the template file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Station status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vexa::CTextFileNamePath</name>
     <message>
         <source>Text File Template Import/Export</source>
@@ -1861,6 +1935,13 @@ Examples:
     </message>
 </context>
 <context>
+    <name>vexa::CVEXAView</name>
+    <message>
+        <source>Keyboard layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vexa::CodeEntryDialog</name>
     <message>
         <source>OK</source>
@@ -1868,6 +1949,17 @@ Examples:
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexa::TransferProgressDisplay</name>
+    <message>
+        <source>Transfer progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>LayoutView</name>
+    <message>
+        <source>ASCII mode</source>
+        <translation>mode ASCII</translation>
+    </message>
+    <message>
+        <source>scan code mode</source>
+        <translation>mode code de balayage</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Key name: %1, key content: %2, total space left: %3 bytes</source>
+        <translation>Nom de la touche : %1, contenu de la touche : %2, espace libre total : %3 octets</translation>
+    </message>
+</context>
+<context>
     <name>QtUserInterface</name>
     <message>
         <source>Open</source>
@@ -1825,6 +1848,10 @@ Examples:
         <source>Special Function Key Word Table</source>
         <translation>Table des mots-clés des fonctions spéciales</translation>
     </message>
+    <message>
+        <source>Special function key words</source>
+        <translation>Mots-clés des fonctions spéciales</translation>
+    </message>
 </context>
 <context>
     <name>vexa::CMainFrame</name>
@@ -1850,6 +1877,30 @@ Examples:
         <source>SCRL</source>
         <extracomment>Status bar indicator: Scroll Lock is on.</extracomment>
         <translation>DÉFIL</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verrouillage majuscules</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Verrouillage numérique</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Arrêt défilement</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
     </message>
 </context>
 <context>
@@ -1887,6 +1938,29 @@ Examples:
     </message>
 </context>
 <context>
+    <name>vexa::CStationDialog</name>
+    <message>
+        <source>Template file</source>
+        <translation>Fichier modèle</translation>
+    </message>
+    <message>
+        <source>Choose the template file</source>
+        <translation>Choisir le fichier modèle</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Dossier de sauvegarde</translation>
+    </message>
+    <message>
+        <source>Keyboards</source>
+        <translation>Claviers</translation>
+    </message>
+    <message>
+        <source>Station status</source>
+        <translation>État de la station</translation>
+    </message>
+</context>
+<context>
     <name>vexa::CTextFileNamePath</name>
     <message>
         <source>Text File Template Import/Export</source>
@@ -1907,6 +1981,13 @@ Examples:
     </message>
 </context>
 <context>
+    <name>vexa::CVEXAView</name>
+    <message>
+        <source>Keyboard layout</source>
+        <translation>Disposition du clavier</translation>
+    </message>
+</context>
+<context>
     <name>vexa::CodeEntryDialog</name>
     <message>
         <source>OK</source>
@@ -1915,6 +1996,17 @@ Examples:
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>vexa::TransferProgressDisplay</name>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Progression du transfert</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 </TS>
