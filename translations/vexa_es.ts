@@ -1476,99 +1476,99 @@ Examples:
     </message>
     <message>
         <source>--port takes usb or ps2, not &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--port admite usb o ps2, no &apos;%s&apos;</translation>
     </message>
     <message>
         <source>--simulate-keyboard needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--simulate-keyboard necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--ps2-device needs a device node</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device necesita un nodo de dispositivo</translation>
     </message>
     <message>
         <source>--ps2-device goes with --port ps2</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device va con --port ps2</translation>
     </message>
     <message>
         <source>--ps2-device and --simulate-keyboard exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device y --simulate-keyboard se excluyen mutuamente</translation>
     </message>
     <message>
         <source>--device needs a device path (&apos;vexa-cli keyboard list&apos; prints them)</source>
-        <translation type="unfinished"></translation>
+        <translation>--device necesita una ruta de dispositivo (&apos;vexa-cli keyboard list&apos; las muestra)</translation>
     </message>
     <message>
         <source>--device names a USB keyboard: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--device indica un teclado USB: el puerto PS/2 tiene un solo teclado</translation>
     </message>
     <message>
         <source>list shows USB keyboards: the PS/2 port has one keyboard (&apos;keyboard detect --port ps2&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>list muestra teclados USB: el puerto PS/2 tiene un solo teclado (&apos;keyboard detect --port ps2&apos;)</translation>
     </message>
     <message>
         <source>list takes no file</source>
-        <translation type="unfinished"></translation>
+        <translation>list no admite ningún archivo</translation>
     </message>
     <message>
         <source>detect takes no file</source>
-        <translation type="unfinished"></translation>
+        <translation>detect no admite ningún archivo</translation>
     </message>
     <message>
         <source>read takes one output file</source>
-        <translation type="unfinished"></translation>
+        <translation>read admite un archivo de salida</translation>
     </message>
     <message>
         <source>--backup needs a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--backup necesita un directorio</translation>
     </message>
     <message>
         <source>--backup needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--backup necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--all writes USB keyboards: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--all escribe teclados USB: el puerto PS/2 tiene un solo teclado</translation>
     </message>
     <message>
         <source>--all and --device exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--all y --device se excluyen mutuamente</translation>
     </message>
     <message>
         <source>--json goes with write --all: one object per keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--json va con write --all: un objeto por teclado</translation>
     </message>
     <message>
         <source>write takes one template file</source>
-        <translation type="unfinished"></translation>
+        <translation>write admite un archivo de plantilla</translation>
     </message>
     <message>
         <source>watch writes USB keyboards: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>watch escribe teclados USB: el puerto PS/2 tiene un solo teclado</translation>
     </message>
     <message>
         <source>watch takes one template file</source>
-        <translation type="unfinished"></translation>
+        <translation>watch admite un archivo de plantilla</translation>
     </message>
     <message>
         <source>--log needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--log necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--count takes a positive number, not &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--count admite un número positivo, no &apos;%s&apos;</translation>
     </message>
     <message>
         <source>watch simulates keyboards with a directory: --simulate-keyboard DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>watch simula teclados con un directorio: --simulate-keyboard DIR</translation>
     </message>
     <message>
         <source>keyboard needs a subcommand: list, detect, read, write or watch</source>
-        <translation type="unfinished"></translation>
+        <translation>keyboard necesita un subcomando: list, detect, read, write o watch</translation>
     </message>
     <message>
         <source>unknown keyboard subcommand &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>subcomando de keyboard desconocido &apos;%s&apos;</translation>
     </message>
     <message>
         <source>Usage: vexa-cli layout [--model M]
@@ -1594,23 +1594,23 @@ Examples:
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos; for &apos;layout&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &apos;%s&apos; para &apos;layout&apos;</translation>
     </message>
     <message>
         <source>check, encode, measure and decode key contents</source>
-        <translation type="unfinished"></translation>
+        <translation>comprobar, codificar, medir y decodificar contenidos de teclas</translation>
     </message>
     <message>
         <source>list the key layout of a keyboard model</source>
-        <translation type="unfinished"></translation>
+        <translation>listar la distribución de teclas de un modelo de teclado</translation>
     </message>
     <message>
         <source>create, show, export, import, render and compare template files</source>
-        <translation type="unfinished"></translation>
+        <translation>crear, mostrar, exportar, importar, dibujar y comparar archivos de plantilla</translation>
     </message>
     <message>
         <source>list and detect keyboards, read and write their templates</source>
-        <translation type="unfinished"></translation>
+        <translation>listar y detectar teclados, leer y escribir sus plantillas</translation>
     </message>
     <message>
         <source>Usage: vexa-cli COMMAND [ARGUMENTS...]
@@ -1635,11 +1635,11 @@ Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error;
     </message>
     <message>
         <source>unknown command &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido &apos;%s&apos;</translation>
     </message>
     <message>
         <source>unknown keyboard model &apos;%s&apos; (use PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or 2013..2018)</source>
-        <translation type="unfinished"></translation>
+        <translation>modelo de teclado desconocido &apos;%s&apos; (usar PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 o 2013..2018)</translation>
     </message>
     <message>
         <source>Usage: vexa-cli template new OUT.bin
@@ -1695,35 +1695,35 @@ Examples:
     </message>
     <message>
         <source>&apos;template new&apos; takes one file name: OUT.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template new&apos; admite un nombre de archivo: OUT.bin</translation>
     </message>
     <message>
         <source>&apos;template show&apos; takes one file name: FILE.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template show&apos; admite un nombre de archivo: FILE.bin</translation>
     </message>
     <message>
         <source>&apos;template export&apos; takes two file names: FILE.bin OUT.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template export&apos; admite dos nombres de archivo: FILE.bin OUT.txt</translation>
     </message>
     <message>
         <source>&apos;template import&apos; takes two file names: IN.txt OUT.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template import&apos; admite dos nombres de archivo: IN.txt OUT.bin</translation>
     </message>
     <message>
         <source>&apos;template render&apos; takes two file names: FILE.bin OUT.svg, OUT.png or OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template render&apos; admite dos nombres de archivo: FILE.bin OUT.svg, OUT.png u OUT.pdf</translation>
     </message>
     <message>
         <source>&apos;template diff&apos; takes two file names: A.bin B.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template diff&apos; admite dos nombres de archivo: A.bin B.bin</translation>
     </message>
     <message>
         <source>&apos;template&apos; needs a subcommand: new, show, export, import, render or diff</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template&apos; necesita un subcomando: new, show, export, import, render o diff</translation>
     </message>
     <message>
         <source>unknown template subcommand &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>subcomando de template desconocido &apos;%s&apos;</translation>
     </message>
 </context>
 </TS>
