@@ -79,1250 +79,1265 @@
     <name>vexa</name>
     <message>
         <source>Tessaly  Programmable Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado programable Tessaly</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>About VEXA</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de VEXA</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>Wrong function word or scan code word!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Palabra de función o palabra de código de escaneo incorrecta!!</translation>
     </message>
     <message>
         <source>Wrong ASCII or function word!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Palabra ASCII o palabra de función incorrecta!!</translation>
     </message>
     <message>
         <source>Not enough keyboard memory: the key data is %d bytes too long!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Memoria del teclado insuficiente: los datos de las teclas sobran en %d bytes!!</translation>
     </message>
     <message>
         <source>Key %s: %s is not a function word or scan code word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %s: %s no es una palabra de función ni una palabra de código de escaneo.</translation>
     </message>
     <message>
         <source>Key %s: %s must be the whole content of the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %s: %s debe ser todo el contenido de la tecla.</translation>
     </message>
     <message>
         <source>Key %s: the scan code word %s can&apos;t be mixed with characters or ASCII mode words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %s: la palabra de código de escaneo %s no se puede mezclar con caracteres ni con palabras del modo ASCII.</translation>
     </message>
     <message>
         <source>Key %s: %s has no closing bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %s: a %s le falta el corchete de cierre.</translation>
     </message>
     <message>
         <source>Key %s: a ] closes no word (a bracket character is written twice: ]]).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %s: un ] no cierra ninguna palabra (un corchete como carácter se escribe dos veces: ]]).</translation>
     </message>
     <message>
         <source>Key %s: the content holds a zero byte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla %s: el contenido contiene un byte cero.</translation>
     </message>
     <message>
         <source>key index %d</source>
-        <translation type="unfinished"></translation>
+        <translation>índice de tecla %d</translation>
     </message>
     <message>
         <source>position %d, key index %d, label &quot;%s&quot;: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>posición %d, índice de tecla %d, etiqueta &quot;%s&quot;: %s</translation>
     </message>
     <message>
         <source>key index %d (not on the layout): %s</source>
-        <translation type="unfinished"></translation>
+        <translation>índice de tecla %d (no está en la distribución): %s</translation>
     </message>
     <message>
         <source>A shift level code is the whole content of its key: clear the key to type into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un código de nivel de mayúsculas es todo el contenido de su tecla: borrar la tecla para escribir en ella.</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; is too short (%d bytes; a template has 2048)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de plantilla: &lt;%s&gt; es demasiado corto (%d bytes; una plantilla tiene 2048)!!</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; can&apos;t be opened !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de plantilla: &lt;%s&gt; no se puede abrir !!</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de plantilla: &lt;%s&gt; no se puede escribir !!</translation>
     </message>
     <message>
         <source>The text file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de texto: &lt;%s&gt; no se puede escribir !!</translation>
     </message>
     <message>
         <source>The text file: &lt;%s&gt; is NOT in the directory !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de texto: &lt;%s&gt; NO está en el directorio !!</translation>
     </message>
     <message>
         <source>The text file: &lt;%s&gt; is too large for a text template !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de texto: &lt;%s&gt; es demasiado grande para una plantilla de texto !!</translation>
     </message>
     <message>
         <source>The text file: &lt;%s&gt; is written, but the key at position %d holds a line feed, which a text file can&apos;t carry: importing it will misplace the keys after it !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de texto: &lt;%s&gt; se ha escrito, pero la tecla de la posición %d contiene un salto de línea, que un archivo de texto no puede llevar: al importarlo, las teclas siguientes quedarán descolocadas !!</translation>
     </message>
     <message>
         <source>The number of rows in the text file is wrong
 </source>
-        <translation type="unfinished"></translation>
+        <translation>El número de filas del archivo de texto es incorrecto
+</translation>
     </message>
     <message>
         <source>It is a link that another user made in a folder that others may write to: VEXA does not write through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un enlace que otro usuario creó en una carpeta en la que otros pueden escribir: VEXA no escribe a través de él.</translation>
     </message>
     <message>
         <source>Template files (*.bin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de plantilla (*.bin)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The picture file: &lt;%s&gt; must be named .svg, .png or .pdf !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de imagen: &lt;%s&gt; debe llamarse .svg, .png o .pdf !!</translation>
     </message>
     <message>
         <source>The picture file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de imagen: &lt;%s&gt; no se puede escribir !!</translation>
     </message>
     <message>
         <source>The legend sheet can&apos;t be printed !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La hoja de leyendas no se puede imprimir !!</translation>
     </message>
     <message>
         <source>Select Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar teclado</translation>
     </message>
     <message>
         <source>Are you sure to select another keyboard?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea seleccionar otro teclado?</translation>
     </message>
     <message>
         <source>This will clear the active template data !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esto borrará los datos de la plantilla activa !!!</translation>
     </message>
     <message>
         <source>Please enter an integer between 0 and 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay que introducir un número entero entre 0 y 255.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay que introducir un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>Put Delay Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar tiempo de retardo</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo:</translation>
     </message>
     <message>
         <source> x 0.1 second</source>
-        <translation type="unfinished"></translation>
+        <translation> x 0,1 segundos</translation>
     </message>
     <message>
         <source>Put Shift Level Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar código de nivel de mayúsculas</translation>
     </message>
     <message>
         <source>Level No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel n.º:</translation>
     </message>
     <message>
         <source>(1--9)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1--9)</translation>
     </message>
     <message>
         <source>Input ASCII Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir código ASCII</translation>
     </message>
     <message>
         <source>ASCII code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Código ASCII:</translation>
     </message>
     <message>
         <source>(1--240)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1--240)</translation>
     </message>
     <message>
         <source>Input Scan Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir código de escaneo</translation>
     </message>
     <message>
         <source>Scan Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de escaneo:</translation>
     </message>
     <message>
         <source>Get wrong system information
 Exit.Then, try again please</source>
-        <translation type="unfinished"></translation>
+        <translation>Se obtuvo información errónea del sistema
+Salir del programa y volver a intentarlo, por favor</translation>
     </message>
     <message>
         <source>Can&apos;t open the KB driver</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el controlador del teclado</translation>
     </message>
     <message>
         <source>the kernel has no i8042 keyboard port (no serio port &quot;i8042 KBD port&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>el núcleo no tiene puerto de teclado i8042 (ningún puerto serio &quot;i8042 KBD port&quot;)</translation>
     </message>
     <message>
         <source>the serio_raw module is not loaded: run &quot;sudo modprobe serio_raw&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el módulo serio_raw no está cargado: ejecutar &quot;sudo modprobe serio_raw&quot;</translation>
     </message>
     <message>
         <source>not running as root, and the helper %s or pkexec is missing: install the vexa package or run as root (see the README, &quot;PS/2 on Linux&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ejecuta como root y falta el ayudante %s o pkexec: instalar el paquete vexa o ejecutar como root (véase el README, &quot;PS/2 on Linux&quot;)</translation>
     </message>
     <message>
         <source>the device %s can&apos;t be opened (%s): install the udev rule 70-vexa-keyboard.rules (see the README, &quot;PS/2 on Linux&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>el dispositivo %s no se puede abrir (%s): instalar la regla udev 70-vexa-keyboard.rules (véase el README, &quot;PS/2 on Linux&quot;)</translation>
     </message>
     <message>
         <source>the device %s can&apos;t be opened (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>el dispositivo %s no se puede abrir (%s)</translation>
     </message>
     <message>
         <source>the kernel is locked down (Secure Boot): direct port access is not allowed; PS/2 uses the serio_raw driver instead, which needs the kernel&apos;s i8042 keyboard port</source>
-        <translation type="unfinished"></translation>
+        <translation>el núcleo está bloqueado (Secure Boot): no se permite el acceso directo a los puertos; PS/2 usa en su lugar el controlador serio_raw, que necesita el puerto de teclado i8042 del núcleo</translation>
     </message>
     <message>
         <source>the kernel refused direct access to the keyboard controller&apos;s ports (this needs root on an x86 PC)</source>
-        <translation type="unfinished"></translation>
+        <translation>el núcleo rechazó el acceso directo a los puertos del chip controlador del teclado (requiere root en un PC x86)</translation>
     </message>
     <message>
         <source>direct access to the keyboard controller&apos;s ports is switched off (CI or VEXA_NO_REAL_PORTS is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>el acceso directo a los puertos del chip controlador del teclado está desactivado (CI o VEXA_NO_REAL_PORTS está definida)</translation>
     </message>
     <message>
         <source>another VEXA run is using the PS/2 keyboard port: try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>otra ejecución de VEXA está usando el puerto de teclado PS/2: volver a intentarlo cuando haya terminado</translation>
     </message>
     <message>
         <source>the keyboard port %s was not handed to serio_raw: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto de teclado %s no se entregó a serio_raw: %s</translation>
     </message>
     <message>
         <source>serio_raw took the keyboard port %s, but gave no device</source>
-        <translation type="unfinished"></translation>
+        <translation>serio_raw tomó el puerto de teclado %s, pero no creó ningún dispositivo</translation>
     </message>
     <message>
         <source>the keyboard port %s could not be given back to the keyboard (%s); it stays silent until you run: echo -n atkbd | sudo tee /sys/bus/serio/devices/%s/drvctl</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto de teclado %s no se pudo devolver al teclado (%s); queda mudo hasta ejecutar: echo -n atkbd | sudo tee /sys/bus/serio/devices/%s/drvctl</translation>
     </message>
     <message>
         <source>the state file %s can&apos;t be written (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de estado %s no se puede escribir (%s)</translation>
     </message>
     <message>
         <source>an administrator&apos;s authorisation was not given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se dio la autorización de un administrador</translation>
     </message>
     <message>
         <source>the helper vexa-serio-helper ended with status %d</source>
-        <translation type="unfinished"></translation>
+        <translation>el ayudante vexa-serio-helper terminó con el estado %d</translation>
     </message>
     <message>
         <source>more than one serio port is called &quot;i8042 KBD port&quot;: nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>más de un puerto serio se llama &quot;i8042 KBD port&quot;: no se cambió nada</translation>
     </message>
     <message>
         <source>the keyboard port %s is bound to &quot;%s&quot; instead of %s</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto de teclado %s está vinculado a &quot;%s&quot; en lugar de a %s</translation>
     </message>
     <message>
         <source>the keyboard port&apos;s lock can&apos;t be opened (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir el bloqueo del puerto de teclado (%s)</translation>
     </message>
     <message>
         <source>the program is ending</source>
-        <translation type="unfinished"></translation>
+        <translation>el programa está terminando</translation>
     </message>
     <message>
         <source>vexa-cli: the output could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>vexa-cli: no se pudo escribir la salida</translation>
     </message>
     <message>
         <source>There is no PX series keyboard connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay ningún teclado de la serie PX conectado!</translation>
     </message>
     <message>
         <source>There is no PX series keyboard connected!
 A PX series keyboard was found, but this user may not open it: install the udev rule 70-vexa-keyboard.rules (see the README, &quot;USB permissions&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay ningún teclado de la serie PX conectado!
+Se encontró un teclado de la serie PX, pero este usuario no puede abrirlo: instalar la regla udev 70-vexa-keyboard.rules (véase el README, &quot;USB permissions&quot;).</translation>
     </message>
     <message>
         <source>No Programmable Keyboard detected!
 Please check the keyboard connection!
 
 Try to write Keyboard again please!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se detectó ningún teclado programable!
+¡Comprobar la conexión del teclado!
+
+¡Volver a intentar escribir en el teclado!</translation>
     </message>
     <message>
         <source>Can&apos;t access programmable keyboard!
 Please check the driver setup!
 
 Try to write Keyboard again please!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede acceder al teclado programable!
+¡Comprobar la configuración del controlador!
+
+¡Volver a intentar escribir en el teclado!</translation>
     </message>
     <message>
         <source>No Programmable Keyboard detected!
 Please check the keyboard connection!
 
 Try to read again please!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se detectó ningún teclado programable!
+¡Comprobar la conexión del teclado!
+
+¡Volver a intentar la lectura!</translation>
     </message>
     <message>
         <source>Can&apos;t access programmable keyboard!
 Please to check the driver setup!
 
 Try to read again please!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede acceder al teclado programable!
+¡Comprobar la configuración del controlador!
+
+¡Volver a intentar la lectura!</translation>
     </message>
     <message>
         <source>Data Written Error, Count=%d</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir los datos, recuento=%d</translation>
     </message>
     <message>
         <source>The keyboard now holds a partly written template and must be written again before use!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El teclado contiene ahora una plantilla escrita a medias y hay que volver a escribirlo antes de usarlo!</translation>
     </message>
     <message>
         <source>Data Read Error, Count=%d</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer los datos, recuento=%d</translation>
     </message>
     <message>
         <source>Writing data into keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo datos en el teclado</translation>
     </message>
     <message>
         <source>Reading data from keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo datos del teclado</translation>
     </message>
     <message>
         <source>Please don&apos;t use mouse and/or keyboard!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No usar el ratón ni el teclado!</translation>
     </message>
     <message>
         <source>Select Communication Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar puerto de comunicación</translation>
     </message>
     <message>
         <source>Don&apos;t ask at start</source>
-        <translation type="unfinished"></translation>
+        <translation>No preguntar al inicio</translation>
     </message>
     <message>
         <source>The device &lt;%s&gt; is not a PX series keyboard connected to this computer!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El dispositivo &lt;%s&gt; no es un teclado de la serie PX conectado a este equipo!</translation>
     </message>
     <message>
         <source>The PX series keyboard at &lt;%s&gt; does not answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El teclado de la serie PX en &lt;%s&gt; no responde!</translation>
     </message>
     <message>
         <source>ready</source>
-        <translation type="unfinished"></translation>
+        <translation>ready</translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation type="unfinished"></translation>
+        <translation>no permission</translation>
     </message>
     <message>
         <source>not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>not answering</translation>
     </message>
     <message>
         <source>written</source>
-        <translation type="unfinished"></translation>
+        <translation>written</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verified</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>unchanged</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>failed</translation>
     </message>
     <message>
         <source>Select Connected Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar teclado conectado</translation>
     </message>
     <message>
         <source>Several keyboards are connected. Read the template from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay varios teclados conectados. Leer la plantilla de:</translation>
     </message>
     <message>
         <source>Several keyboards are connected. Write the template into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay varios teclados conectados. Escribir la plantilla en:</translation>
     </message>
     <message>
         <source>All connected keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los teclados conectados</translation>
     </message>
     <message>
         <source>no serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>sin número de serie</translation>
     </message>
     <message>
         <source>The template was written into all %d keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla se escribió en los %d teclados.</translation>
     </message>
     <message>
         <source>The template was written into %d of %d keyboards:</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla se escribió en %d de %d teclados:</translation>
     </message>
     <message>
         <source>The backup directory: &lt;%s&gt; can&apos;t be created !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El directorio de copias de seguridad: &lt;%s&gt; no se puede crear !!</translation>
     </message>
     <message>
         <source>The backup directory: &lt;%s&gt; is not yours alone: it must belong to you and no one else may write to it !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El directorio de copias de seguridad: &lt;%s&gt; no es solo del usuario: debe pertenecerle solo a él y nadie más debe poder escribir en él !!</translation>
     </message>
     <message>
         <source>The keyboard&apos;s template could not be read for its backup: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla del teclado no se pudo leer para su copia de seguridad: no se escribió nada.</translation>
     </message>
     <message>
         <source>The template was written, but reading it back failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla se escribió, pero falló su relectura.</translation>
     </message>
     <message>
         <source>A PX series keyboard was found, but this user may not open it: install the udev rule 70-vexa-keyboard.rules (see the README, &quot;USB permissions&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontró un teclado de la serie PX, pero este usuario no puede abrirlo: instalar la regla udev 70-vexa-keyboard.rules (véase el README, &quot;USB permissions&quot;).</translation>
     </message>
     <message>
         <source>The template was written into the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla se escribió en el teclado.</translation>
     </message>
     <message>
         <source>The template was written into the keyboard %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla se escribió en el teclado %s.</translation>
     </message>
     <message>
         <source>The template was read from the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla se leyó del teclado.</translation>
     </message>
     <message>
         <source>The window closes when the transfer with the keyboard has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana se cerrará cuando termine la transferencia con el teclado.</translation>
     </message>
     <message>
         <source>The simulated keyboard file: &lt;%s&gt; can&apos;t be opened !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de teclado simulado: &lt;%s&gt; no se puede abrir !!</translation>
     </message>
     <message>
         <source>The simulated keyboard file: &lt;%s&gt; is not a keyboard memory (%d bytes; it must have 2048)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de teclado simulado: &lt;%s&gt; no es una memoria de teclado (%d bytes; debe tener 2048)!!</translation>
     </message>
     <message>
         <source>The simulated keyboard file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de teclado simulado: &lt;%s&gt; no se puede escribir !!</translation>
     </message>
     <message>
         <source>The simulated keyboard directory: &lt;%s&gt; holds no .bin file !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El directorio de teclados simulados: &lt;%s&gt; no contiene ningún archivo .bin !!</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; is too long (%d bytes; a template has 2048)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de plantilla: &lt;%s&gt; es demasiado largo (%d bytes; una plantilla tiene 2048)!!</translation>
     </message>
     <message>
         <source>The template file: &lt;%s&gt; holds key data that can&apos;t be decoded (key slot %d)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de plantilla: &lt;%s&gt; contiene datos de tecla que no se pueden decodificar (ranura de tecla %d)!!</translation>
     </message>
     <message>
         <source>The keyboard holds other data than was written: block(s) %s differ!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El teclado contiene datos distintos de los escritos: los bloques %s difieren!!</translation>
     </message>
     <message>
         <source>The template the keyboard held before is in %s: &apos;vexa-cli keyboard write %s&apos; puts it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla que tenía antes el teclado está en %s: &apos;vexa-cli keyboard write %s&apos; la restaura.</translation>
     </message>
     <message>
         <source>Write it again, or another template; --backup FILE saves the keyboard&apos;s template before a write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a escribirla, u otra plantilla; --backup FILE guarda la plantilla del teclado antes de escribir.</translation>
     </message>
     <message>
         <source>%d PX series keyboards are connected; this uses %s. --device PATH picks another (&apos;vexa-cli keyboard list&apos; shows them), &apos;write --all&apos; writes them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay %d teclados de la serie PX conectados; se usa %s. --device PATH elige otro (&apos;vexa-cli keyboard list&apos; los muestra), &apos;write --all&apos; los escribe todos.</translation>
     </message>
     <message>
         <source>&apos;vexa-cli keyboard list&apos; shows the keyboards connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;vexa-cli keyboard list&apos; muestra los teclados conectados.</translation>
     </message>
     <message>
         <source>The simulated keyboard saw a protocol violation: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado simulado detectó una infracción del protocolo: %s</translation>
     </message>
     <message>
         <source>Waiting for keyboards: plug one in to write it; Ctrl+C stops (the writes under way are finished).</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando teclados: conectar uno para escribirlo; Ctrl+C detiene (las escrituras en curso se terminan).</translation>
     </message>
     <message>
         <source>Stopping: the writes under way are finished first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo: primero se terminan las escrituras en curso.</translation>
     </message>
     <message>
         <source>%d written, %d verified, %d unchanged, %d failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d escritos, %d verificados, %d sin cambios, %d fallidos.</translation>
     </message>
     <message>
         <source>The log file: &lt;%s&gt; can&apos;t be written !!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de registro: &lt;%s&gt; no se puede escribir !!</translation>
     </message>
     <message>
         <source>Plugged keyboards can&apos;t be watched: the system&apos;s device events are not available (%s)!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pueden vigilar los teclados conectados: los eventos de dispositivos del sistema no están disponibles (%s)!!</translation>
     </message>
     <message>
         <source>Not a keyboard plugged in: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un teclado conectado: %s</translation>
     </message>
     <message>
         <source>unchanged: the keyboard already holds this template; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>unchanged: el teclado ya contiene esta plantilla; no se escribió nada</translation>
     </message>
     <message>
         <source>verified: the keyboard holds the 2048 bytes written</source>
-        <translation type="unfinished"></translation>
+        <translation>verified: el teclado contiene los 2048 bytes escritos</translation>
     </message>
     <message>
         <source>Program Keyboards as Plugged In</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar teclados al conectarlos</translation>
     </message>
     <message>
         <source>Program Keyboards as Plugged &amp;In...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar teclados al &amp;conectarlos...</translation>
     </message>
     <message>
         <source>The current template</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla actual</translation>
     </message>
     <message>
         <source>A template file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de plantilla:</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar tras escribir</translation>
     </message>
     <message>
         <source>Back up each keyboard&apos;s template into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad de cada teclado en:</translation>
     </message>
     <message>
         <source>Log into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro en:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>writing</source>
-        <translation type="unfinished"></translation>
+        <translation>escribiendo</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>hecho</translation>
     </message>
     <message>
         <source>Write a template into every keyboard as it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir una plantilla en cada teclado al conectarlo</translation>
     </message>
     <message>
         <source>Keyboards are programmed as they are plugged in over USB only: choose the USB port at start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los teclados solo se programan al conectarlos por USB: hay que elegir el puerto USB al inicio.</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Card data prefix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la cadena de prefijo de datos de tarjeta!</translation>
     </message>
     <message>
         <source>Card data suffix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la cadena de sufijo de datos de tarjeta!</translation>
     </message>
     <message>
         <source>Track1 prefix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la cadena de prefijo de la pista 1!</translation>
     </message>
     <message>
         <source>Track1 suffix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la cadena de sufijo de la pista 1!</translation>
     </message>
     <message>
         <source>Track1 field terminator error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en el terminador de campo de la pista 1!</translation>
     </message>
     <message>
         <source>Track2 prefix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la cadena de prefijo de la pista 2!</translation>
     </message>
     <message>
         <source>Track2 suffix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la cadena de sufijo de la pista 2!</translation>
     </message>
     <message>
         <source>Track2 field terminator error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en el terminador de campo de la pista 2!</translation>
     </message>
     <message>
         <source>Track3 prefix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la cadena de prefijo de la pista 3!</translation>
     </message>
     <message>
         <source>Track3 suffix string error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la cadena de sufijo de la pista 3!</translation>
     </message>
     <message>
         <source>Track3 field terminator error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en el terminador de campo de la pista 3!</translation>
     </message>
     <message>
         <source>Config KB properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar propiedades del teclado</translation>
     </message>
     <message>
         <source>Send break-code for scan code mode key</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar código de ruptura en modo código de escaneo</translation>
     </message>
     <message>
         <source>Enable beeping when a key typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido al pulsar una tecla</translation>
     </message>
     <message>
         <source>No beeping if a key is not defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin pitido si la tecla no está definida</translation>
     </message>
     <message>
         <source>Translate scan code set#2 for PC/AT</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir códigos de escaneo set#2 para PC/AT</translation>
     </message>
     <message>
         <source>Use &lt;Alt&gt;+number key to make ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar &lt;Alt&gt;+número para formar código ASCII</translation>
     </message>
     <message>
         <source>Enable typematic for scan code</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorrepetición en código de escaneo</translation>
     </message>
     <message>
         <source>Enable typematic for ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorrepetición en código ASCII</translation>
     </message>
     <message>
         <source>Use port</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar puerto</translation>
     </message>
     <message>
         <source>7 Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>7 bits</translation>
     </message>
     <message>
         <source>8 Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Keyboard features</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones del teclado</translation>
     </message>
     <message>
         <source>RS232 port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto RS232</translation>
     </message>
     <message>
         <source>Inter-character delay(mS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo entre caracteres (ms)</translation>
     </message>
     <message>
         <source>Baud rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudios:</translation>
     </message>
     <message>
         <source>Parity check:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridad:</translation>
     </message>
     <message>
         <source>Bit number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de datos:</translation>
     </message>
     <message>
         <source>Config MR properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar el lector de tarjetas (MR)</translation>
     </message>
     <message>
         <source>Card Data Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo de tarjeta:</translation>
     </message>
     <message>
         <source>Card Data Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sufijo de tarjeta:</translation>
     </message>
     <message>
         <source>Enable beep at good read</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido en lectura correcta</translation>
     </message>
     <message>
         <source>Enable 3 beepsat card read error</source>
-        <translation type="unfinished"></translation>
+        <translation>3 pitidos en error de lectura</translation>
     </message>
     <message>
         <source>Skip output of track with error</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir la pista con error</translation>
     </message>
     <message>
         <source>No data output with any error</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin datos ante cualquier error</translation>
     </message>
     <message>
         <source>Track1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de pista 1</translation>
     </message>
     <message>
         <source>Track2 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de pista 2</translation>
     </message>
     <message>
         <source>Track3 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de pista 3</translation>
     </message>
     <message>
         <source>Enable data</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar datos</translation>
     </message>
     <message>
         <source>Enable start sentinel</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar centinela inicial</translation>
     </message>
     <message>
         <source>Enable end sentinel</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar centinela final</translation>
     </message>
     <message>
         <source>Enable LRC output</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar salida LRC</translation>
     </message>
     <message>
         <source>Enable separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar separador</translation>
     </message>
     <message>
         <source>Enable seperator</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar separador</translation>
     </message>
     <message>
         <source>Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo:</translation>
     </message>
     <message>
         <source>Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sufijo:</translation>
     </message>
     <message>
         <source>Field Terminator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminador de campo:</translation>
     </message>
     <message>
         <source>Key Code Test Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de códigos de tecla:</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Esc three times: Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc tres veces: Salir</translation>
     </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo	Ctrl+N</translation>
     </message>
     <message>
         <source>Create a new Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una plantilla nueva</translation>
     </message>
     <message>
         <source>New Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla nueva</translation>
     </message>
     <message>
         <source>&amp;Load...	Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar...	Ctrl+L</translation>
     </message>
     <message>
         <source>Load from template file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar de un archivo de plantilla</translation>
     </message>
     <message>
         <source>Load Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar plantilla</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar	Ctrl+S</translation>
     </message>
     <message>
         <source>Save to template file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en un archivo de plantilla</translation>
     </message>
     <message>
         <source>Save Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar plantilla</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>Save the active Template with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la plantilla activa con otro nombre</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Load &amp;Default	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar pre&amp;determinada	Ctrl+D</translation>
     </message>
     <message>
         <source>Load default template</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar la plantilla predeterminada</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminada</translation>
     </message>
     <message>
         <source>&amp;Import Text Data	Ctrl+I</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar datos de texto	Ctrl+I</translation>
     </message>
     <message>
         <source>Import template data from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar datos de plantilla de un archivo de texto</translation>
     </message>
     <message>
         <source>Import text data</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar datos de texto</translation>
     </message>
     <message>
         <source>&amp;Export Text Data	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar datos de texto	Ctrl+E</translation>
     </message>
     <message>
         <source>Export template data from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar datos de plantilla a un archivo de texto</translation>
     </message>
     <message>
         <source>Export text data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar datos de texto</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>Print the keys with their labels and contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir las teclas con sus etiquetas y contenidos</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Export Pic&amp;ture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar i&amp;magen...</translation>
     </message>
     <message>
         <source>Save the keys with their labels and contents as an SVG, PNG or PDF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las teclas con sus etiquetas y contenidos como imagen SVG, PNG o PDF</translation>
     </message>
     <message>
         <source>Export picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación; pregunta si guardar los documentos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Select PX2100 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el teclado PX2100</translation>
     </message>
     <message>
         <source>Select PX2200 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el teclado PX2200</translation>
     </message>
     <message>
         <source>Select PX2400 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el teclado PX2400</translation>
     </message>
     <message>
         <source>Select DV3300 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el teclado DV3300</translation>
     </message>
     <message>
         <source>Select DV3500 keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el teclado DV3500</translation>
     </message>
     <message>
         <source>Select DV3100 Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el teclado DV3100</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer	Ctrl+Z</translation>
     </message>
     <message>
         <source>Undo the last change of the template</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio de la plantilla</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer	Ctrl+Y</translation>
     </message>
     <message>
         <source>Redo the change undone last</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer el último cambio deshecho</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>&amp;Clear Current Key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar la tecla actual</translation>
     </message>
     <message>
         <source>Clear current key content</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el contenido de la tecla actual</translation>
     </message>
     <message>
         <source>Clear Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar tecla</translation>
     </message>
     <message>
         <source>Set &amp;ASCII Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer modo &amp;ASCII</translation>
     </message>
     <message>
         <source>Set key to ASCII code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner la tecla en modo ASCII</translation>
     </message>
     <message>
         <source>ASCII code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo ASCII</translation>
     </message>
     <message>
         <source>Set &amp;ScanCode Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer modo código de e&amp;scaneo</translation>
     </message>
     <message>
         <source>Set key to scan code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner la tecla en modo código de escaneo</translation>
     </message>
     <message>
         <source>Scan code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo código de escaneo</translation>
     </message>
     <message>
         <source>Insert Ca&amp;ps Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar código &amp;Caps</translation>
     </message>
     <message>
         <source>Insert a Caps function code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un código de función Caps</translation>
     </message>
     <message>
         <source>Insert caps code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar código Caps</translation>
     </message>
     <message>
         <source>Insert &amp;Delay Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar &amp;tiempo de retardo</translation>
     </message>
     <message>
         <source>Insert inter-string delay time function code</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar el código de función de retardo entre cadenas</translation>
     </message>
     <message>
         <source>Insert Delay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar tiempo de retardo</translation>
     </message>
     <message>
         <source>Enter &amp;Level Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir separador de &amp;nivel</translation>
     </message>
     <message>
         <source>Enter level-separator function code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir el código de función separador de nivel</translation>
     </message>
     <message>
         <source>Enter Level separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir separador de nivel</translation>
     </message>
     <message>
         <source>Enter S&amp;hift Level code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir código de nivel de &amp;mayúsculas</translation>
     </message>
     <message>
         <source>Enter multi-level function code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir el código de función multinivel</translation>
     </message>
     <message>
         <source>Multi-level code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código multinivel</translation>
     </message>
     <message>
         <source>&amp;Enter ASCII Code</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Introducir código ASCII</translation>
     </message>
     <message>
         <source>Enter ASCII code as decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir un código ASCII en decimal</translation>
     </message>
     <message>
         <source>Enter ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir código ASCII</translation>
     </message>
     <message>
         <source>S&amp;witch ASCII Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el modo de &amp;visualización ASCII</translation>
     </message>
     <message>
         <source>Switch ASCII display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el modo de visualización ASCII</translation>
     </message>
     <message>
         <source>Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de visualización</translation>
     </message>
     <message>
         <source>Select Scan C&amp;ode</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar código de &amp;escaneo</translation>
     </message>
     <message>
         <source>Enter scan code from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir un código de escaneo de la lista</translation>
     </message>
     <message>
         <source>Enter Scan code</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir código de escaneo</translation>
     </message>
     <message>
         <source>&amp;Read From KB</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer del teclado</translation>
     </message>
     <message>
         <source>Read data from keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer los datos del teclado</translation>
     </message>
     <message>
         <source>Read data</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer datos</translation>
     </message>
     <message>
         <source>&amp;Write Into KB</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir en el teclado</translation>
     </message>
     <message>
         <source>Write data into keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir los datos en el teclado</translation>
     </message>
     <message>
         <source>Write data</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir datos</translation>
     </message>
     <message>
         <source>Config &amp;KB Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar propiedades del &amp;teclado</translation>
     </message>
     <message>
         <source>Config &amp;MR properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar lector de tarjetas (&amp;MR)</translation>
     </message>
     <message>
         <source>Config MR</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar MR</translation>
     </message>
     <message>
         <source>Config RS232 protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar el protocolo RS232</translation>
     </message>
     <message>
         <source>Config RS232</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar RS232</translation>
     </message>
     <message>
         <source>Communication &amp;Port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto de comunicación...</translation>
     </message>
     <message>
         <source>Choose the port to the keyboard: PS/2 or USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el puerto hacia el teclado: PS/2 o USB</translation>
     </message>
     <message>
         <source>Communication port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto de comunicación</translation>
     </message>
     <message>
         <source>Keyboard Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida del teclado</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de herramientas</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas</translation>
     </message>
     <message>
         <source>Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado</translation>
     </message>
     <message>
         <source>Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de estado</translation>
     </message>
     <message>
         <source>&amp;About VEXA...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de VEXA...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar información del programa, número de versión y copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Key Word &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lista de palabras clave</translation>
     </message>
     <message>
         <source>Special Function Key Word Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de palabras clave de funciones especiales</translation>
     </message>
     <message>
         <source>Key Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra clave</translation>
     </message>
     <message>
         <source>&amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plantilla</translation>
     </message>
     <message>
         <source>Key&amp;board</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teclado</translation>
     </message>
     <message>
         <source>&amp;Key Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición de teclas</translation>
     </message>
     <message>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración</translation>
     </message>
     <message>
         <source>T&amp;esting</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ruebas</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>unknown option &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida &apos;%s&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%s&apos; (put -- before an argument that begins with a dash)</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida &apos;%s&apos; (poner -- delante de un argumento que empiece por guion)</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>option --%s belongs to %s</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --%s pertenece a %s</translation>
     </message>
     <message>
         <source>Try &apos;vexa-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;vexa-cli --help&apos;.</translation>
     </message>
     <message>
         <source>option %s is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %s se da más de una vez</translation>
     </message>
     <message>
         <source>Usage: vexa-cli content check TEXT...
@@ -1363,39 +1378,39 @@ Examples:
     </message>
     <message>
         <source>HEX must be pairs of hex digits: &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX deben ser pares de dígitos hexadecimales: &apos;%s&apos;</translation>
     </message>
     <message>
         <source>not a hex digit in HEX: &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un dígito hexadecimal en HEX: &apos;%s&apos;</translation>
     </message>
     <message>
         <source>HEX holds 00, which ends a key string: &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX contiene 00, que termina una cadena de tecla: &apos;%s&apos;</translation>
     </message>
     <message>
         <source>&apos;content %s&apos; takes exactly one TEXT (quote it when it holds blanks)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content %s&apos; admite exactamente un TEXT (entre comillas si contiene espacios)</translation>
     </message>
     <message>
         <source>&apos;content&apos; needs a sub-command: check, encode, length, decode, decimal, words</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content&apos; necesita un subcomando: check, encode, length, decode, decimal, words</translation>
     </message>
     <message>
         <source>&apos;content check&apos; needs at least one TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content check&apos; necesita al menos un TEXT</translation>
     </message>
     <message>
         <source>&apos;content decode&apos; needs the HEX bytes of a key string</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content decode&apos; necesita los bytes HEX de una cadena de tecla</translation>
     </message>
     <message>
         <source>&apos;content words&apos; takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;content words&apos; no admite argumentos</translation>
     </message>
     <message>
         <source>unknown sub-command &apos;%s&apos; for &apos;content&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>subcomando desconocido &apos;%s&apos; para &apos;content&apos;</translation>
     </message>
     <message>
         <source>Usage: vexa-cli keyboard list [--port usb] [--json] [--verbose]
@@ -1535,99 +1550,99 @@ Examples:
     </message>
     <message>
         <source>--port takes usb or ps2, not &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--port admite usb o ps2, no &apos;%s&apos;</translation>
     </message>
     <message>
         <source>--simulate-keyboard needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--simulate-keyboard necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--ps2-device needs a device node</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device necesita un nodo de dispositivo</translation>
     </message>
     <message>
         <source>--ps2-device goes with --port ps2</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device va con --port ps2</translation>
     </message>
     <message>
         <source>--ps2-device and --simulate-keyboard exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--ps2-device y --simulate-keyboard se excluyen mutuamente</translation>
     </message>
     <message>
         <source>--device needs a device path (&apos;vexa-cli keyboard list&apos; prints them)</source>
-        <translation type="unfinished"></translation>
+        <translation>--device necesita una ruta de dispositivo (&apos;vexa-cli keyboard list&apos; las muestra)</translation>
     </message>
     <message>
         <source>--device names a USB keyboard: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--device indica un teclado USB: el puerto PS/2 tiene un solo teclado</translation>
     </message>
     <message>
         <source>list shows USB keyboards: the PS/2 port has one keyboard (&apos;keyboard detect --port ps2&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>list muestra teclados USB: el puerto PS/2 tiene un solo teclado (&apos;keyboard detect --port ps2&apos;)</translation>
     </message>
     <message>
         <source>list takes no file</source>
-        <translation type="unfinished"></translation>
+        <translation>list no admite ningún archivo</translation>
     </message>
     <message>
         <source>detect takes no file</source>
-        <translation type="unfinished"></translation>
+        <translation>detect no admite ningún archivo</translation>
     </message>
     <message>
         <source>read takes one output file</source>
-        <translation type="unfinished"></translation>
+        <translation>read admite un archivo de salida</translation>
     </message>
     <message>
         <source>--backup needs a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--backup necesita un directorio</translation>
     </message>
     <message>
         <source>--backup needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--backup necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--all writes USB keyboards: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--all escribe teclados USB: el puerto PS/2 tiene un solo teclado</translation>
     </message>
     <message>
         <source>--all and --device exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--all y --device se excluyen mutuamente</translation>
     </message>
     <message>
         <source>--json goes with write --all: one object per keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>--json va con write --all: un objeto por teclado</translation>
     </message>
     <message>
         <source>write takes one template file</source>
-        <translation type="unfinished"></translation>
+        <translation>write admite un archivo de plantilla</translation>
     </message>
     <message>
         <source>watch writes USB keyboards: the PS/2 port has one keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>watch escribe teclados USB: el puerto PS/2 tiene un solo teclado</translation>
     </message>
     <message>
         <source>watch takes one template file</source>
-        <translation type="unfinished"></translation>
+        <translation>watch admite un archivo de plantilla</translation>
     </message>
     <message>
         <source>--log needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--log necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--count takes a positive number, not &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--count admite un número positivo, no &apos;%s&apos;</translation>
     </message>
     <message>
         <source>watch simulates keyboards with a directory: --simulate-keyboard DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>watch simula teclados con un directorio: --simulate-keyboard DIR</translation>
     </message>
     <message>
         <source>keyboard needs a subcommand: list, detect, read, write or watch</source>
-        <translation type="unfinished"></translation>
+        <translation>keyboard necesita un subcomando: list, detect, read, write o watch</translation>
     </message>
     <message>
         <source>unknown keyboard subcommand &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>subcomando de keyboard desconocido &apos;%s&apos;</translation>
     </message>
     <message>
         <source>Usage: vexa-cli layout [--model M]
@@ -1653,23 +1668,23 @@ Examples:
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos; for &apos;layout&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &apos;%s&apos; para &apos;layout&apos;</translation>
     </message>
     <message>
         <source>check, encode, measure and decode key contents</source>
-        <translation type="unfinished"></translation>
+        <translation>comprobar, codificar, medir y decodificar contenidos de teclas</translation>
     </message>
     <message>
         <source>list the key layout of a keyboard model</source>
-        <translation type="unfinished"></translation>
+        <translation>listar la distribución de teclas de un modelo de teclado</translation>
     </message>
     <message>
         <source>create, show, export, import, render and compare template files</source>
-        <translation type="unfinished"></translation>
+        <translation>crear, mostrar, exportar, importar, dibujar y comparar archivos de plantilla</translation>
     </message>
     <message>
         <source>list and detect keyboards, read and write their templates</source>
-        <translation type="unfinished"></translation>
+        <translation>listar y detectar teclados, leer y escribir sus plantillas</translation>
     </message>
     <message>
         <source>Usage: vexa-cli COMMAND [ARGUMENTS...]
@@ -1694,11 +1709,11 @@ Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error;
     </message>
     <message>
         <source>unknown command &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido &apos;%s&apos;</translation>
     </message>
     <message>
         <source>unknown keyboard model &apos;%s&apos; (use PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 or 2013..2018)</source>
-        <translation type="unfinished"></translation>
+        <translation>modelo de teclado desconocido &apos;%s&apos; (usar PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 o 2013..2018)</translation>
     </message>
     <message>
         <source>Usage: vexa-cli template new OUT.bin
@@ -1754,35 +1769,35 @@ Examples:
     </message>
     <message>
         <source>&apos;template new&apos; takes one file name: OUT.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template new&apos; admite un nombre de archivo: OUT.bin</translation>
     </message>
     <message>
         <source>&apos;template show&apos; takes one file name: FILE.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template show&apos; admite un nombre de archivo: FILE.bin</translation>
     </message>
     <message>
         <source>&apos;template export&apos; takes two file names: FILE.bin OUT.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template export&apos; admite dos nombres de archivo: FILE.bin OUT.txt</translation>
     </message>
     <message>
         <source>&apos;template import&apos; takes two file names: IN.txt OUT.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template import&apos; admite dos nombres de archivo: IN.txt OUT.bin</translation>
     </message>
     <message>
         <source>&apos;template render&apos; takes two file names: FILE.bin OUT.svg, OUT.png or OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template render&apos; admite dos nombres de archivo: FILE.bin OUT.svg, OUT.png u OUT.pdf</translation>
     </message>
     <message>
         <source>&apos;template diff&apos; takes two file names: A.bin B.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template diff&apos; admite dos nombres de archivo: A.bin B.bin</translation>
     </message>
     <message>
         <source>&apos;template&apos; needs a subcommand: new, show, export, import, render or diff</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;template&apos; necesita un subcomando: new, show, export, import, render o diff</translation>
     </message>
     <message>
         <source>unknown template subcommand &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>subcomando de template desconocido &apos;%s&apos;</translation>
     </message>
 </context>
 <context>
