@@ -5,23 +5,23 @@
     <name>LayoutView</name>
     <message>
         <source>ASCII mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo ASCII</translation>
     </message>
     <message>
         <source>scan code mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo código de escaneo</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Key name: %1, key content: %2, total space left: %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la tecla: %1, contenido de la tecla: %2, espacio libre total: %3 bytes</translation>
     </message>
 </context>
 <context>
@@ -29,50 +29,50 @@
     <message>
         <source>Open</source>
         <extracomment>The title of the file chooser that opens a template.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Use a simulated keyboard whose memory is kept in &lt;file&gt;; a directory: one USB keyboard per .bin file in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar un teclado simulado cuya memoria se guarda en &lt;file&gt;; un directorio: un teclado USB por cada archivo .bin que contiene.</translation>
     </message>
     <message>
         <source>PS/2 through &lt;node&gt;, an already bound serio_raw device (/dev/serio_rawN): nothing is bound.</source>
-        <translation type="unfinished"></translation>
+        <translation>PS/2 a través de &lt;node&gt;, un dispositivo serio_raw ya vinculado (/dev/serio_rawN): no se vincula nada.</translation>
     </message>
     <message>
         <source>Key definition editor for programmable point-of-sale keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de las definiciones de teclas de teclados programables de punto de venta</translation>
     </message>
     <message>
         <source>Template file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de plantilla que se abre.</translation>
     </message>
 </context>
 <context>
@@ -1804,72 +1804,72 @@ Examples:
     <name>vexa::CAboutDlg</name>
     <message>
         <source>Keyboard Editor Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de teclado versión %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>vexa::CKeyWordTable</name>
     <message>
         <source>Special Function Key Word Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de palabras clave de funciones especiales</translation>
     </message>
     <message>
         <source>Special function key words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras clave de funciones especiales</translation>
     </message>
 </context>
 <context>
     <name>vexa::CMainFrame</name>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir este documento</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>CAP</source>
         <extracomment>Status bar indicator: Caps Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>NUM</source>
         <extracomment>Status bar indicator: Num Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
         <extracomment>Status bar indicator: Scroll Lock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DESPL</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Mayús</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Num</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Despl</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
 </context>
 <context>
@@ -1877,105 +1877,105 @@ Examples:
     <message>
         <source>serial %1</source>
         <extracomment>A connected keyboard&apos;s serial number in the list of keyboards.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n.º de serie %1</translation>
     </message>
 </context>
 <context>
     <name>vexa::CSelectKeyboard</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>vexa::CSelectPort</name>
     <message>
         <source>Port Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>vexa::CStationDialog</name>
     <message>
         <source>Template file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de plantilla</translation>
     </message>
     <message>
         <source>Choose the template file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el archivo de plantilla</translation>
     </message>
     <message>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de copias de seguridad</translation>
     </message>
     <message>
         <source>Keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclados</translation>
     </message>
     <message>
         <source>Station status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la estación</translation>
     </message>
 </context>
 <context>
     <name>vexa::CTextFileNamePath</name>
     <message>
         <source>Text File Template Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar/exportar plantilla de texto</translation>
     </message>
     <message>
         <source>Text file template(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de plantilla de texto (*.txt)</translation>
     </message>
     <message>
         <source>Import</source>
         <extracomment>The accept button of the text template file chooser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
     <name>vexa::CVEXAView</name>
     <message>
         <source>Keyboard layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribución del teclado</translation>
     </message>
 </context>
 <context>
     <name>vexa::CodeEntryDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>vexa::TransferProgressDisplay</name>
     <message>
         <source>Transfer progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la transferencia</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>
