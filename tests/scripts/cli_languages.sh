@@ -7,62 +7,64 @@
 source "$(dirname "$0")/lib/cli_common.sh"
 unset LANGUAGE LC_ALL LC_MESSAGES LANG
 
-# in LOCALE-ASSIGNMENTS... -- ARGS...: vexa-cli under those variables; stdout
+# run_in LOCALE-ASSIGNMENTS... -- ARGS...: vexa-cli under those variables; stdout
 # in out, stderr in err, the exit status in rc.
-in() {
+run_in() {
   local vars=()
   while [ "$1" != -- ]; do
     vars+=("$1")
     shift
   done
   shift
-  env "${vars[@]}" "$VEXA_CLI" "$@" >out 2>err
+  env "${vars[@]}" "$VEXA_CLI" "$@" >raw 2>err
   rc=$?
+  # The times of a write differ from run to run.
+  sed -E 's/"(started|finished)":"[^"]*"/"\1":T/g' raw >out
 }
 has() { grep -qF -- "$2" "$1" || fail "$1 lacks '$2': $(head -5 "$1")"; }
 
 # English: no variable, C, POSIX, C.UTF-8, an English locale, and LANGUAGE
 # with the C locale (gettext ignores LANGUAGE then) all give the same help.
-in -- --help
+run_in -- --help
 cp out help.en
 for vars in "LANG=C" "LC_ALL=POSIX" "LANG=C.UTF-8" "LANG=en_GB.UTF-8" "LANGUAGE=de LANG=C" \
   "LANGUAGE=en:de LANG=de_DE.UTF-8"; do
   # shellcheck disable=SC2086
-  in $vars -- --help
+  run_in $vars -- --help
   cmp -s out help.en || fail "$vars: the help is not the English one: $(head -3 out)"
 done
 has help.en "Usage: vexa-cli COMMAND [ARGUMENTS...]"
 
 # Each shipped language has its own help, chosen by each variable in turn.
 for language in de fr es; do
-  in LANG="${language}_XX.UTF-8" -- --help
+  run_in LANG="${language}_XX.UTF-8" -- --help
   cp out "help.$language"
   cmp -s "help.$language" help.en && fail "LANG=${language}_XX.UTF-8: the help is English"
   grep -q 'vexa-cli COMMAND' "help.$language" || fail "$language: the help lost its usage line"
   for vars in "LC_ALL=$language" "LC_MESSAGES=${language}_XX LANG=C" "LANGUAGE=$language:en LANG=en_US.UTF-8"; do
     # shellcheck disable=SC2086
-    in $vars -- --help
+    run_in $vars -- --help
     cmp -s out "help.$language" || fail "$vars: not the $language help: $(head -3 out)"
   done
 done
 # LC_ALL outranks LANG; the first language of LANGUAGE that VEXA has wins.
-in LC_ALL=fr_FR.UTF-8 LANG=de_DE.UTF-8 -- --help
+run_in LC_ALL=fr_FR.UTF-8 LANG=de_DE.UTF-8 -- --help
 cmp -s out help.fr || fail "LC_ALL=fr over LANG=de: not French"
-in LANGUAGE=xx:es:de LANG=de_DE.UTF-8 -- --help
+run_in LANGUAGE=xx:es:de LANG=de_DE.UTF-8 -- --help
 cmp -s out help.es || fail "LANGUAGE=xx:es:de: not Spanish"
 # A language VEXA has no translation for is English.
-in LANG=ja_JP.UTF-8 -- --help
+run_in LANG=ja_JP.UTF-8 -- --help
 cmp -s out help.en || fail "LANG=ja_JP: not English"
 
 # Messages on stderr: German, with the file name in its place.
-in LANG=de_DE.UTF-8 -- template show missing.bin
+run_in LANG=de_DE.UTF-8 -- template show missing.bin
 [ "$rc" -eq 1 ] || fail "template show missing.bin: exit $rc"
 grep -q 'missing.bin' err || fail "the German message lost the file name: $(cat err)"
-in LANG=C -- template show missing.bin
+run_in LANG=C -- template show missing.bin
 cp err err.en
-in LANG=de_DE.UTF-8 -- template show missing.bin
+run_in LANG=de_DE.UTF-8 -- template show missing.bin
 cmp -s err err.en && fail "the message is English under LANG=de_DE.UTF-8: $(cat err)"
-in LANG=de_DE.UTF-8 -- --no-such-option
+run_in LANG=de_DE.UTF-8 -- --no-such-option
 [ "$rc" -eq 2 ] || fail "a usage error: exit $rc"
 grep -q -- '--no-such-option' err || fail "the German usage error lost the option: $(cat err)"
 
@@ -76,11 +78,11 @@ for args in "keyboard list --simulate-keyboard kbs" "keyboard list --json --simu
   "template show blank.bin" "content check Tea[CR] [F1]a [Nothing]" "content words" \
   "template diff blank.bin blank.bin --json"; do
   # shellcheck disable=SC2086
-  in LANG=C -- $args
+  run_in LANG=C -- $args
   cp out out.en
   for language in de fr es; do
     # shellcheck disable=SC2086
-    in LANG="${language}_XX.UTF-8" -- $args
+    run_in LANG="${language}_XX.UTF-8" -- $args
     cmp -s out out.en || fail "$language: '$args' printed other output: $(diff out.en out | head -5)"
   done
 done

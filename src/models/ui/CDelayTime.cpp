@@ -12,7 +12,9 @@ CDelayTime::CDelayTime(QWidget* parent)
     : CodeEntryDialog(msg::Tr(msg::kDelayTimeTitle), 186, 49, parent), m_value(CodeEntry::kDelayInitial) {
   const QRect field(QPoint(65, 25), QPoint(109, 44));  // (65,25)-(110,45)
   m_spin = AddSpin(field, CodeEntry::kDelayMin, CodeEntry::kDelayMax, CodeEntry::kDelayInitial);
-  AddText(msg::Tr(msg::kDelayTimeLabel), Units(7, 0, 0, 0).left(), field)->setBuddy(m_spin);
+  QLabel* label = AddText(msg::Tr(msg::kDelayTimeLabel), Units(7, 0, 0, 0).left(), field);
+  label->setBuddy(m_spin);
+  KeepAfter(m_spin, label);
   QLabel* unit = AddText(msg::Tr(msg::kDelayTimeUnit), m_spin->geometry().right() + 2, field);
   PlaceButtons(129, 7, 26, unit->geometry().right());
   m_spin->setFocus();

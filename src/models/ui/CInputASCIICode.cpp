@@ -17,11 +17,7 @@ CInputASCIICode::CInputASCIICode(QWidget* parent)
   m_field->setGeometry(Units(52, 12, 36, 12));
   QLabel* label = AddText(msg::Tr(msg::kAsciiCodeLabel), Units(7, 0, 0, 0).left(), m_field->geometry());
   label->setBuddy(m_field);
-  // The field keeps a gap of 4 dialog units after its label, also where the
-  // system font makes the label wider than the dialog template allowed for.
-  const int gap = Units(4, 0, 0, 0).left();
-  if (m_field->geometry().left() < label->geometry().right() + 1 + gap)
-    m_field->move(label->geometry().right() + 1 + gap, m_field->y());
+  KeepAfter(m_field, label);
   QLabel* bounds =
       AddText(msg::Tr(msg::kAsciiCodeBounds), m_field->geometry().right() + 6, m_field->geometry());
   PlaceButtons(129, 5, 22, bounds->geometry().right());

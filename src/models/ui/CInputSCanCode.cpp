@@ -28,15 +28,17 @@ CInputSCanCode::CInputSCanCode(QWidget* parent)
   m_combo->setGeometry(field.left(), field.top(), field.width(), m_combo->sizeHint().height());
   QLabel* label = AddText(msg::Tr(msg::kScanCodeLabel), Units(7, 0, 0, 0).left(), m_combo->geometry());
   label->setBuddy(m_combo);
-  if (label->geometry().right() + 4 > m_combo->x())
-    m_combo->move(label->geometry().right() + 4, m_combo->y());
+  KeepAfter(m_combo, label);
   // The buttons go under the combo box.
   const int buttonsTop = m_combo->geometry().bottom() + 8;
-  OkButton()->setGeometry(QRect(QPoint(m_combo->x(), buttonsTop), Units(0, 0, 40, 14).size()));
-  CancelButton()->setGeometry(
-      QRect(QPoint(m_combo->geometry().right() - Units(0, 0, 40, 0).width() + 1, buttonsTop),
-            Units(0, 0, 40, 14).size()));
-  setFixedSize(std::max(width(), m_combo->geometry().right() + Units(7, 0, 0, 0).left()),
+  const QSize button(ButtonWidth(40), Units(0, 0, 0, 14).height());
+  OkButton()->setGeometry(QRect(QPoint(m_combo->x(), buttonsTop), button));
+  CancelButton()->setGeometry(QRect(
+      QPoint(std::max(m_combo->geometry().right() - button.width() + 1, OkButton()->geometry().right() + 6),
+             buttonsTop),
+      button));
+  setFixedSize(std::max(width(), std::max(m_combo->geometry().right(), CancelButton()->geometry().right()) +
+                                     Units(7, 0, 0, 0).left()),
                std::max(height(), CancelButton()->geometry().bottom() + Units(0, 7, 0, 0).top()));
   SetValue(std::string(CodeEntry::kInitialScanCode));
   m_combo->setFocus();

@@ -14,7 +14,9 @@ CShiftLevel::CShiftLevel(QWidget* parent)
   const QRect field(QPoint(70, 25), QPoint(104, 44));  // (70,25)-(105,45)
   m_spin =
       AddSpin(field, CodeEntry::kShiftLevelMin, CodeEntry::kShiftLevelMax, CodeEntry::kShiftLevelInitial);
-  AddText(msg::Tr(msg::kShiftLevelLabel), Units(7, 0, 0, 0).left(), field)->setBuddy(m_spin);
+  QLabel* label = AddText(msg::Tr(msg::kShiftLevelLabel), Units(7, 0, 0, 0).left(), field);
+  label->setBuddy(m_spin);
+  KeepAfter(m_spin, label);
   QLabel* range = AddText(msg::Tr(msg::kShiftLevelRange), m_spin->geometry().right() + 6, field);
   PlaceButtons(129, 5, 22, range->geometry().right());
   m_spin->setFocus();

@@ -58,6 +58,8 @@ QSpinBox* CodeEntryDialog::AddSpin(const QRect& field, int min, int max, int ini
 void CodeEntryDialog::PlaceButtons(int x, int okY, int cancelY, int rightOfText) {
   QRect ok = Units(x, okY, 50, 14);
   QRect cancel = Units(x, cancelY, 50, 14);
+  ok.setWidth(ButtonWidth(50));
+  cancel.setWidth(ok.width());
   const int shift = std::max(0, rightOfText + 8 - std::min(ok.left(), cancel.left()));
   ok.translate(shift, 0);
   cancel.translate(shift, 0);
@@ -65,6 +67,22 @@ void CodeEntryDialog::PlaceButtons(int x, int okY, int cancelY, int rightOfText)
   m_cancel->setGeometry(cancel);
   const int right = std::max(ok.right(), cancel.right()) + Units(7, 0, 0, 0).left();
   if (right > width()) setFixedWidth(right);
+}
+
+int CodeEntryDialog::ButtonWidth(int units) const {
+  int width = Units(0, 0, units, 0).width();
+  for (const QPushButton* button : {m_ok, m_cancel}) {
+    const int text =
+        button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+    width =
+        std::max(width, text + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button));
+  }
+  return width;
+}
+
+void CodeEntryDialog::KeepAfter(QWidget* field, const QLabel* label) const {
+  const int left = label->geometry().right() + 1 + Units(4, 0, 0, 0).left();
+  if (field->x() < left) field->move(left, field->y());
 }
 
 }  // namespace vexa

@@ -35,6 +35,13 @@ class CodeEntryDialog : public QDialog {
   // Places OK and Cancel at the given positions (dialog units, 50 x 14 each),
   // moved right when a text would run into them.
   void PlaceButtons(int x, int okY, int cancelY, int rightOfText);
+  // The width of OK and Cancel: `units` dialog units, or wider where a
+  // button's text needs it (a translated "Cancel").
+  [[nodiscard]] int ButtonWidth(int units) const;
+  // Moves FIELD right so it keeps a gap of 4 dialog units after LABEL, where
+  // the label (in the system font or in another language) is wider than the
+  // dialog's layout allowed for.
+  void KeepAfter(QWidget* field, const QLabel* label) const;
 
  private:
   QPushButton* m_ok;
