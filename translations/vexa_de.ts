@@ -2055,6 +2055,62 @@ Beispiele:
         <source>unknown template subcommand &apos;%s&apos;</source>
         <translation>unbekannter Unterbefehl &apos;%s&apos; für template</translation>
     </message>
+    <message>
+        <source>ScanCode Mode</source>
+        <translation>Scancode-Modus</translation>
+    </message>
+    <message>
+        <source>ASCII Decimal Mode</source>
+        <translation>ASCII-Dezimalmodus</translation>
+    </message>
+    <message>
+        <source>ASCII Mode</source>
+        <translation>ASCII-Modus</translation>
+    </message>
+    <message>
+        <source>Key Name:</source>
+        <translation>Taste:</translation>
+    </message>
+    <message>
+        <source>Key content:</source>
+        <translation>Inhalt:</translation>
+    </message>
+    <message>
+        <source>Total space left (bytes):</source>
+        <translation>Freier Speicher (Byte):</translation>
+    </message>
+    <message>
+        <source>Use Mouse or &lt;Shift&gt; + &lt;Arrow&gt; to Select Key.  </source>
+        <translation>Taste mit Maus oder &lt;Shift&gt; + &lt;Pfeil&gt; wählen.  </translation>
+    </message>
+    <message>
+        <source>Use Mouse or &lt;Shift&gt; + &lt;Arrow&gt; to Select Key. Use &lt;ESC&gt; then &lt;Func Key&gt; to Input Function Key Code.</source>
+        <translation>Taste mit Maus oder &lt;Shift&gt; + &lt;Pfeil&gt; wählen. &lt;ESC&gt;, dann &lt;F-Taste&gt;: Funktionscode eingeben.</translation>
+    </message>
+    <message>
+        <source>Black Key: blank key</source>
+        <translation>Schwarz: leere Taste</translation>
+    </message>
+    <message>
+        <source>Blue Key</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>: defined key</source>
+        <translation>: belegte Taste</translation>
+    </message>
+    <message>
+        <source>Green Key</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>: modified key</source>
+        <translation>: geänderte Taste</translation>
+    </message>
+    <message>
+        <source>Port Name: %s</source>
+        <translation>Anschluss: %s</translation>
+    </message>
 </context>
 <context>
     <name>vexa::CAboutDlg</name>

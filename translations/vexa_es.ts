@@ -1799,6 +1799,62 @@ Examples:
         <source>unknown template subcommand &apos;%s&apos;</source>
         <translation>subcomando de template desconocido &apos;%s&apos;</translation>
     </message>
+    <message>
+        <source>ScanCode Mode</source>
+        <translation>Modo escaneo</translation>
+    </message>
+    <message>
+        <source>ASCII Decimal Mode</source>
+        <translation>Modo ASCII decimal</translation>
+    </message>
+    <message>
+        <source>ASCII Mode</source>
+        <translation>Modo ASCII</translation>
+    </message>
+    <message>
+        <source>Key Name:</source>
+        <translation>Tecla:</translation>
+    </message>
+    <message>
+        <source>Key content:</source>
+        <translation>Contenido:</translation>
+    </message>
+    <message>
+        <source>Total space left (bytes):</source>
+        <translation>Espacio libre (bytes):</translation>
+    </message>
+    <message>
+        <source>Use Mouse or &lt;Shift&gt; + &lt;Arrow&gt; to Select Key.  </source>
+        <translation>Elegir la tecla con el ratón o &lt;Shift&gt; + &lt;Flecha&gt;.  </translation>
+    </message>
+    <message>
+        <source>Use Mouse or &lt;Shift&gt; + &lt;Arrow&gt; to Select Key. Use &lt;ESC&gt; then &lt;Func Key&gt; to Input Function Key Code.</source>
+        <translation>Elegir la tecla con el ratón o &lt;Shift&gt; + &lt;Flecha&gt;. &lt;ESC&gt; y luego &lt;Tecla F&gt;: código de función.</translation>
+    </message>
+    <message>
+        <source>Black Key: blank key</source>
+        <translation>Negra: tecla vacía</translation>
+    </message>
+    <message>
+        <source>Blue Key</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>: defined key</source>
+        <translation>: tecla definida</translation>
+    </message>
+    <message>
+        <source>Green Key</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>: modified key</source>
+        <translation>: tecla modificada</translation>
+    </message>
+    <message>
+        <source>Port Name: %s</source>
+        <translation>Puerto: %s</translation>
+    </message>
 </context>
 <context>
     <name>vexa::CAboutDlg</name>

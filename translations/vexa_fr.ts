@@ -1830,6 +1830,62 @@ Examples:
         <source>unknown template subcommand &apos;%s&apos;</source>
         <translation>sous-commande de template inconnue &apos;%s&apos;</translation>
     </message>
+    <message>
+        <source>ScanCode Mode</source>
+        <translation>Mode balayage</translation>
+    </message>
+    <message>
+        <source>ASCII Decimal Mode</source>
+        <translation>Mode ASCII décimal</translation>
+    </message>
+    <message>
+        <source>ASCII Mode</source>
+        <translation>Mode ASCII</translation>
+    </message>
+    <message>
+        <source>Key Name:</source>
+        <translation>Touche :</translation>
+    </message>
+    <message>
+        <source>Key content:</source>
+        <translation>Contenu :</translation>
+    </message>
+    <message>
+        <source>Total space left (bytes):</source>
+        <translation>Espace libre (octets) :</translation>
+    </message>
+    <message>
+        <source>Use Mouse or &lt;Shift&gt; + &lt;Arrow&gt; to Select Key.  </source>
+        <translation>Choisir la touche : souris ou &lt;Shift&gt; + &lt;Flèche&gt;.  </translation>
+    </message>
+    <message>
+        <source>Use Mouse or &lt;Shift&gt; + &lt;Arrow&gt; to Select Key. Use &lt;ESC&gt; then &lt;Func Key&gt; to Input Function Key Code.</source>
+        <translation>Choisir la touche : souris ou &lt;Shift&gt; + &lt;Flèche&gt;. &lt;ESC&gt; puis &lt;Touche F&gt; : code de fonction.</translation>
+    </message>
+    <message>
+        <source>Black Key: blank key</source>
+        <translation>Noire : touche vide</translation>
+    </message>
+    <message>
+        <source>Blue Key</source>
+        <translation>Bleue</translation>
+    </message>
+    <message>
+        <source>: defined key</source>
+        <translation> : touche définie</translation>
+    </message>
+    <message>
+        <source>Green Key</source>
+        <translation>Verte</translation>
+    </message>
+    <message>
+        <source>: modified key</source>
+        <translation> : touche modifiée</translation>
+    </message>
+    <message>
+        <source>Port Name: %s</source>
+        <translation>Port : %s</translation>
+    </message>
 </context>
 <context>
     <name>vexa::CAboutDlg</name>

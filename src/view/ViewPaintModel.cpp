@@ -1,9 +1,11 @@
 #include "view/ViewPaintModel.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "base/Messages.h"
+#include "base/Translate.h"
 #include "document/CVEXADoc.h"
 #include "document/KeyContent.h"
 #include "models/ModelTable.h"
@@ -67,9 +69,16 @@ class Painter {
 };
 
 std::string ModeText(const ViewState& state) {
-  if (!state.SelectedIsAscii()) return "ScanCode Mode";
-  return state.decimalDisplay ? "ASCII Decimal Mode" : "ASCII Mode";
+  if (!state.SelectedIsAscii()) return std::string(msg::Tr(VEXA_TR_NOOP("vexa", "ScanCode Mode")));
+  return std::string(state.decimalDisplay ? msg::Tr(VEXA_TR_NOOP("vexa", "ASCII Decimal Mode"))
+                                          : msg::Tr(VEXA_TR_NOOP("vexa", "ASCII Mode")));
 }
+
+// A text of the view in the user's language.
+std::string ViewText(const char* english) { return std::string(msg::Tr(english)); }
+
+// The right edge of a text drawn at X.
+int EndOf(int x, const std::string& text) { return x + content_window::kColumnWidth * TextCells(text, true); }
 
 void PaintKeys(const CVEXADoc& doc, const ViewState& state, const ViewColours& c, Painter& paint) {
   const bool lShapedEnter = HasLShapedEnter(doc.ModelId()) && doc.KeyCount() > kEnterKey;
@@ -111,6 +120,14 @@ Rgb KeyLabelColour(const CVEXADoc& doc, int keyIndex, const ViewColours& c) {
   return c.modified;
 }
 
+int TextCells(const std::string& text, bool utf8) {
+  if (!utf8) return static_cast<int>(text.size());
+  int cells = 0;
+  for (const char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++cells;
+  return cells;
+}
+
 std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int clientWidth, int clientHeight,
                                    const ViewColours& c) {
   std::vector<DrawOp> ops;
@@ -119,20 +136,36 @@ std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int cl
   const auto text = [&](int x, int y, std::string t, Rgb colour) {
     paint.Text(x, y, std::move(t), colour, c.background);
   };
+  // The view's own texts. Each one after another on its line starts where
+  // English has it, or right after the one before it where a translation is
+  // longer; the line's last text is moved left instead, to stay in the view.
+  const auto uiText = [&](int x, int y, std::string t, Rgb colour) {
+    const int end = EndOf(x, t);
+    paint.Text(x, y, std::move(t), colour, c.background);
+    ops.back().utf8 = true;
+    return end;
+  };
 
   paint.Box(0, 0, clientWidth, clientHeight, c.text, c.background);
-  text(10, 310, "Key Name:", c.text);
-  text(10, 330, "Key content:", c.text);
-  text(490, 310, "Total space left (bytes):", c.text);
+  const int nameEnd = uiText(10, 310, ViewText(VEXA_TR_NOOP("vexa", "Key Name:")), c.text);
+  uiText(10, 330, ViewText(VEXA_TR_NOOP("vexa", "Key content:")), c.text);
+  const std::string spaceLeft = ViewText(VEXA_TR_NOOP("vexa", "Total space left (bytes):"));
+  const int spaceLeftX =
+      std::max(kEscPendingX + 4 * content_window::kColumnWidth,
+               std::min(490, 665 - content_window::kColumnWidth * TextCells(spaceLeft, true)));
+  const int spaceLeftEnd = uiText(spaceLeftX, 310, spaceLeft, c.text);
 
-  text(80, 310, doc.Labels()[static_cast<size_t>(state.selectedPosition)], c.defined);
-  text(280, 310, ModeText(state), c.defined);
+  const std::string& label = doc.Labels()[static_cast<size_t>(state.selectedPosition)];
+  const int labelX = std::max(80, nameEnd + content_window::kColumnWidth);
+  text(labelX, 310, label, c.defined);
+  uiText(std::max(280, labelX + content_window::kColumnWidth * (static_cast<int>(label.size()) + 1)), 310,
+         ModeText(state), c.defined);
   // The ESC prefix is otherwise invisible: the next special key gives its word
   // instead of acting. Blanks erase the mark when the prefix is gone.
   text(kEscPendingX, 310,
        state.escPrefix ? std::string(msg::kEscPending) : std::string(msg::kEscPending.size(), ' '),
        c.defined);
-  text(670, 310, std::to_string(doc.SpaceLeft()), c.defined);
+  text(std::max(670, spaceLeftEnd + 5), 310, std::to_string(doc.SpaceLeft()), c.defined);
 
   using namespace content_window;
   paint.Box(kLeft, kTop, kRight, kBottom, c.text, c.field);
@@ -151,18 +184,28 @@ std::vector<DrawOp> BuildViewPaint(CVEXADoc& doc, const ViewState& state, int cl
   paint.Line(729, 299, 29, 299, c.light);
   paint.Line(29, 299, 29, 19, c.light);
 
-  text(35, 25,
-       state.SelectedIsAscii() ? "Use Mouse or <Shift> + <Arrow> to Select Key.  "
-                               : "Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then <Func Key> to "
-                                 "Input Function Key Code.",
-       c.text);
-  text(620, 2, "Port Name: " + state.portName, c.text);
+  uiText(35, 25,
+         state.SelectedIsAscii()
+             ? ViewText(VEXA_TR_NOOP("vexa", "Use Mouse or <Shift> + <Arrow> to Select Key.  "))
+             : ViewText(
+                   VEXA_TR_NOOP("vexa",
+                                "Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then <Func Key> to "
+                                "Input Function Key Code.")),
+         c.text);
 
-  text(35, 2, "Black Key: blank key", c.text);
-  text(230, 2, "Blue Key", c.defined);
-  text(290, 2, ": defined key", c.text);
-  text(405, 2, "Green Key", c.modified);
-  text(470, 2, ": modified key", c.text);
+  int end = uiText(35, 2, ViewText(VEXA_TR_NOOP("vexa", "Black Key: blank key")), c.text);
+  end = uiText(std::max(230, end + content_window::kColumnWidth), 2,
+               ViewText(VEXA_TR_NOOP("vexa", "Blue Key")), c.defined);
+  end = uiText(std::max(290, end), 2, ViewText(VEXA_TR_NOOP("vexa", ": defined key")), c.text);
+  end = uiText(std::max(405, end + content_window::kColumnWidth), 2,
+               ViewText(VEXA_TR_NOOP("vexa", "Green Key")), c.modified);
+  end = uiText(std::max(470, end), 2, ViewText(VEXA_TR_NOOP("vexa", ": modified key")), c.text);
+  // Port Name: <USB|PS/2>, the port's name as the port dialog lists it.
+  const std::string port =
+      msg::FormatMessage(msg::Tr(VEXA_TR_NOOP("vexa", "Port Name: %s")), state.portName.c_str());
+  uiText(std::max(end + content_window::kColumnWidth,
+                  std::min(620, 760 - 4 - content_window::kColumnWidth * TextCells(port, true))),
+         2, port, c.text);
 
   // The error line, and under it which word of the key is wrong and why.
   if (state.errorFlag) {

@@ -18,6 +18,10 @@ namespace vexa {
 class CVEXADoc;
 struct ViewState;
 
+// The number of character cells TEXT takes: bytes, or for a UTF-8 text its
+// characters.
+int TextCells(const std::string& text, bool utf8);
+
 struct DrawOp {
   enum class Kind {
     Fill,  // rectangle (x1,y1)-(x2,y2), right and bottom exclusive, filled with colour
@@ -31,6 +35,9 @@ struct DrawOp {
   Rgb colour;
   Rgb background;
   std::string text;
+  // A text of the program itself, in the user's language (UTF-8); otherwise
+  // the text is 8-bit bytes (key labels and contents).
+  bool utf8 = false;
   int position = -1;  // the layout position a key's edge or label belongs to; -1 otherwise
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Messages.h"
+#include "base/Translate.h"
 #include "document/CVEXADoc.h"
 #include "document/SettingsStore.h"
 #include "models/ModelTable.h"
@@ -292,6 +293,48 @@ TEST_F(ViewLogicTest, LabelColoursFollowTheKeyFlags) {
     EXPECT_EQ(label->position, p);
     EXPECT_EQ(label->colour, c.colour) << c.content << c.defined;
   }
+}
+
+// A language whose texts are all longer than the English ones, with a
+// two-byte character in each.
+std::string LongTranslation(const char* source) { return std::string(source) + " \xC3\xA4\xC3\xA4\xC3\xA4"; }
+
+TEST_F(ViewLogicTest, LongerTranslatedTextsFlowWithoutOverlapping) {
+  state.portName = "USB";
+  for (const bool translated : {false, true}) {
+    SCOPED_TRACE(translated);
+    msg::SetTranslator(translated ? &LongTranslation : nullptr);
+    const auto ops = BuildViewPaint(*doc, state, 800, 400);
+    msg::SetTranslator(nullptr);
+    for (const int y : {2, 310}) {
+      std::vector<const DrawOp*> line;
+      for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Text && op.y1 == y &&
+            op.text.find_first_not_of(' ') != std::string::npos)
+          line.push_back(&op);
+      std::sort(line.begin(), line.end(), [](const DrawOp* a, const DrawOp* b) { return a->x1 < b->x1; });
+      ASSERT_GE(line.size(), 4u);
+      for (size_t i = 0; i < line.size(); ++i) {
+        const int end = line[i]->x1 + content_window::kColumnWidth * TextCells(line[i]->text, line[i]->utf8);
+        // English fits the view; a longer language moves texts, never over each other.
+        if (!translated) EXPECT_LE(end, 760) << line[i]->text;
+        if (i + 1 < line.size())
+          EXPECT_LE(end, line[i + 1]->x1) << line[i]->text << " runs into " << line[i + 1]->text;
+      }
+    }
+    // The English texts stay where they always were.
+    if (!translated) {
+      ASSERT_NE(FindText(ops, 230, 2), nullptr);
+      EXPECT_EQ(FindText(ops, 230, 2)->text, "Blue Key");
+      ASSERT_NE(FindText(ops, 620, 2), nullptr);
+      EXPECT_EQ(FindText(ops, 620, 2)->text, "Port Name: USB");
+      ASSERT_NE(FindText(ops, 490, 310), nullptr);
+      EXPECT_TRUE(FindText(ops, 490, 310)->utf8);
+    }
+  }
+  // A key's label is its 8-bit bytes, the program's texts UTF-8.
+  EXPECT_EQ(TextCells("\xC3\xA4", true), 1);
+  EXPECT_EQ(TextCells("\xC3\xA4", false), 2);
 }
 
 TEST_F(ViewLogicTest, PaintShowsSelectionModeSpaceAndErrorLine) {

@@ -51,8 +51,7 @@ QRect OpBounds(const DrawOp& op) {
           .normalized()
           .adjusted(-op.penWidth, -op.penWidth, op.penWidth, op.penWidth);
     case DrawOp::Kind::Text:
-      return QRect(op.x1, op.y1, content_window::kColumnWidth * static_cast<int>(op.text.size()),
-                   kCellHeight);
+      return QRect(op.x1, op.y1, content_window::kColumnWidth * TextCells(op.text, op.utf8), kCellHeight);
   }
   return {};
 }
@@ -251,12 +250,14 @@ void CVEXAView::PaintView(QPainter& painter, const QRect& dirty) {
         break;
       case DrawOp::Kind::Text: {
         if (op.text.empty()) break;
-        const int width = content_window::kColumnWidth * static_cast<int>(op.text.size());
+        const int width = content_window::kColumnWidth * TextCells(op.text, op.utf8);
         painter.fillRect(op.x1, op.y1, width, kCellHeight, ToQColor(op.background));
         // Runs of blanks only erase what was drawn before.
         if (op.text.find_first_not_of(' ') == std::string::npos) break;
         painter.setPen(ToQColor(op.colour));
-        painter.drawText(op.x1, op.y1 + m_ascent, QString::fromStdU16String(Cp1252ToUtf16(op.text)));
+        painter.drawText(op.x1, op.y1 + m_ascent,
+                         op.utf8 ? QString::fromUtf8(op.text.data(), static_cast<qsizetype>(op.text.size()))
+                                 : QString::fromStdU16String(Cp1252ToUtf16(op.text)));
         break;
       }
     }

@@ -12,6 +12,7 @@ runs over D-Bus and not over the display.
                                              (1 or 0), LEFT TOP WIDTH HEIGHT on the
                                              screen and DESCRIPTION, tab-separated
   atspi.py selected APP                      the selected key: NAME tab DESCRIPTION
+  atspi.py menus APP WINDOW-REGEX             the names of the window's menus, one a line
   atspi.py describe APP NAME                 ROLE tab DESCRIPTION of the first object
                                              named NAME
   atspi.py presskey APP NAME                 press the first key named NAME
@@ -155,6 +156,25 @@ def press_key(view, name):
     sys.exit("atspi: the layout view has no key %r" % name)
 
 
+def menu_titles(window):
+    """The names of the menu bar's menus, in order."""
+    def menu_bar(node, depth=0):
+        if node is None or depth > 6:
+            return None
+        if node.getRole() == pyatspi.ROLE_MENU_BAR:
+            return node
+        for child in node:
+            hit = menu_bar(child, depth + 1)
+            if hit is not None:
+                return hit
+        return None
+
+    bar = menu_bar(window)
+    if bar is None:
+        sys.exit("atspi: %s has no menu bar" % window.name)
+    return [child.name for child in bar if child is not None]
+
+
 def main(argv):
     if len(argv) >= 3 and argv[0] == "wait":
         wait_window(argv[1], argv[2], int(argv[3]) if len(argv) > 3 else 20)
@@ -176,6 +196,9 @@ def main(argv):
         if hit is None:
             sys.exit("atspi: %s has no object named %r" % (argv[1], argv[2]))
         print("%s\t%s" % (hit.getRoleName(), hit.description))
+    elif len(argv) == 3 and argv[0] == "menus":
+        for title in menu_titles(wait_window(argv[1], argv[2], 20)):
+            print(title)
     elif len(argv) == 3 and argv[0] == "presskey":
         press_key(layout_view(argv[1]), argv[2])
     else:
