@@ -1374,7 +1374,46 @@ Examples:
   vexa-cli content decimal &apos;Ab[CR]&apos;                   # [65][98][CR]
   vexa-cli content encode -- &apos;-5&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vexa-cli content check TEXT...
+        vexa-cli content encode TEXT
+        vexa-cli content length TEXT
+        vexa-cli content decode HEX...
+        vexa-cli content decimal TEXT
+        vexa-cli content words
+
+Traite les contenus de touche : le texte d&apos;une touche, fait de caractères
+ordinaires, des échappements [[ et ]] pour un crochet littéral et de mots-clés
+entre crochets comme [CR], [Delay5], [F1] ou [PageUp]. Textes et sortie sont
+des octets bruts sur 8 bits.
+
+  check    une ligne par TEXT : &apos;ascii&apos; (contenu valide en mode ASCII, texte
+           vide compris), &apos;scancode&apos; (valide seulement en mode code de
+           balayage) ou &apos;invalid&apos;
+  encode   les octets que stocke la touche (sans son terminateur 00), en paires
+           hexadécimales majuscules séparées par une espace ; une ligne vide
+           s&apos;il n&apos;y en a aucun
+  length   le nombre d&apos;octets qu&apos;occupe la touche dans la mémoire du clavier
+           (sans son terminateur), tel que l&apos;éditeur compte l&apos;espace restant
+  decode   le texte de contenu d&apos;une chaîne de touche stockée, donnée en paires
+           hexadécimales (espaces facultatives ; pas de 00, qui termine une
+           chaîne de touche)
+  decimal  l&apos;affichage décimal d&apos;un contenu en mode ASCII : chaque caractère
+           sous forme de sa valeur d&apos;octet entre crochets, mots de fonction
+           inchangés
+  words    la liste des mots-clés : chaque mot de code de balayage nommé, avec
+           sa signification
+
+Mettez -- avant un TEXT qui commence par un tiret.
+
+Exemples :
+  vexa-cli content check &apos;Coffee[CR]&apos; &apos;[F1][Shift][A]&apos; &apos;[F1]a&apos;
+  vexa-cli content encode &apos;[PrintScreen][Delay5]&apos;     # FF E0 2A E0 37 FD 05
+  vexa-cli content length &apos;[ShiftLevel3]&apos;             # 4
+  vexa-cli content decode &apos;FF 3B FE 3C&apos;               # [F1][Separator][F2]
+  vexa-cli content decode 410D                        # A[CR]
+  vexa-cli content decimal &apos;Ab[CR]&apos;                   # [65][98][CR]
+  vexa-cli content encode -- &apos;-5&apos;
+</translation>
     </message>
     <message>
         <source>HEX must be pairs of hex digits: &apos;%s&apos;</source>
@@ -1546,7 +1585,145 @@ Examples:
   vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0
   vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vexa-cli keyboard list [--port usb] [--json] [--verbose]
+                               [--simulate-keyboard FILE|DIR]
+        vexa-cli keyboard detect [--port usb|ps2] [--device PATH]
+                                 [--ps2-device NODE] [--json] [--verbose]
+                                 [--simulate-keyboard FILE|DIR]
+        vexa-cli keyboard read OUT.bin [--port usb|ps2] [--device PATH]
+                                       [--ps2-device NODE] [--verbose]
+                                       [--simulate-keyboard FILE|DIR]
+        vexa-cli keyboard write IN.bin [--port usb|ps2] [--device PATH]
+                                       [--ps2-device NODE] [--verify]
+                                       [--if-different] [--backup FILE]
+                                       [--verbose]
+                                       [--simulate-keyboard FILE|DIR]
+        vexa-cli keyboard write IN.bin --all [--port usb] [--verify]
+                                       [--if-different] [--backup DIR]
+                                       [--json] [--verbose]
+                                       [--simulate-keyboard FILE|DIR]
+        vexa-cli keyboard watch IN.bin [--verify] [--if-different]
+                                       [--backup DIR] [--log FILE] [--json]
+                                       [--count N] [--new-only] [--verbose]
+                                       [--simulate-keyboard DIR]
+
+Communique avec un clavier de la série PX connecté et transfère son modèle
+(l&apos;image mémoire de 2048 octets) en 64 blocs de 32 octets.
+
+  list    affiche une ligne par clavier USB connecté :
+          PATH&lt;TAB&gt;PRODUCT&lt;TAB&gt;SERIAL&lt;TAB&gt;STATE, STATE valant &quot;ready&quot;,
+          &quot;no permission&quot; (voir le README, « USB permissions ») ou
+          &quot;not answering&quot; ; SERIAL est vide si le clavier n&apos;en a pas. Sans
+          clavier, n&apos;affiche rien (stderr le signale) et renvoie 0. Chaque
+          clavier utilisable reçoit une demande de rapport : ne listez pas
+          pendant qu&apos;un autre programme fait un transfert avec un clavier
+  detect  cherche le clavier et affiche &quot;found&quot; avec le chemin du périphérique
+  read    lit le modèle du clavier et l&apos;écrit dans OUT.bin ; si un bloc
+          échoue, rien n&apos;est écrit
+  write   écrit le fichier modèle IN.bin dans le clavier. Le fichier est
+          contrôlé avant de toucher au clavier : 2048 octets, des données de
+          touches décodables, valides et qui tiennent dans la mémoire. Une
+          écriture qui échoue à mi-chemin laisse dans le clavier un modèle
+          partiellement écrit : écrivez-le de nouveau avant usage
+  watch   un poste de programmation : contrôle IN.bin une fois, écrit dans
+          chaque clavier connecté (sauf avec --new-only), puis dans chaque
+          clavier branché, une fois par branchement, plusieurs à la fois. Les
+          claviers branchés sont trouvés par les événements de périphériques
+          du système (udev), chacun contrôlé comme le fait la détection ; un
+          clavier terminé ou en échec est laissé de côté jusqu&apos;à ce qu&apos;il soit
+          débranché puis rebranché. Une ligne par clavier terminé sur stdout,
+          comme l&apos;affiche &apos;write --all&apos; ; sur un terminal, un tableau en direct
+          des claviers en cours sur stderr. Ctrl+C (SIGINT, SIGTERM) arrête
+          l&apos;attente, laisse finir les écritures en cours, affiche le bilan
+          (written, verified, unchanged, failed) et renvoie 0 seulement si
+          aucun n&apos;a échoué
+
+En USB, seul le clavier est ouvert : on demande au système les périphériques
+HID ayant les identifiants de fournisseur et de produit du clavier (0fa8:c280),
+et chacun est contrôlé avant tout envoi. Un clavier débranché puis rebranché
+est retrouvé, même au cours d&apos;une seule commande (write --verify). Sans
+--device, le premier clavier trouvé est utilisé.
+
+Plusieurs claviers (USB) : &apos;list&apos; les affiche, --device PATH en choisit un, et
+&apos;write --all&apos; écrit dans tous les claviers connectés en même temps, une tâche
+par clavier, à peu près dans le temps d&apos;un seul. La commande se termine par
+une ligne par clavier sur stdout : PATH&lt;TAB&gt;SERIAL&lt;TAB&gt;RESULT, RESULT valant
+&quot;written&quot;, &quot;verified&quot; ou l&apos;erreur (&quot;Erreur d&apos;écriture des données, Count=N&quot;
+et sa signification). Un clavier en échec n&apos;arrête jamais les autres ; le code
+de sortie n&apos;est 0 que si tous les claviers ont réussi. Le port PS/2 reste à un
+seul clavier : un PC n&apos;a qu&apos;un port clavier, donc --device et --all ne valent
+que pour l&apos;USB.
+
+Options :
+  --port usb|ps2           USB (par défaut) ou le port clavier PS/2 : le
+                           pilote serio_raw du noyau prend le port clavier
+                           i8042 pour le transfert et le rend ensuite au
+                           pilote du clavier (en root, ou via pkexec et le
+                           mot de passe d&apos;un administrateur) ; voir le
+                           README, « PS/2 on Linux »
+  --device PATH            USB : utiliser le clavier situé à PATH (un nœud
+                           hidraw tel que &apos;list&apos; l&apos;affiche), contrôlé avant
+                           tout envoi ; un chemin qui n&apos;est pas un clavier
+                           connecté est refusé
+  --all                    write : tous les claviers USB connectés à la fois
+  --ps2-device NODE        PS/2 par NODE, un périphérique serio_raw déjà lié
+                           (/dev/serio_rawN) ou tout ce qui parle comme lui ;
+                           rien n&apos;est lié ; implique --port ps2
+  --if-different           lire d&apos;abord le modèle du clavier et n&apos;écrire que
+                           s&apos;il diffère ; sinon le résultat est &quot;unchanged&quot;
+                           (code de sortie 0)
+  --json                   stdout ne contient que du JSON (les messages
+                           restent sur stderr) : list un tableau de {path,
+                           product, serial, state} ; detect un {found, port,
+                           path} ; write --all et watch un objet par clavier
+                           et par ligne : {path, serial, product, result,
+                           error, started, finished, sha256}, result valant
+                           &quot;written&quot;, &quot;verified&quot;, &quot;unchanged&quot; ou &quot;failed&quot;
+                           (error contient alors le message, sinon null) ;
+                           heures en UTC
+  --log FILE               watch : ajouter l&apos;objet JSON de chaque clavier à
+                           FILE, synchronisé sur le disque à chaque écriture
+  --count N                watch : finir après N claviers
+  --new-only               watch : laisser de côté les claviers connectés au
+                           démarrage
+  --verify                 après l&apos;écriture, relire tout le modèle et
+                           comparer ; les blocs qui diffèrent sont nommés
+  --backup FILE            avant l&apos;écriture, lire le modèle du clavier et le
+                           sauvegarder dans FILE ; rien n&apos;est écrit en cas
+                           d&apos;échec
+  --backup DIR             avec --all : une sauvegarde par clavier dans DIR
+                           (créé s&apos;il manque), nommée d&apos;après le numéro de
+                           série du clavier, ou son chemin s&apos;il n&apos;en a pas
+                           ou le partage : DIR/SERIAL.bin
+  --verbose                afficher les lignes de diagnostic du port USB
+                           (détection, contrôles d&apos;identité) sur stderr
+  --simulate-keyboard FILE utiliser un clavier simulé dont la mémoire est
+                           conservée dans FILE (créé avec un modèle vide
+                           s&apos;il manque)
+  --simulate-keyboard DIR  plusieurs claviers USB simulés, un par fichier
+                           .bin dans DIR, chacun avec le nom du fichier pour
+                           numéro de série (le premier est aussi sur PS/2) ;
+                           avec watch, un fichier .bin qui apparaît dans DIR
+                           est un clavier branché, un qui disparaît est
+                           débranché
+
+La progression s&apos;affiche sur stderr : sur un terminal une barre (une ligne par
+clavier avec --all), sinon de simples pourcentages. Une écriture prend environ
+16 secondes en USB ; ne débranchez pas le clavier pendant ce temps.
+
+Exemples :
+  vexa-cli keyboard detect
+  vexa-cli keyboard list
+  vexa-cli keyboard read shop.bin
+  vexa-cli keyboard write shop.bin --verify --backup before.bin
+  vexa-cli keyboard write shop.bin --device /dev/hidraw5 --verify
+  vexa-cli keyboard write shop.bin --all --verify --backup before/
+  vexa-cli keyboard write shop.bin --all --if-different --json
+  vexa-cli keyboard watch shop.bin --verify --backup before/ --log station.log
+  vexa-cli keyboard write shop.bin --port ps2
+  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0
+  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin
+</translation>
     </message>
     <message>
         <source>--port takes usb or ps2, not &apos;%s&apos;</source>
@@ -1796,7 +1973,63 @@ Examples:
   vexa-cli template render shop.bin shop-legend.pdf --model PX2400
   vexa-cli template diff old.bin shop.bin --model PX2400
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vexa-cli template new OUT.bin
+        vexa-cli template show FILE.bin [--model M]
+        vexa-cli template export FILE.bin OUT.txt [--model M]
+        vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]
+        vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]
+        vexa-cli template diff A.bin B.bin [--model M] [--json]
+
+Traite les fichiers modèles (l&apos;image mémoire de 2048 octets du clavier) et les
+fichiers modèles texte (une ligne par touche : libellé, virgule, contenu ;
+barre oblique inverse et virgule échappées par une barre oblique inverse ;
+fins de ligne CR LF).
+
+  new     écrit le fichier modèle d&apos;un modèle neuf, vierge
+  show    liste le modèle, une ligne par position de la disposition, avec les
+          champs séparés par des tabulations POS KEYINDEX LABEL CONTENT, puis
+          &quot;Total space left (bytes): N&quot;
+  export  écrit le fichier modèle texte d&apos;un fichier modèle
+  import  applique un modèle texte sur un modèle de base (par défaut : un
+          neuf), contrôle chaque touche et écrit le fichier modèle. Une touche
+          dont le contenu n&apos;est pas valide arrête l&apos;importation : rien n&apos;est
+          écrit et la position, le libellé et le contenu de la touche sont
+          signalés. Un nombre de lignes incorrect est signalé, mais le fichier
+          est tout de même écrit.
+  render  dessine la feuille de légendes : chaque touche du modèle de clavier
+          avec son libellé et son contenu, en SVG, PNG ou PDF selon
+          l&apos;extension de OUT ; un contenu trop long pour sa touche est écrit
+          en entier dans les notes sous le clavier. Ne nécessite pas
+          d&apos;affichage.
+  diff    compare deux fichiers modèles : une ligne par position de touche
+          dont le contenu diffère, champs séparés par des tabulations
+          POSITION LABEL CONTENT-IN-A CONTENT-IN-B (touches que le modèle de
+          clavier n&apos;affiche pas : position &quot;-&quot;, libellé &quot;(key index N)&quot;),
+          puis une ligne par réglage différent, NAME VALUE-IN-A VALUE-IN-B,
+          nommé comme dans les boîtes de dialogue de configuration. Code de
+          sortie comme diff(1) : 0 identiques, 1 différents, 2 problème (un
+          fichier illisible, un usage incorrect). --json affiche à la place un
+          seul objet : {&quot;keys&quot;: [{&quot;position&quot;, &quot;keyIndex&quot;, &quot;label&quot;, &quot;a&quot;,
+          &quot;b&quot;}...], &quot;settings&quot;: [{&quot;name&quot;, &quot;a&quot;, &quot;b&quot;}...]} (position null pour
+          une touche que la disposition n&apos;affiche pas)
+
+Options :
+  --model M      le modèle : PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 ou
+                 son id 2013..2018 ; par défaut : le dernier modèle de
+                 l&apos;éditeur (PX2400 si aucun n&apos;est enregistré). Les fichiers
+                 modèles n&apos;indiquent pas le modèle de clavier : --model
+                 détermine à quelles touches et libellés appartiennent les
+                 lignes de texte.
+  --base FILE    le modèle sur lequel le modèle texte est appliqué
+
+Exemples :
+  vexa-cli template new blank.bin
+  vexa-cli template show shop.bin --model DV3100
+  vexa-cli template export shop.bin shop.txt --model PX2400
+  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin
+  vexa-cli template render shop.bin shop-legend.pdf --model PX2400
+  vexa-cli template diff old.bin shop.bin --model PX2400
+</translation>
     </message>
     <message>
         <source>&apos;template new&apos; takes one file name: OUT.bin</source>
