@@ -1664,7 +1664,26 @@ Examples:
   vexa-cli layout --model 2016 | cut -f1,3
   vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli layout [--model M]
+
+Lista la disposición de teclas de un modelo de teclado, una línea por posición,
+con campos separados por tabuladores:
+  POS KEYINDEX LABEL LEFT TOP WIDTH HEIGHT LEFT-NEIGHBOUR RIGHT-NEIGHBOUR UP-NEIGHBOUR DOWN-NEIGHBOUR
+POS es la posición en la disposición (el orden de líneas de las plantillas de
+texto), KEYINDEX la ranura de la tecla en la plantilla (0..175), LEFT TOP WIDTH
+HEIGHT su rectángulo en píxeles, y las cuatro últimas las posiciones a las que
+se mueven las teclas de flecha.
+
+Opciones:
+  --model M  el modelo: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 o su
+             id 2013..2018; predeterminado: el último modelo usado en el editor
+             (PX2400 si no hay ninguno guardado)
+
+Ejemplos:
+  vexa-cli layout --model DV3100
+  vexa-cli layout --model 2016 | cut -f1,3
+  vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos; for &apos;layout&apos;</source>
@@ -1693,7 +1712,12 @@ Edits and transfers the key templates of PX and DV series programmable keyboards
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli COMMAND [ARGUMENTS...]
+
+Edita y transfiere las plantillas de los teclados programables PX y DV.
+
+Comandos:
+</translation>
     </message>
     <message>
         <source>  help      show the help of one command: vexa-cli help COMMAND
@@ -1705,7 +1729,15 @@ Options:
 Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error;
 &apos;template diff&apos; as diff(1): 0 the same, 1 different, 2 trouble.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  help      muestra la ayuda de un comando: vexa-cli help COMMAND
+
+Opciones:
+  --help     muestra esta ayuda
+  --version  muestra la versión
+
+Estado de salida: 0 éxito, 1 rechazado o fallido (mensaje en stderr), 2 error
+de uso; &apos;template diff&apos; como diff(1): 0 iguales, 1 distintos, 2 problema.
+</translation>
     </message>
     <message>
         <source>unknown command &apos;%s&apos;</source>
