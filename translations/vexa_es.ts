@@ -1374,7 +1374,46 @@ Examples:
   vexa-cli content decimal &apos;Ab[CR]&apos;                   # [65][98][CR]
   vexa-cli content encode -- &apos;-5&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli content check TEXT...
+       vexa-cli content encode TEXT
+       vexa-cli content length TEXT
+       vexa-cli content decode HEX...
+       vexa-cli content decimal TEXT
+       vexa-cli content words
+
+Trabaja con contenidos de teclas: el texto de una tecla, hecho de caracteres
+normales, los escapes [[ y ]] para un corchete literal y palabras clave entre
+corchetes como [CR], [Delay5], [F1] o [PageUp]. Textos y salida son bytes de
+8 bits sin convertir.
+
+  check    una línea por TEXT: &apos;ascii&apos; (un contenido válido en modo ASCII,
+           también el texto vacío), &apos;scancode&apos; (válido solo en modo código de
+           escaneo) o &apos;invalid&apos;
+  encode   los bytes que guarda la tecla (sin su terminador 00), como pares
+           hexadecimales en mayúsculas separados por un espacio; una línea
+           vacía cuando no hay ninguno
+  length   el número de bytes que ocupa la tecla en la memoria del teclado (sin
+           su terminador), tal como el editor cuenta el espacio libre
+  decode   el texto del contenido de una cadena de tecla guardada, dada como
+           pares hexadecimales (espacios opcionales; sin 00, que termina una
+           cadena de tecla)
+  decimal  la representación decimal de un contenido en modo ASCII: cada
+           carácter como su valor de byte entre corchetes, las palabras de
+           función sin cambios
+  words    la lista de palabras clave: cada palabra de código de escaneo con
+           nombre y su significado
+
+Ponga -- delante de un TEXT que empiece por un guion.
+
+Ejemplos:
+  vexa-cli content check &apos;Coffee[CR]&apos; &apos;[F1][Shift][A]&apos; &apos;[F1]a&apos;
+  vexa-cli content encode &apos;[PrintScreen][Delay5]&apos;     # FF E0 2A E0 37 FD 05
+  vexa-cli content length &apos;[ShiftLevel3]&apos;             # 4
+  vexa-cli content decode &apos;FF 3B FE 3C&apos;               # [F1][Separator][F2]
+  vexa-cli content decode 410D                        # A[CR]
+  vexa-cli content decimal &apos;Ab[CR]&apos;                   # [65][98][CR]
+  vexa-cli content encode -- &apos;-5&apos;
+</translation>
     </message>
     <message>
         <source>HEX must be pairs of hex digits: &apos;%s&apos;</source>
