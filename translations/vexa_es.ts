@@ -1836,7 +1836,61 @@ Examples:
   vexa-cli template render shop.bin shop-legend.pdf --model PX2400
   vexa-cli template diff old.bin shop.bin --model PX2400
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli template new OUT.bin
+       vexa-cli template show FILE.bin [--model M]
+       vexa-cli template export FILE.bin OUT.txt [--model M]
+       vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]
+       vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]
+       vexa-cli template diff A.bin B.bin [--model M] [--json]
+
+Trabaja con archivos de plantilla (la imagen de memoria de 2048 bytes del
+teclado) y archivos de plantilla de texto (una línea por tecla: etiqueta, coma,
+contenido; barra invertida y coma escapadas con una barra invertida; finales
+de línea CR LF).
+
+  new     escribe el archivo de plantilla de una plantilla nueva, sin tocar
+  show    lista la plantilla, una línea por posición con campos separados por
+          tabuladores POS KEYINDEX LABEL CONTENT, luego
+          &quot;Total space left (bytes): N&quot;
+  export  escribe el archivo de plantilla de texto de un archivo de plantilla
+  import  aplica un archivo de plantilla de texto sobre una plantilla base
+          (predeterminada: una nueva), comprueba cada tecla y escribe el
+          archivo de plantilla. Una tecla sin contenido válido detiene la
+          importación: no se escribe nada y se indican la posición, la
+          etiqueta y el contenido de la tecla. Un número de líneas incorrecto
+          se indica, pero el archivo se escribe igualmente.
+  render  dibuja la hoja de leyendas: cada tecla del modelo con su etiqueta y
+          su contenido, como SVG, PNG o PDF según la extensión de OUT; un
+          contenido demasiado largo para su tecla se escribe completo en las
+          notas bajo el teclado. No necesita pantalla.
+  diff    compara dos archivos de plantilla: una línea por posición de tecla
+          cuyo contenido difiere, separada por tabuladores POSITION LABEL
+          CONTENT-IN-A CONTENT-IN-B (teclas que el modelo no muestra: posición
+          &quot;-&quot;, etiqueta &quot;(key index N)&quot;), luego una línea por ajuste distinto,
+          NAME VALUE-IN-A VALUE-IN-B, con el nombre que le dan los diálogos de
+          ajustes. Estado de salida como diff(1): 0 iguales, 1 distintos,
+          2 problema (un archivo que no se puede leer, uso incorrecto).
+          --json imprime en su lugar un objeto: {&quot;keys&quot;: [{&quot;position&quot;,
+          &quot;keyIndex&quot;, &quot;label&quot;, &quot;a&quot;, &quot;b&quot;}...], &quot;settings&quot;: [{&quot;name&quot;, &quot;a&quot;,
+          &quot;b&quot;}...]} (position null para una tecla que la disposición no
+          muestra)
+
+Opciones:
+  --model M      el modelo: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 o
+                 su id 2013..2018; predeterminado: el último modelo usado en el
+                 editor (PX2400 si no hay ninguno guardado). Los archivos de
+                 plantilla no llevan modelo: este decide a qué teclas y
+                 etiquetas pertenecen las líneas de texto.
+  --base FILE    la plantilla sobre la que se aplica la plantilla de texto
+
+Ejemplos:
+  vexa-cli template new blank.bin
+  vexa-cli template show shop.bin --model DV3100
+  vexa-cli template export shop.bin shop.txt --model PX2400
+  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin
+  vexa-cli template render shop.bin shop-legend.pdf --model PX2400
+  vexa-cli template diff old.bin shop.bin --model PX2400
+</translation>
     </message>
     <message>
         <source>&apos;template new&apos; takes one file name: OUT.bin</source>
