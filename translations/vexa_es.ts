@@ -1585,7 +1585,142 @@ Examples:
   vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0
   vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli keyboard list [--port usb] [--json] [--verbose]
+                              [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard detect [--port usb|ps2] [--device PATH]
+                                [--ps2-device NODE] [--json] [--verbose]
+                                [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--device PATH]
+                                      [--ps2-device NODE] [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard write IN.bin [--port usb|ps2] [--device PATH]
+                                      [--ps2-device NODE] [--verify]
+                                      [--if-different] [--backup FILE]
+                                      [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard write IN.bin --all [--port usb] [--verify]
+                                      [--if-different] [--backup DIR]
+                                      [--json] [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard watch IN.bin [--verify] [--if-different]
+                                      [--backup DIR] [--log FILE] [--json]
+                                      [--count N] [--new-only] [--verbose]
+                                      [--simulate-keyboard DIR]
+
+Se comunica con un teclado de la serie PX conectado y transfiere su plantilla
+(la imagen de memoria de 2048 bytes) en 64 bloques de 32 bytes.
+
+  list    imprime una línea por cada teclado USB conectado:
+          PATH&lt;TAB&gt;PRODUCT&lt;TAB&gt;SERIAL&lt;TAB&gt;STATE, siendo STATE &quot;ready&quot;,
+          &quot;no permission&quot; (véase el README, &quot;USB permissions&quot;) o &quot;not
+          answering&quot;; SERIAL queda vacío si el teclado no tiene. Sin teclado
+          no imprime nada (stderr lo indica) y sale con 0. A cada teclado
+          utilizable se le pide un informe: no lo use mientras otro programa
+          transfiere con un teclado
+  detect  busca el teclado e imprime &quot;found&quot; con la ruta del dispositivo
+  read    lee la plantilla del teclado y la escribe en OUT.bin; si falla
+          algún bloque no se escribe nada
+  write   escribe el archivo de plantilla IN.bin en el teclado. El archivo se
+          comprueba antes de tocar el teclado: 2048 bytes, datos de teclas que
+          se decodifican, son válidos y caben. Una escritura que falla a medias
+          deja el teclado con una plantilla escrita en parte: escríbala de
+          nuevo antes de usarlo
+  watch   un puesto de preparación: comprueba IN.bin una vez, escribe cada
+          teclado conectado (salvo con --new-only) y luego cada teclado que se
+          enchufe, una vez por conexión, varios a la vez. Los teclados
+          enchufados se encuentran por los eventos de dispositivo del sistema
+          (udev), y cada uno se comprueba como lo hace la detección; un
+          teclado terminado o fallido se deja en paz hasta que se desenchufa y
+          se vuelve a enchufar. Una línea por teclado terminado en stdout,
+          como la imprime &apos;write --all&apos;; en un terminal, una tabla en vivo de
+          los teclados en curso en stderr. Ctrl+C (SIGINT, SIGTERM) deja de
+          esperar, deja terminar las escrituras en curso, imprime el resumen
+          (written, verified, unchanged, failed) y sale con 0 solo si ninguno
+          falló
+
+Por USB solo se abre el teclado: se piden al sistema los dispositivos HID con
+el id de fabricante y de producto del teclado (0fa8:c280), y cada uno se
+comprueba antes de enviarle nada. Un teclado desenchufado y vuelto a enchufar
+se vuelve a encontrar, también dentro de un comando (write --verify). Sin
+--device se usa el primer teclado encontrado.
+
+Varios teclados (USB): &apos;list&apos; los muestra, --device PATH elige uno y
+&apos;write --all&apos; escribe todos los teclados conectados a la vez, un proceso de
+trabajo por teclado, en el tiempo de uno aproximadamente. Termina con una
+línea por teclado en stdout: PATH&lt;TAB&gt;SERIAL&lt;TAB&gt;RESULT, siendo RESULT
+&quot;written&quot;, &quot;verified&quot; o el error (&quot;Data Written Error, Count=N&quot; y lo que
+significa). Un teclado que falla nunca detiene a los demás; el estado de
+salida es 0 solo si todos los teclados tuvieron éxito. El puerto PS/2 sigue
+siendo de un teclado: un PC tiene un puerto de teclado, así que --device y
+--all son solo para USB.
+
+Opciones:
+  --port usb|ps2           USB (predeterminado) o el puerto de teclado PS/2:
+                           el controlador serio_raw del kernel toma el puerto
+                           de teclado i8042 para la transferencia y luego lo
+                           devuelve al controlador de teclado (como root, o
+                           mediante pkexec y la contraseña de un
+                           administrador); véase el README, &quot;PS/2 on Linux&quot;
+  --device PATH            USB: usar el teclado en PATH (un nodo hidraw tal
+                           como lo imprime &apos;list&apos;), comprobado antes de
+                           enviar nada; se rechaza una ruta que no sea un
+                           teclado conectado
+  --all                    write: todos los teclados USB conectados a la vez
+  --ps2-device NODE        PS/2 a través de NODE, un dispositivo serio_raw ya
+                           vinculado (/dev/serio_rawN) o cualquier cosa que
+                           hable como uno; no se vincula nada; implica
+                           --port ps2
+  --if-different           leer primero la plantilla del teclado y escribir
+                           solo si es distinta; si no, el resultado es
+                           &quot;unchanged&quot; (estado de salida 0)
+  --json                   stdout contiene solo JSON (los mensajes siguen en
+                           stderr): list, un array de {path, product, serial,
+                           state}; detect, un {found, port, path}; write
+                           --all y watch, un objeto por teclado y línea:
+                           {path, serial, product, result, error, started,
+                           finished, sha256}, siendo result &quot;written&quot;,
+                           &quot;verified&quot;, &quot;unchanged&quot; o &quot;failed&quot; (entonces error
+                           contiene el mensaje; si no, es null); horas en UTC
+  --log FILE               watch: añadir el objeto JSON de cada teclado a
+                           FILE, sincronizado con el disco al escribirlo
+  --count N                watch: terminar tras N teclados
+  --new-only               watch: dejar en paz los teclados conectados al
+                           principio
+  --verify                 tras escribir, releer toda la plantilla y
+                           comparar; se nombran los bloques que difieren
+  --backup FILE            antes de escribir, leer la plantilla del teclado y
+                           guardarla en FILE; si falla, no se escribe nada
+  --backup DIR             con --all: una copia de seguridad por teclado en
+                           DIR (creado si falta), con el nombre del número de
+                           serie del teclado, o de su ruta si no tiene o lo
+                           comparte: DIR/SERIAL.bin
+  --verbose                imprimir en stderr las líneas de diagnóstico del
+                           puerto USB (detección, comprobaciones de identidad)
+  --simulate-keyboard FILE usar un teclado simulado cuya memoria se guarda en
+                           FILE (creado con una plantilla vacía si falta)
+  --simulate-keyboard DIR  varios teclados USB simulados, uno por archivo .bin
+                           en DIR, cada uno con el nombre del archivo como
+                           número de serie (el primero está también en PS/2);
+                           con watch, un archivo .bin que aparece en DIR es un
+                           teclado enchufado, y uno que desaparece, desenchufado
+
+El progreso va a stderr: en un terminal, una barra (una línea por teclado con
+--all); si no, porcentajes simples. Una escritura tarda unos 16 segundos por
+USB; no desenchufe el teclado mientras tanto.
+
+Ejemplos:
+  vexa-cli keyboard detect
+  vexa-cli keyboard list
+  vexa-cli keyboard read shop.bin
+  vexa-cli keyboard write shop.bin --verify --backup before.bin
+  vexa-cli keyboard write shop.bin --device /dev/hidraw5 --verify
+  vexa-cli keyboard write shop.bin --all --verify --backup before/
+  vexa-cli keyboard write shop.bin --all --if-different --json
+  vexa-cli keyboard watch shop.bin --verify --backup before/ --log station.log
+  vexa-cli keyboard write shop.bin --port ps2
+  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0
+  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin
+</translation>
     </message>
     <message>
         <source>--port takes usb or ps2, not &apos;%s&apos;</source>
