@@ -1374,7 +1374,46 @@ Examples:
   vexa-cli content decimal &apos;Ab[CR]&apos;                   # [65][98][CR]
   vexa-cli content encode -- &apos;-5&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli content check TEXT...
+       vexa-cli content encode TEXT
+       vexa-cli content length TEXT
+       vexa-cli content decode HEX...
+       vexa-cli content decimal TEXT
+       vexa-cli content words
+
+Trabaja con contenidos de teclas: el texto de una tecla, hecho de caracteres
+normales, los escapes [[ y ]] para un corchete literal y palabras clave entre
+corchetes como [CR], [Delay5], [F1] o [PageUp]. Textos y salida son bytes de
+8 bits sin convertir.
+
+  check    una línea por TEXT: &apos;ascii&apos; (un contenido válido en modo ASCII,
+           también el texto vacío), &apos;scancode&apos; (válido solo en modo código de
+           escaneo) o &apos;invalid&apos;
+  encode   los bytes que guarda la tecla (sin su terminador 00), como pares
+           hexadecimales en mayúsculas separados por un espacio; una línea
+           vacía cuando no hay ninguno
+  length   el número de bytes que ocupa la tecla en la memoria del teclado (sin
+           su terminador), tal como el editor cuenta el espacio libre
+  decode   el texto del contenido de una cadena de tecla guardada, dada como
+           pares hexadecimales (espacios opcionales; sin 00, que termina una
+           cadena de tecla)
+  decimal  la representación decimal de un contenido en modo ASCII: cada
+           carácter como su valor de byte entre corchetes, las palabras de
+           función sin cambios
+  words    la lista de palabras clave: cada palabra de código de escaneo con
+           nombre y su significado
+
+Ponga -- delante de un TEXT que empiece por un guion.
+
+Ejemplos:
+  vexa-cli content check &apos;Coffee[CR]&apos; &apos;[F1][Shift][A]&apos; &apos;[F1]a&apos;
+  vexa-cli content encode &apos;[PrintScreen][Delay5]&apos;     # FF E0 2A E0 37 FD 05
+  vexa-cli content length &apos;[ShiftLevel3]&apos;             # 4
+  vexa-cli content decode &apos;FF 3B FE 3C&apos;               # [F1][Separator][F2]
+  vexa-cli content decode 410D                        # A[CR]
+  vexa-cli content decimal &apos;Ab[CR]&apos;                   # [65][98][CR]
+  vexa-cli content encode -- &apos;-5&apos;
+</translation>
     </message>
     <message>
         <source>HEX must be pairs of hex digits: &apos;%s&apos;</source>
@@ -1546,7 +1585,142 @@ Examples:
   vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0
   vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli keyboard list [--port usb] [--json] [--verbose]
+                              [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard detect [--port usb|ps2] [--device PATH]
+                                [--ps2-device NODE] [--json] [--verbose]
+                                [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard read OUT.bin [--port usb|ps2] [--device PATH]
+                                      [--ps2-device NODE] [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard write IN.bin [--port usb|ps2] [--device PATH]
+                                      [--ps2-device NODE] [--verify]
+                                      [--if-different] [--backup FILE]
+                                      [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard write IN.bin --all [--port usb] [--verify]
+                                      [--if-different] [--backup DIR]
+                                      [--json] [--verbose]
+                                      [--simulate-keyboard FILE|DIR]
+       vexa-cli keyboard watch IN.bin [--verify] [--if-different]
+                                      [--backup DIR] [--log FILE] [--json]
+                                      [--count N] [--new-only] [--verbose]
+                                      [--simulate-keyboard DIR]
+
+Se comunica con un teclado de la serie PX conectado y transfiere su plantilla
+(la imagen de memoria de 2048 bytes) en 64 bloques de 32 bytes.
+
+  list    imprime una línea por cada teclado USB conectado:
+          PATH&lt;TAB&gt;PRODUCT&lt;TAB&gt;SERIAL&lt;TAB&gt;STATE, siendo STATE &quot;ready&quot;,
+          &quot;no permission&quot; (véase el README, &quot;USB permissions&quot;) o &quot;not
+          answering&quot;; SERIAL queda vacío si el teclado no tiene. Sin teclado
+          no imprime nada (stderr lo indica) y sale con 0. A cada teclado
+          utilizable se le pide un informe: no lo use mientras otro programa
+          transfiere con un teclado
+  detect  busca el teclado e imprime &quot;found&quot; con la ruta del dispositivo
+  read    lee la plantilla del teclado y la escribe en OUT.bin; si falla
+          algún bloque no se escribe nada
+  write   escribe el archivo de plantilla IN.bin en el teclado. El archivo se
+          comprueba antes de tocar el teclado: 2048 bytes, datos de teclas que
+          se decodifican, son válidos y caben. Una escritura que falla a medias
+          deja el teclado con una plantilla escrita en parte: escríbala de
+          nuevo antes de usarlo
+  watch   un puesto de preparación: comprueba IN.bin una vez, escribe cada
+          teclado conectado (salvo con --new-only) y luego cada teclado que se
+          enchufe, una vez por conexión, varios a la vez. Los teclados
+          enchufados se encuentran por los eventos de dispositivo del sistema
+          (udev), y cada uno se comprueba como lo hace la detección; un
+          teclado terminado o fallido se deja en paz hasta que se desenchufa y
+          se vuelve a enchufar. Una línea por teclado terminado en stdout,
+          como la imprime &apos;write --all&apos;; en un terminal, una tabla en vivo de
+          los teclados en curso en stderr. Ctrl+C (SIGINT, SIGTERM) deja de
+          esperar, deja terminar las escrituras en curso, imprime el resumen
+          (written, verified, unchanged, failed) y sale con 0 solo si ninguno
+          falló
+
+Por USB solo se abre el teclado: se piden al sistema los dispositivos HID con
+el id de fabricante y de producto del teclado (0fa8:c280), y cada uno se
+comprueba antes de enviarle nada. Un teclado desenchufado y vuelto a enchufar
+se vuelve a encontrar, también dentro de un comando (write --verify). Sin
+--device se usa el primer teclado encontrado.
+
+Varios teclados (USB): &apos;list&apos; los muestra, --device PATH elige uno y
+&apos;write --all&apos; escribe todos los teclados conectados a la vez, un proceso de
+trabajo por teclado, en el tiempo de uno aproximadamente. Termina con una
+línea por teclado en stdout: PATH&lt;TAB&gt;SERIAL&lt;TAB&gt;RESULT, siendo RESULT
+&quot;written&quot;, &quot;verified&quot; o el error (&quot;Data Written Error, Count=N&quot; y lo que
+significa). Un teclado que falla nunca detiene a los demás; el estado de
+salida es 0 solo si todos los teclados tuvieron éxito. El puerto PS/2 sigue
+siendo de un teclado: un PC tiene un puerto de teclado, así que --device y
+--all son solo para USB.
+
+Opciones:
+  --port usb|ps2           USB (predeterminado) o el puerto de teclado PS/2:
+                           el controlador serio_raw del kernel toma el puerto
+                           de teclado i8042 para la transferencia y luego lo
+                           devuelve al controlador de teclado (como root, o
+                           mediante pkexec y la contraseña de un
+                           administrador); véase el README, &quot;PS/2 on Linux&quot;
+  --device PATH            USB: usar el teclado en PATH (un nodo hidraw tal
+                           como lo imprime &apos;list&apos;), comprobado antes de
+                           enviar nada; se rechaza una ruta que no sea un
+                           teclado conectado
+  --all                    write: todos los teclados USB conectados a la vez
+  --ps2-device NODE        PS/2 a través de NODE, un dispositivo serio_raw ya
+                           vinculado (/dev/serio_rawN) o cualquier cosa que
+                           hable como uno; no se vincula nada; implica
+                           --port ps2
+  --if-different           leer primero la plantilla del teclado y escribir
+                           solo si es distinta; si no, el resultado es
+                           &quot;unchanged&quot; (estado de salida 0)
+  --json                   stdout contiene solo JSON (los mensajes siguen en
+                           stderr): list, un array de {path, product, serial,
+                           state}; detect, un {found, port, path}; write
+                           --all y watch, un objeto por teclado y línea:
+                           {path, serial, product, result, error, started,
+                           finished, sha256}, siendo result &quot;written&quot;,
+                           &quot;verified&quot;, &quot;unchanged&quot; o &quot;failed&quot; (entonces error
+                           contiene el mensaje; si no, es null); horas en UTC
+  --log FILE               watch: añadir el objeto JSON de cada teclado a
+                           FILE, sincronizado con el disco al escribirlo
+  --count N                watch: terminar tras N teclados
+  --new-only               watch: dejar en paz los teclados conectados al
+                           principio
+  --verify                 tras escribir, releer toda la plantilla y
+                           comparar; se nombran los bloques que difieren
+  --backup FILE            antes de escribir, leer la plantilla del teclado y
+                           guardarla en FILE; si falla, no se escribe nada
+  --backup DIR             con --all: una copia de seguridad por teclado en
+                           DIR (creado si falta), con el nombre del número de
+                           serie del teclado, o de su ruta si no tiene o lo
+                           comparte: DIR/SERIAL.bin
+  --verbose                imprimir en stderr las líneas de diagnóstico del
+                           puerto USB (detección, comprobaciones de identidad)
+  --simulate-keyboard FILE usar un teclado simulado cuya memoria se guarda en
+                           FILE (creado con una plantilla vacía si falta)
+  --simulate-keyboard DIR  varios teclados USB simulados, uno por archivo .bin
+                           en DIR, cada uno con el nombre del archivo como
+                           número de serie (el primero está también en PS/2);
+                           con watch, un archivo .bin que aparece en DIR es un
+                           teclado enchufado, y uno que desaparece, desenchufado
+
+El progreso va a stderr: en un terminal, una barra (una línea por teclado con
+--all); si no, porcentajes simples. Una escritura tarda unos 16 segundos por
+USB; no desenchufe el teclado mientras tanto.
+
+Ejemplos:
+  vexa-cli keyboard detect
+  vexa-cli keyboard list
+  vexa-cli keyboard read shop.bin
+  vexa-cli keyboard write shop.bin --verify --backup before.bin
+  vexa-cli keyboard write shop.bin --device /dev/hidraw5 --verify
+  vexa-cli keyboard write shop.bin --all --verify --backup before/
+  vexa-cli keyboard write shop.bin --all --if-different --json
+  vexa-cli keyboard watch shop.bin --verify --backup before/ --log station.log
+  vexa-cli keyboard write shop.bin --port ps2
+  vexa-cli keyboard read shop.bin --ps2-device /dev/serio_raw0
+  vexa-cli keyboard read sim.bin --simulate-keyboard ~/px2400-sim.bin
+</translation>
     </message>
     <message>
         <source>--port takes usb or ps2, not &apos;%s&apos;</source>
@@ -1664,7 +1838,26 @@ Examples:
   vexa-cli layout --model 2016 | cut -f1,3
   vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli layout [--model M]
+
+Lista la disposición de teclas de un modelo de teclado, una línea por posición,
+con campos separados por tabuladores:
+  POS KEYINDEX LABEL LEFT TOP WIDTH HEIGHT LEFT-NEIGHBOUR RIGHT-NEIGHBOUR UP-NEIGHBOUR DOWN-NEIGHBOUR
+POS es la posición en la disposición (el orden de líneas de las plantillas de
+texto), KEYINDEX la ranura de la tecla en la plantilla (0..175), LEFT TOP WIDTH
+HEIGHT su rectángulo en píxeles, y las cuatro últimas las posiciones a las que
+se mueven las teclas de flecha.
+
+Opciones:
+  --model M  el modelo: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 o su
+             id 2013..2018; predeterminado: el último modelo usado en el editor
+             (PX2400 si no hay ninguno guardado)
+
+Ejemplos:
+  vexa-cli layout --model DV3100
+  vexa-cli layout --model 2016 | cut -f1,3
+  vexa-cli layout --model PX2400 | awk -F&apos;\t&apos; &apos;$3 == &quot;Enter&quot;&apos;
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos; for &apos;layout&apos;</source>
@@ -1693,7 +1886,12 @@ Edits and transfers the key templates of PX and DV series programmable keyboards
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli COMMAND [ARGUMENTS...]
+
+Edita y transfiere las plantillas de los teclados programables PX y DV.
+
+Comandos:
+</translation>
     </message>
     <message>
         <source>  help      show the help of one command: vexa-cli help COMMAND
@@ -1705,7 +1903,15 @@ Options:
 Exit status: 0 success, 1 refused or failed (message on stderr), 2 usage error;
 &apos;template diff&apos; as diff(1): 0 the same, 1 different, 2 trouble.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  help      muestra la ayuda de un comando: vexa-cli help COMMAND
+
+Opciones:
+  --help     muestra esta ayuda
+  --version  muestra la versión
+
+Estado de salida: 0 éxito, 1 rechazado o fallido (mensaje en stderr), 2 error
+de uso; &apos;template diff&apos; como diff(1): 0 iguales, 1 distintos, 2 problema.
+</translation>
     </message>
     <message>
         <source>unknown command &apos;%s&apos;</source>
@@ -1765,7 +1971,61 @@ Examples:
   vexa-cli template render shop.bin shop-legend.pdf --model PX2400
   vexa-cli template diff old.bin shop.bin --model PX2400
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:   vexa-cli template new OUT.bin
+       vexa-cli template show FILE.bin [--model M]
+       vexa-cli template export FILE.bin OUT.txt [--model M]
+       vexa-cli template import IN.txt OUT.bin [--model M] [--base FILE.bin]
+       vexa-cli template render FILE.bin OUT.svg|OUT.png|OUT.pdf [--model M]
+       vexa-cli template diff A.bin B.bin [--model M] [--json]
+
+Trabaja con archivos de plantilla (la imagen de memoria de 2048 bytes del
+teclado) y archivos de plantilla de texto (una línea por tecla: etiqueta, coma,
+contenido; barra invertida y coma escapadas con una barra invertida; finales
+de línea CR LF).
+
+  new     escribe el archivo de plantilla de una plantilla nueva, sin tocar
+  show    lista la plantilla, una línea por posición con campos separados por
+          tabuladores POS KEYINDEX LABEL CONTENT, luego
+          &quot;Total space left (bytes): N&quot;
+  export  escribe el archivo de plantilla de texto de un archivo de plantilla
+  import  aplica un archivo de plantilla de texto sobre una plantilla base
+          (predeterminada: una nueva), comprueba cada tecla y escribe el
+          archivo de plantilla. Una tecla sin contenido válido detiene la
+          importación: no se escribe nada y se indican la posición, la
+          etiqueta y el contenido de la tecla. Un número de líneas incorrecto
+          se indica, pero el archivo se escribe igualmente.
+  render  dibuja la hoja de leyendas: cada tecla del modelo con su etiqueta y
+          su contenido, como SVG, PNG o PDF según la extensión de OUT; un
+          contenido demasiado largo para su tecla se escribe completo en las
+          notas bajo el teclado. No necesita pantalla.
+  diff    compara dos archivos de plantilla: una línea por posición de tecla
+          cuyo contenido difiere, separada por tabuladores POSITION LABEL
+          CONTENT-IN-A CONTENT-IN-B (teclas que el modelo no muestra: posición
+          &quot;-&quot;, etiqueta &quot;(key index N)&quot;), luego una línea por ajuste distinto,
+          NAME VALUE-IN-A VALUE-IN-B, con el nombre que le dan los diálogos de
+          ajustes. Estado de salida como diff(1): 0 iguales, 1 distintos,
+          2 problema (un archivo que no se puede leer, uso incorrecto).
+          --json imprime en su lugar un objeto: {&quot;keys&quot;: [{&quot;position&quot;,
+          &quot;keyIndex&quot;, &quot;label&quot;, &quot;a&quot;, &quot;b&quot;}...], &quot;settings&quot;: [{&quot;name&quot;, &quot;a&quot;,
+          &quot;b&quot;}...]} (position null para una tecla que la disposición no
+          muestra)
+
+Opciones:
+  --model M      el modelo: PX2400, PX2100, PX2200, DV3500, DV3100, DV3300 o
+                 su id 2013..2018; predeterminado: el último modelo usado en el
+                 editor (PX2400 si no hay ninguno guardado). Los archivos de
+                 plantilla no llevan modelo: este decide a qué teclas y
+                 etiquetas pertenecen las líneas de texto.
+  --base FILE    la plantilla sobre la que se aplica la plantilla de texto
+
+Ejemplos:
+  vexa-cli template new blank.bin
+  vexa-cli template show shop.bin --model DV3100
+  vexa-cli template export shop.bin shop.txt --model PX2400
+  vexa-cli template import shop.txt shop.bin --model PX2400 --base settings.bin
+  vexa-cli template render shop.bin shop-legend.pdf --model PX2400
+  vexa-cli template diff old.bin shop.bin --model PX2400
+</translation>
     </message>
     <message>
         <source>&apos;template new&apos; takes one file name: OUT.bin</source>
