@@ -19,18 +19,8 @@ fi
 source "$(dirname "$0")/lib/e2e_common.sh"
 e2e_init Xvfb xdotool import convert python3 /usr/bin/python3
 : "${VEXA_CLI:?}"
-atspi() { /usr/bin/python3 "$E2E_LIB_DIR/atspi.py" "$@"; }
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
-launcher=/usr/libexec/at-spi-bus-launcher
-[ -x "$launcher" ] || fail "at-spi2-core is missing ($launcher)"
 e2e_start_x
-
-launcher_pid=""
-e2e_cleanup_extra='kill $launcher_pid 2>/dev/null || true'
-"$launcher" --launch-immediately >/dev/null 2>&1 &
-launcher_pid=$!
-sleep 1
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+e2e_atspi_start
 
 MODEL=PX2400
 cli layout --model "$MODEL" >"$work/layout.tsv"

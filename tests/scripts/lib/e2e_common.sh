@@ -15,7 +15,7 @@
 E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 out="${VEXA_BUILD_DIR:-/tmp}/e2e"
 work=""
-xvfb_pid="" vexa_pid="" e2e_watchdog_pid=""
+xvfb_pid="" vexa_pid="" e2e_watchdog_pid="" e2e_launcher_pid=""
 E2E_SHOT_PREFIX="${E2E_SHOT_PREFIX:-}"
 E2E_LOG="${E2E_LOG:-$out/${E2E_NAME}-vexa.log}"
 
@@ -32,6 +32,7 @@ fail() {
 e2e_cleanup() {
   if [ -n "${e2e_cleanup_extra:-}" ]; then eval "$e2e_cleanup_extra"; fi
   if [ -n "$e2e_watchdog_pid" ]; then kill "$e2e_watchdog_pid" 2>/dev/null || true; fi
+  if [ -n "$e2e_launcher_pid" ]; then kill "$e2e_launcher_pid" 2>/dev/null || true; fi
   if [ -n "$vexa_pid" ]; then kill "$vexa_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then
     # Wait until the server has gone: one that is still shutting down removes
@@ -259,6 +260,22 @@ expect_pixel() {
   got="$(pixel "$1" "$2" "$3")"
   [ "$got" = "$4" ] || fail "$5: pixel ($2,$3) of $1.png is $got, expected $4"
 }
+
+# e2e_atspi_start: the accessibility bus on this test's own session bus (the
+# script has run itself again under dbus-run-session first), with the editor's
+# accessibility forced on; atspi VERB ... then drives the editor over it
+# (lib/atspi.py). The clean-up stops the bus.
+e2e_atspi_start() {
+  local launcher=/usr/libexec/at-spi-bus-launcher
+  [ -x "$launcher" ] || fail "at-spi2-core is missing ($launcher)"
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
+  "$launcher" --launch-immediately >/dev/null 2>&1 &
+  e2e_launcher_pid=$!
+  sleep 1
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+# /usr/bin/python3: the system's, which has pyatspi (not a python of the user's).
+atspi() { /usr/bin/python3 "$E2E_LIB_DIR/atspi.py" "$@"; }
 
 # Short helpers of the scripts that drive menus (a script may define its own).
 cli() { "$VEXA_CLI" "$@"; }
