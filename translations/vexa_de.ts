@@ -449,31 +449,31 @@ Bitte versuchen Sie erneut, aus der Tastatur zu lesen!</translation>
     </message>
     <message>
         <source>ready</source>
-        <translation>ready</translation>
+        <translation>bereit</translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation>no permission</translation>
+        <translation>keine Berechtigung</translation>
     </message>
     <message>
         <source>not answering</source>
-        <translation>not answering</translation>
+        <translation>antwortet nicht</translation>
     </message>
     <message>
         <source>written</source>
-        <translation>written</translation>
+        <translation>geschrieben</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation>verified</translation>
+        <translation>geprüft</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation>unchanged</translation>
+        <translation>unverändert</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation>failed</translation>
+        <translation>fehlgeschlagen</translation>
     </message>
     <message>
         <source>Select Connected Keyboard</source>
@@ -597,7 +597,7 @@ Bitte versuchen Sie erneut, aus der Tastatur zu lesen!</translation>
     </message>
     <message>
         <source>%d written, %d verified, %d unchanged, %d failed.</source>
-        <translation>%d written, %d verified, %d unchanged, %d failed.</translation>
+        <translation>%d geschrieben, %d geprüft, %d unverändert, %d fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The log file: &lt;%s&gt; can&apos;t be written !!</source>

@@ -449,31 +449,31 @@ Try to read again please!</source>
     </message>
     <message>
         <source>ready</source>
-        <translation>ready</translation>
+        <translation>listo</translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation>no permission</translation>
+        <translation>sin permiso</translation>
     </message>
     <message>
         <source>not answering</source>
-        <translation>not answering</translation>
+        <translation>no responde</translation>
     </message>
     <message>
         <source>written</source>
-        <translation>written</translation>
+        <translation>escrito</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation>verified</translation>
+        <translation>verificado</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation>unchanged</translation>
+        <translation>sin cambios</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation>failed</translation>
+        <translation>fallido</translation>
     </message>
     <message>
         <source>Select Connected Keyboard</source>

@@ -449,31 +449,31 @@ Veuillez réessayer de lire !</translation>
     </message>
     <message>
         <source>ready</source>
-        <translation>ready</translation>
+        <translation>prêt</translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation>no permission</translation>
+        <translation>pas d&apos;autorisation</translation>
     </message>
     <message>
         <source>not answering</source>
-        <translation>not answering</translation>
+        <translation>ne répond pas</translation>
     </message>
     <message>
         <source>written</source>
-        <translation>written</translation>
+        <translation>écrit</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation>verified</translation>
+        <translation>vérifié</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation>unchanged</translation>
+        <translation>inchangé</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation>failed</translation>
+        <translation>échec</translation>
     </message>
     <message>
         <source>Select Connected Keyboard</source>
@@ -597,7 +597,7 @@ Veuillez réessayer de lire !</translation>
     </message>
     <message>
         <source>%d written, %d verified, %d unchanged, %d failed.</source>
-        <translation>%d written, %d verified, %d unchanged, %d failed.</translation>
+        <translation>%d écrits, %d vérifiés, %d inchangés, %d en échec.</translation>
     </message>
     <message>
         <source>The log file: &lt;%s&gt; can&apos;t be written !!</source>
