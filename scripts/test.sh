@@ -30,7 +30,7 @@ echo "== kernel tests (Debian's kernel booted in QEMU: real hidraw nodes, the i8
 
 echo "== sanitizer build (ASan + UBSan)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXA_SANITIZE=ON -DVEXA_GUI=OFF -DVEXA_BENCH=OFF >/dev/null
-cmake --build build-asan -j "$JOBS" --target vexa_core_tests vexa_cli_tests vexa_platform_tests vexa-cli vexa-serio-helper vexa_ps2_emulator
+cmake --build build-asan -j "$JOBS" --target vexa_core_tests vexa_cli_tests vexa_i18n_tests vexa_translation_tests vexa_platform_tests vexa-cli vexa-serio-helper vexa_ps2_emulator
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --output-on-failure -j "$JOBS" -E '^script\.package$' -LE kernel)
 
