@@ -23,7 +23,6 @@ inline constexpr std::string_view kMainWindowTitle = VEXA_TR_NOOP("vexa", "Tessa
 inline constexpr std::string_view kNewDocumentBaseName = "VEXA";
 inline constexpr std::string_view kReady = VEXA_TR_NOOP("vexa", "Ready");
 inline constexpr std::string_view kAboutTitle = VEXA_TR_NOOP("vexa", "About VEXA");
-inline constexpr std::string_view kAboutVersion = "Keyboard Editor Version " VEXA_VERSION;
 inline constexpr std::string_view kSaveChanges = VEXA_TR_NOOP("vexa", "Save changes to %1?");
 inline constexpr std::string_view kSettingsOrganisation = "Local AppWizard-Generated Applications";
 inline constexpr std::string_view kSettingsApplication = "VEXA";

@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -176,23 +175,6 @@ class TestDialogTexts : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
     const QStringList cut = CutOffTexts(*widget);
     if (!cut.isEmpty()) QFAIL(qPrintable(QStringLiteral("cut off: ") + cut.join(QStringLiteral(", "))));
-  }
-
-  // The main window's menus and the output test window in German.
-  void menusFollowTheLanguage() {
-    const QByteArray lang("de_DE.UTF-8");
-    QCOMPARE(i18n::LoadTranslations(QCoreApplication::instance(),
-                                    [&lang](const char* name) {
-                                      return std::string_view(name) == "LANG" ? lang.constData() : nullptr;
-                                    },
-                                    {QStringLiteral(VEXA_QM_DIR)}),
-             QStringLiteral("de"));
-    EditorFixture editor;
-    QStringList titles;
-    for (const QAction* menu : editor.frame().menuBar()->actions()) titles << menu->text();
-    QCOMPARE(titles.size(), 7);
-    QVERIFY2(!titles.contains(QStringLiteral("&Template")) && !titles.contains(QStringLiteral("&Help")),
-             qPrintable(titles.join(QLatin1Char(' '))));
   }
 };
 

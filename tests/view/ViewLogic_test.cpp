@@ -317,9 +317,12 @@ TEST_F(ViewLogicTest, LongerTranslatedTextsFlowWithoutOverlapping) {
       for (size_t i = 0; i < line.size(); ++i) {
         const int end = line[i]->x1 + content_window::kColumnWidth * TextCells(line[i]->text, line[i]->utf8);
         // English fits the view; a longer language moves texts, never over each other.
-        if (!translated) EXPECT_LE(end, 760) << line[i]->text;
-        if (i + 1 < line.size())
+        if (!translated) {
+          EXPECT_LE(end, 760) << line[i]->text;
+        }
+        if (i + 1 < line.size()) {
           EXPECT_LE(end, line[i + 1]->x1) << line[i]->text << " runs into " << line[i + 1]->text;
+        }
       }
     }
     // The English texts stay where they always were.
